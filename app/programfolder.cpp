@@ -1,0 +1,57 @@
+#include "app/programfolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace ProgramFolder {
+
+namespace {
+QString g_path;
+
+bool isWritable(const QString &folder)
+{
+    // Directory permission bits are not enough (read-only mounts, ACLs): try a real file.
+    QTemporaryFile probe(folder + QStringLiteral("/.write-probe-XXXXXX"));
+    return probe.open();
+}
+} // namespace
+
+QString path()
+{
+    if (g_path.isEmpty())
+        choose();
+    return g_path;
+}
+
+QString filePath(const QString &name)
+{
+    return path() + QLatin1Char('/') + name;
+}
+
+QString graphicsPath(const QString &name)
+{
+    return path() + QStringLiteral("/Graphics/") + name;
+}
+
+bool choose()
+{
+    const QString exeFolder = QCoreApplication::applicationDirPath();
+    if (!exeFolder.isEmpty() && isWritable(exeFolder)) {
+        g_path = QDir::cleanPath(exeFolder);
+        return true;
+    }
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(data);
+    g_path = QDir::cleanPath(data);
+    return false;
+}
+
+void setPath(const QString &folder)
+{
+    g_path = QDir::cleanPath(folder);
+}
+
+} // namespace ProgramFolder

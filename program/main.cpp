@@ -1,0 +1,40 @@
+// Starts the revision program: the main window's load is the program's start.
+
+#include "app/programfolder.h"
+#include "ui/main/contents.h"
+
+#include <QApplication>
+#include <QProcessEnvironment>
+
+#include <cstdio>
+
+namespace {
+
+// Without a display Qt would stop with an obscure platform-plugin error; say what to do.
+bool hasDisplay()
+{
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    return env.contains(QStringLiteral("DISPLAY")) || env.contains(QStringLiteral("WAYLAND_DISPLAY"))
+           || env.contains(QStringLiteral("QT_QPA_PLATFORM"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!hasDisplay()) {
+        std::fprintf(stderr,
+                     "quorvel: there is no display to show the program's windows on.\n"
+                     "Start it from a desktop session, or under a virtual display:\n"
+                     "  xvfb-run -a %s\n",
+                     argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quorvel"));
+    ProgramFolder::choose();
+    Contents contents;
+    contents.load();
+    contents.show();
+    return app.exec();
+}

@@ -1,0 +1,253 @@
+#include "records/recordfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace Records {
+
+namespace {
+
+// Reads one line as Latin-1 text without its CR LF (or LF) ending; false at end of file.
+bool readLine(QIODevice *device, QString *line)
+{
+    if (device->atEnd())
+        return false;
+    QByteArray bytes = device->readLine();
+    while (bytes.endsWith('\n') || bytes.endsWith('\r'))
+        bytes.chop(1);
+    *line = QString::fromLatin1(bytes);
+    return true;
+}
+
+QString marker(const QString &key)
+{
+    return QLatin1Char('#') + key + QLatin1Char('#');
+}
+
+// Scans forward from the device's position to the first line holding "#key#".
+QString findForward(QIODevice *device, const QString &key)
+{
+    const QString wanted = marker(key);
+    QString line;
+    while (readLine(device, &line)) {
+        if (line.contains(wanted, Qt::CaseInsensitive))
+            return line;
+    }
+    return QString();
+}
+
+Fields emptyFields(int capacity)
+{
+    Fields fields;
+    fields.reserve(capacity + 1);
+    for (int i = 0; i <= capacity; ++i)
+        fields.append(QString());
+    return fields;
+}
+
+// Splits into n values where the '>' ending the prefix stands at 1-based position p1.
+// Value n carries the rest of the line; values past the end of the line are empty.
+Fields splitAt(const QString &line, int n, int capacity, int p1)
+{
+    Fields fields = emptyFields(capacity);
+    n = qBound(0, n, capacity);
+    int p = p1 - 1; // 0-based index of the '>' before value 1
+    for (int i = 1; i <= n; ++i) {
+        if (p < 0 || p >= line.size())
+            break;
+        if (i == n) {
+            fields[i] = line.mid(p + 1);
+            break;
+        }
+        const int next = line.indexOf(QLatin1Char('>'), p + 1);
+        if (next < 0) {
+            fields[i] = line.mid(p + 1);
+            break;
+        }
+        fields[i] = line.mid(p + 1, next - p - 1);
+        p = next;
+    }
+    return fields;
+}
+
+bool openForReading(QFile *file)
+{
+    return file->open(QIODevice::ReadOnly);
+}
+
+int writeLinesAtomically(const QStringList &lines, const QString &path)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += line.toLatin1();
+        bytes += "\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteOpenFailed;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return WriteFailed;
+    }
+    return file.commit() ? WriteOk : WriteFailed;
+}
+
+bool isStorableLine(const QString &line)
+{
+    for (const QChar c : line) {
+        if (c.unicode() > 0xFF || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString ReadRecordLine(QIODevice *device, const QString &key)
+{
+    return findForward(device, key);
+}
+
+QString ReadRecordLine(const QString &path, const QString &key)
+{
+    QFile file(path);
+    if (!openForReading(&file))
+        return QString();
+    return findForward(&file, key);
+}
+
+QString ReadRecordValue(QIODevice *device, const QString &key)
+{
+    const QString line = ReadRecordLine(device, key);
+    return line.size() < 7 ? QString() : line.mid(6);
+}
+
+QString ReadRecordValue(const QString &path, const QString &key)
+{
+    const QString line = ReadRecordLine(path, key);
+    return line.size() < 7 ? QString() : line.mid(6);
+}
+
+Fields SplitRecordLine(const QString &line, int n, int capacity)
+{
+    return splitAt(line, n, capacity, 6);
+}
+
+Fields ReadRecordFields(const QString &path, const QString &key, int n, int capacity)
+{
+    return SplitRecordLine(ReadRecordLine(path, key), n, capacity);
+}
+
+Fields ReadAllRecordFields(const QString &path, const QString &key)
+{
+    const QString line = ReadRecordLine(path, key);
+    const int count = line.count(QLatin1Char('>'));
+    return splitAt(line, count, count, 6);
+}
+
+Fields ReadPaperLines(QIODevice *device, int n)
+{
+    Fields lines = emptyFields(Cap50);
+    n = qBound(0, n, int(Cap50));
+    for (int i = 1; i <= n; ++i) {
+        const QString line = findForward(device, QString::number(100 + i));
+        if (line.isEmpty())
+            break; // the scan reached the end of the file
+        lines[i] = line;
+    }
+    return lines;
+}
+
+Fields ReadPaperLines(const QString &path, int n)
+{
+    QFile file(path);
+    if (!openForReading(&file))
+        return emptyFields(Cap50);
+    return ReadPaperLines(&file, n);
+}
+
+QVector<int> CountRecordFields(const QString &path, const QStringList &keys)
+{
+    QVector<int> counts(keys.size(), 0);
+    QFile file(path);
+    if (!openForReading(&file))
+        return counts;
+    for (int k = 0; k < keys.size(); ++k)
+        counts[k] = findForward(&file, keys.at(k)).count(QLatin1Char('>'));
+    return counts;
+}
+
+QStringList ReadFieldsOfRecords(const QString &path, const QStringList &keys)
+{
+    QStringList values;
+    QFile file(path);
+    if (!openForReading(&file))
+        return values;
+    for (const QString &key : keys) {
+        const QString line = findForward(&file, key);
+        const int count = line.count(QLatin1Char('>'));
+        const Fields fields = splitAt(line, count, count, 8);
+        values.append(fields.mid(1));
+    }
+    return values;
+}
+
+QString BuildRecordLine(const QString &key, const Fields &values, int n)
+{
+    QString line = marker(key);
+    for (int i = 1; i <= n; ++i) {
+        line += QLatin1Char('>');
+        if (i < values.size())
+            line += values.at(i);
+    }
+    return line;
+}
+
+int WriteRecordLines(const QStringList &lines, const QString &path)
+{
+    for (const QString &line : lines) {
+        if (!isStorableLine(line))
+            return WriteBadValue;
+    }
+    return writeLinesAtomically(lines, path);
+}
+
+bool isStorableValue(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF || c == QLatin1Char('>') || c == QLatin1Char('#')
+            || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return false;
+    }
+    return true;
+}
+
+int RewriteRecordLine(Fields &lines, const Fields &values, int lineIndex, const QString &key,
+                      int count, int n, const QString &path)
+{
+    for (int i = 1; i <= n && i < values.size(); ++i) {
+        if (!isStorableValue(values.at(i)))
+            return WriteBadValue;
+    }
+    while (lines.size() <= qMax(count, lineIndex))
+        lines.append(QString());
+    lines[lineIndex] = BuildRecordLine(key, values, n);
+    return WriteRecordLines(lines.mid(1, count), path);
+}
+
+int WriteSixRecords(const QVector<Fields> &values, const QStringList &keys, int n,
+                    const QString &path)
+{
+    Q_ASSERT(values.size() == 6 && keys.size() == 6);
+    QStringList out;
+    for (int k = 0; k < 6; ++k) {
+        for (int i = 1; i <= n && i < values.at(k).size(); ++i) {
+            if (!isStorableValue(values.at(k).at(i)))
+                return WriteBadValue;
+        }
+        out.append(BuildRecordLine(keys.at(k), values.at(k), n));
+    }
+    return WriteRecordLines(out, path);
+}
+
+} // namespace Records

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, then configures and builds into build/ with Ninja.
+#   scripts/build.sh [TARGET...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build ${1:+--target "$@"}
