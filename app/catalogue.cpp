@@ -53,7 +53,7 @@ int readFile(const QString &path, Catalogue *catalogue)
     const char *const nameKeys[] = {"LAH", "LBH", "LCH"};
     for (int s = 1; s <= 3; ++s)
         c.subjectName[s] = Records::ReadRecordValue(path, QLatin1String(nameKeys[s - 1]));
-    int error = isSafeCode(c.code) ? Ok : Damaged;
+    int error = isSafeCode(c.code) && c.firstSubject() != 0 ? Ok : Damaged;
     for (int s = 1; s <= 3 && error == Ok; ++s) {
         if (c.hasSubject(s))
             error = readSubject(path, s, &c);

@@ -123,11 +123,12 @@ int writePaperValues(File file, int subject, const QString &code, int paperCount
 
 QStringList readTrend(int subject, const QString &code)
 {
-    const QString line = Records::ReadRecordLine(filePath(Trend, subject, code),
-                                                  QStringLiteral("TRD"));
-    // The last character is not counted, so a line ending in '>' has no value after it.
-    const int n = qMin(int(line.left(qMax(0, line.size() - 1)).count(QLatin1Char('>'))),
-                       int(Records::Cap50));
+    QString line = Records::ReadRecordLine(filePath(Trend, subject, code),
+                                           QStringLiteral("TRD"));
+    // A line ending in '>' has no value after it; the separator is not part of a score.
+    if (line.endsWith(QLatin1Char('>')))
+        line.chop(1);
+    const int n = qMin(int(line.count(QLatin1Char('>'))), int(Records::Cap50));
     return Records::SplitRecordLine(line, n, Records::Cap50).mid(1, n);
 }
 
