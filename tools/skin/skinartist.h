@@ -1,0 +1,24 @@
+#pragma once
+// Draws every skin picture of the program with QPainter. The pictures share one palette
+// (ui/chrome/skincolours.h) and one look: a soft blue title strip, rounded shapes and plain
+// pictograms, with off, hover (lighter), pressed (darker, shifted) and disabled (grey) states.
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+class SkinArtist
+{
+public:
+    struct Entry
+    {
+        int id;
+        QString fileName;
+    };
+
+    // Every skin picture in ascending id order (1-37, 41-92).
+    static QList<Entry> entries();
+
+    // The picture for a file name of entries(); a null image for an unknown name.
+    static QImage draw(const QString &fileName);
+};
