@@ -17,7 +17,7 @@ STYLE = (
     "body{font-family:Arial,'DejaVu Sans',Helvetica,sans-serif;font-size:19px;"
     "line-height:1.6;color:#1d1d1d;background:#fff;margin:14px 22px}"
     "p{margin:0 0 12px}"
-    ".ins{color:#35517a;font-style:italic;font-size:17px}"
+    ".ins,.rule{color:#35517a;font-style:italic;font-size:17px}"
     ".stem{margin-bottom:14px}"
     ".opts{list-style:none;padding:0;margin:4px 0 14px 10px}"
     ".opts li{margin:3px 0}"
@@ -103,7 +103,10 @@ def _crlf(data):
 def build_mht(qid, body, pictures):
     """The whole MHT document of question qid as bytes (ASCII, CR LF lines)."""
     boundary = "----=_QuorvelPart_%d" % qid
-    locations = ["file:///q%d_%d.svg" % (qid, i + 1) for i in range(len(pictures))]
+    # Pictures are addressed as cid: URLs; the browser engine resolves those inside the
+    # archive, while file: addresses of sub-parts are refused.
+    ids = ["q%d.pic%d@quorvel" % (qid, i + 1) for i in range(len(pictures))]
+    locations = ["cid:" + i for i in ids]
     for i, loc in enumerate(locations):
         body = body.replace("@PIC%d@" % (i + 1), loc)
     assert "@PIC" not in body, qid
@@ -125,11 +128,12 @@ def build_mht(qid, body, pictures):
     parts.append(qp)
     if not qp.endswith(b"\r\n"):
         parts.append(b"\r\n")
-    for svg, loc in zip(pictures, locations):
+    for svg, cid, loc in zip(pictures, ids, locations):
         parts.append(("\r\n--%s\r\n" % boundary).encode("ascii"))
         parts.append(
             b"Content-Type: image/svg+xml\r\n"
             b"Content-Transfer-Encoding: base64\r\n"
+            + ("Content-ID: <%s>\r\n" % cid).encode("ascii")
             + ("Content-Location: %s\r\n\r\n" % loc).encode("ascii")
         )
         parts.append(_crlf(base64.encodebytes(svg.encode("utf-8"))))
