@@ -1,0 +1,222 @@
+#include "ui/practice/browsercontrol.h"
+
+#include <QCoreApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+#include <QUuid>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+
+// Lets through only the page file itself; the page's pictures travel inside it.
+class BrowserPageFilter : public QWebEngineUrlRequestInterceptor
+{
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+
+    void setAllowed(const QUrl &url) { m_allowed = url; }
+
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (info.requestUrl().adjusted(QUrl::RemoveFragment) != m_allowed)
+            info.block(true);
+    }
+
+private:
+    QUrl m_allowed;
+};
+
+// Shows only the page the control navigated to, opens no windows and hands the guard's
+// console reports to the control.
+class BrowserPage : public QWebEnginePage
+{
+public:
+    BrowserPage(QWebEngineProfile *profile, QObject *parent, QString token,
+                std::function<void(const QString &)> report)
+        : QWebEnginePage(profile, parent), m_token(std::move(token)),
+          m_report(std::move(report))
+    {
+    }
+
+    void setAllowed(const QUrl &url) { m_allowed = url; }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
+    {
+        Q_UNUSED(type);
+        return isMainFrame && url.adjusted(QUrl::RemoveFragment) == m_allowed;
+    }
+
+    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
+
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &message, int,
+                                  const QString &) override
+    {
+        if (message.startsWith(m_token))
+            m_report(message.mid(m_token.size()));
+    }
+
+private:
+    QUrl m_allowed;
+    QString m_token;
+    std::function<void(const QString &)> m_report;
+};
+
+namespace {
+
+BrowserControl::PrintDialogHook &printDialogHook()
+{
+    static BrowserControl::PrintDialogHook hook;
+    return hook;
+}
+
+// Reports every key-down and mouse-down of the document. It runs in a world of its own,
+// so the page cannot see the token or remove the listeners, and it neither cancels nor
+// stops the events.
+QString guardScript(const QString &token)
+{
+    return QStringLiteral(
+               "(function () {"
+               "  var tag = '%1';"
+               "  document.addEventListener('keydown', function (e) {"
+               "    console.log(tag + 'key:' + (e.ctrlKey ? 1 : 0) + ':' + e.keyCode);"
+               "  }, true);"
+               "  document.addEventListener('mousedown', function (e) {"
+               "    var b = e.button === 0 ? 1 : e.button === 1 ? 4 : e.button === 2 ? 2 : 0;"
+               "    console.log(tag + 'mouse:' + b);"
+               "  }, true);"
+               "})();")
+        .arg(token);
+}
+
+void keepLight(QWebEngineSettings *s)
+{
+    using S = QWebEngineSettings;
+    // The question pages need no script, storage or plugin; the guard runs in its own world.
+    const S::WebAttribute off[] = {
+        S::JavascriptEnabled, S::JavascriptCanOpenWindows, S::JavascriptCanAccessClipboard,
+        S::JavascriptCanPaste, S::LocalStorageEnabled, S::LocalContentCanAccessRemoteUrls,
+        S::SpatialNavigationEnabled, S::HyperlinkAuditingEnabled, S::ScrollAnimatorEnabled,
+        S::ErrorPageEnabled, S::PluginsEnabled, S::FullScreenSupportEnabled,
+        S::ScreenCaptureEnabled, S::WebGLEnabled, S::Accelerated2dCanvasEnabled,
+        S::AutoLoadIconsForPage, S::TouchIconsEnabled, S::FocusOnNavigationEnabled,
+        S::AllowRunningInsecureContent, S::AllowGeolocationOnInsecureOrigins,
+        S::DnsPrefetchEnabled, S::PdfViewerEnabled, S::NavigateOnDropEnabled,
+        S::AllowWindowActivationFromJavaScript};
+    for (S::WebAttribute a : off)
+        s->setAttribute(a, false);
+    s->setAttribute(S::PlaybackRequiresUserGesture, true);
+}
+
+} // namespace
+
+BrowserControl::BrowserControl(QWidget *parent)
+    : QWidget(parent), m_token(QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char(':'))
+{
+    // An off-the-record profile of its own: nothing is cached or kept on disk.
+    m_profile = new QWebEngineProfile(this);
+    m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    m_profile->setSpellCheckEnabled(false);
+    m_filter = new BrowserPageFilter(m_profile);
+    m_profile->setUrlRequestInterceptor(m_filter);
+
+    QWebEngineScript guard;
+    guard.setName(QStringLiteral("guard"));
+    guard.setSourceCode(guardScript(m_token));
+    guard.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    guard.setWorldId(QWebEngineScript::ApplicationWorld);
+    guard.setRunsOnSubFrames(true);
+    m_profile->scripts()->insert(guard);
+
+    m_view = new QWebEngineView(this);
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    m_view->setAcceptDrops(false);
+    m_page = new BrowserPage(m_profile, m_view, m_token,
+                             [this](const QString &m) { reportFromPage(m); });
+    keepLight(m_page->settings());
+    m_view->setPage(m_page);
+    connect(m_view, &QWebEngineView::loadFinished, this, &BrowserControl::pageLoaded);
+    connect(m_view, &QWebEngineView::printFinished, this, [this](bool ok) {
+        m_printer.reset();
+        emit printFinished(ok);
+    });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+}
+
+BrowserControl::~BrowserControl()
+{
+    // The page must go before its profile.
+    delete m_view;
+    m_view = nullptr;
+    m_page = nullptr;
+}
+
+void BrowserControl::prepareApplication()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void BrowserControl::Place(const QRect &rect)
+{
+    setGeometry(rect);
+}
+
+void BrowserControl::Navigate2(const QString &path)
+{
+    m_pagePath = path;
+    const QUrl url = QUrl::fromLocalFile(path);
+    m_page->setAllowed(url);
+    m_filter->setAllowed(url);
+    m_view->load(url);
+}
+
+bool BrowserControl::printWithDialog(QWidget *window)
+{
+    if (m_printer)
+        return false; // one print at a time; the engine is still busy with the last
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    bool accepted;
+    if (printDialogHook()) {
+        accepted = printDialogHook()(m_printer.get(), window);
+    } else {
+        QPrintDialog dialog(m_printer.get(), window);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (!accepted) {
+        m_printer.reset();
+        return false;
+    }
+    m_view->print(m_printer.get());
+    return true;
+}
+
+void BrowserControl::setPrintDialogHook(PrintDialogHook hook)
+{
+    printDialogHook() = std::move(hook);
+}
+
+QWidget *BrowserControl::inputWidget() const
+{
+    return m_view->focusProxy() ? m_view->focusProxy() : m_view;
+}
+
+void BrowserControl::reportFromPage(const QString &message)
+{
+    const QStringList parts = message.split(QLatin1Char(':'));
+    if (parts.size() == 3 && parts.at(0) == QLatin1String("key"))
+        emit documentKeyDown(parts.at(1) == QLatin1String("1"), parts.at(2).toInt());
+    else if (parts.size() == 2 && parts.at(0) == QLatin1String("mouse"))
+        emit documentMouseDown(parts.at(1).toInt());
+}

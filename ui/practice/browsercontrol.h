@@ -1,0 +1,72 @@
+#pragma once
+// The embedded browser that shows one question page: a single-file MHT document written to
+// disk by the practice window. It is the only class of the program that uses Qt WebEngine.
+// It shows the page file it was given and nothing else (links, other schemes and requests
+// to other addresses are refused), reports key-down and mouse-down events of every page it
+// shows, and prints the page on show. The engine starts with the first BrowserControl.
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class BrowserPage;
+class BrowserPageFilter;
+class QPrinter;
+class QWebEngineProfile;
+class QWebEngineView;
+
+class BrowserControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BrowserControl(QWidget *parent = nullptr);
+    ~BrowserControl() override;
+
+    // Sets what the engine needs of the application object; call before QApplication is
+    // constructed. Does not start the engine.
+    static void prepareApplication();
+
+    // Places the control in its parent (pixels).
+    void Place(const QRect &rect);
+    // Shows the page file at path. The file's address becomes the only one the control
+    // accepts until the next call.
+    void Navigate2(const QString &path);
+    // The page file last given to Navigate2.
+    QString pagePath() const { return m_pagePath; }
+
+    // Shows the print dialog (owned by window) and prints the page on show; false when
+    // the dialog was cancelled. printFinished follows a print that started.
+    bool printWithDialog(QWidget *window);
+
+    // Replaces the print dialog, e.g. so a test can print to a PDF file unattended. The
+    // hook gets the printer and the owner window and returns true to print.
+    using PrintDialogHook = std::function<bool(QPrinter *, QWidget *)>;
+    static void setPrintDialogHook(PrintDialogHook hook);
+
+    // The widget that takes the page's keyboard and mouse input (for tests that type or
+    // click on the page).
+    QWidget *inputWidget() const;
+
+signals:
+    // A key went down on the page: whether Ctrl was held and the key code (67 for C).
+    void documentKeyDown(bool ctrl, int keyCode);
+    // A mouse button went down on the page: 1 left, 2 right, 4 middle.
+    void documentMouseDown(int button);
+    // A page finished loading (ok false when it could not be shown).
+    void pageLoaded(bool ok);
+    void printFinished(bool ok);
+
+private:
+    void reportFromPage(const QString &message);
+
+    QWebEngineProfile *m_profile = nullptr;
+    QWebEngineView *m_view = nullptr;
+    BrowserPage *m_page = nullptr;
+    BrowserPageFilter *m_filter = nullptr;
+    QString m_pagePath;
+    QString m_token;
+    std::unique_ptr<QPrinter> m_printer;
+};
