@@ -1,14 +1,202 @@
-"""English papers: grammar, vocabulary, cloze passages, comprehension and mock papers."""
+"""English papers: grammar, vocabulary, cloze passages, comprehension and mock papers.
 
+Items come from the banks; the seed only decides which items go into which paper and the
+order of the options.
+"""
+
+import random
+import re
+
+import bank
 import placeholder
+from model import Blank, Question, alts
+from page import answer_line, esc, label, options, rows
 
-GRAMMAR = [(1, 1)] * 30
-CLOZE = [(10, 1)] * 3
-COMPREHENSION = [(5, 2)] * 3
-MOCK = [(1, 1)] * 30 + [(10, 1), (10, 1), (5, 2)]
+SEED = 2718
+
+GAP = '<span class="line">&nbsp;</span>'
+
+
+def _sentence(text):
+    """Bank sentence to HTML: ___ becomes a gap, *word* is underlined."""
+    html = esc(text).replace("___", GAP)
+    return re.sub(r"\*([^*]+)\*", r"<u><b>\1</b></u>", html)
+
+
+def _choice(r, instruction, sentence, correct, wrong, tag):
+    opts = [correct] + wrong
+    assert len(set(opts)) == 4, sentence
+    r.shuffle(opts)
+    body = ('<p class="ins">%s</p><p class="stem">%s</p>' % (instruction, _sentence(sentence))
+            + options([esc(o) for o in opts]) + rows([("", "", None)]))
+    return Question(body, [Blank("Q", str(opts.index(correct) + 1))], tag=tag)
+
+
+def _written(sentence, answer, tag):
+    body = ('<p class="ins">Fill in the blank with the correct form of the word in brackets.'
+            '</p><p class="stem">%s</p>' % _sentence(sentence) + rows([("", "", None)]))
+    answers = answer.split("/")
+    blank = Blank("M", alts(*answers)) if len(answers) > 1 else Blank("T", answer)
+    return Question(body, [blank], tag=tag)
+
+
+INSTRUCTIONS = {
+    "C": "Choose the word or words that best complete the sentence.",
+    "S": "Choose the word or phrase closest in meaning to the underlined word.",
+    "A": "Choose the word opposite in meaning to the underlined word.",
+}
+
+
+def grammar_items(r):
+    choices, written = [], []
+    for kind, fields in bank.lines("grammar.txt"):
+        tag = "g:" + fields[0]
+        if kind == "C":
+            assert len(fields) == 5, fields
+            choices.append(_choice(r, "Choose the correct answer.", fields[0], fields[1],
+                                   fields[2:], tag))
+        else:
+            assert kind == "W" and len(fields) == 2 and "___" in fields[0], fields
+            written.append(_written(fields[0], fields[1], tag))
+    r.shuffle(choices)
+    r.shuffle(written)
+    return choices, written
+
+
+def vocabulary_items(r):
+    items = []
+    for kind, fields in bank.lines("vocabulary.txt"):
+        assert kind in INSTRUCTIONS and len(fields) == 5, fields
+        if kind == "C":
+            assert "___" in fields[0], fields
+        else:
+            assert fields[0].count("*") == 2, fields
+        items.append(_choice(r, INSTRUCTIONS[kind], fields[0], fields[1], fields[2:],
+                             "v:" + fields[0]))
+    r.shuffle(items)
+    return items
+
+
+def _take(items, n):
+    assert len(items) >= n, (len(items), n)
+    out = items[:n]
+    del items[:n]
+    return out
+
+
+# ---- cloze passages and comprehension ------------------------------------------------------
+
+BLANK_RE = re.compile(r"\[([^\]]+)\]")
+
+
+def _fields(item):
+    out = {}
+    for tag, text in item:
+        out.setdefault(tag, []).append(text)
+    return out
+
+
+def grammar_cloze(item):
+    f = _fields(item)
+    title = f["Title"][0]
+    text = " ".join(f["Text"])
+    answers = [a.split("/") for a in BLANK_RE.findall(text)]
+    assert len(answers) == 10, (title, len(answers))
+    firsts = [a[0].lower() for a in answers]
+    assert len(set(firsts)) == 10, title
+    extra = [w.strip() for w in f["Box"][0].split(",")] if "Box" in f else []
+    box = sorted(set(firsts + [w.lower() for w in extra]))
+    count = [0]
+
+    def gap(_m):
+        count[0] += 1
+        return answer_line(count[0], 10)
+    passage = BLANK_RE.sub(gap, esc(text))
+    body = ('<p class="ins">Fill in each blank with a word from the box. Each word can be used '
+            'only once.</p><div class="box">%s</div><p class="sub"><b>%s</b></p>'
+            '<div class="passage"><p>%s</p></div>'
+            % (" &nbsp; ".join(esc(w) for w in box), esc(title), passage))
+    blanks = [Blank("M", alts(*a)) if len(a) > 1 else Blank("T", a[0]) for a in answers]
+    return Question(body, blanks, tag="gc:" + title)
+
+
+def vocabulary_cloze(item, r):
+    f = _fields(item)
+    title = f["Title"][0]
+    text = " ".join(f["Text"])
+    groups = [g.split("|") for g in BLANK_RE.findall(text)]
+    assert len(groups) == 10 and all(len(g) == 4 for g in groups), title
+    count = [0]
+
+    def gap(_m):
+        count[0] += 1
+        return answer_line(count[0], 10)
+    passage = BLANK_RE.sub(gap, esc(text))
+    lists, blanks = [], []
+    for n, g in enumerate(groups, 1):
+        opts = [x.strip() for x in g]
+        correct = opts[0]
+        r.shuffle(opts)
+        blanks.append(Blank("Q", str(opts.index(correct) + 1)))
+        lists.append("<p><b>%s</b> %s</p>" % (label(n), " &nbsp; ".join(
+            "(%d) %s" % (i + 1, esc(o)) for i, o in enumerate(opts))))
+    body = ('<p class="ins">Choose the best word for each blank. Type the number of your '
+            'choice, 1, 2, 3 or 4, in the answer box.</p><p class="sub"><b>%s</b></p>'
+            '<div class="passage"><p>%s</p></div>%s' % (esc(title), passage, "".join(lists)))
+    return Question(body, blanks, tag="vc:" + title)
+
+
+def comprehension(item, r, marks=2):
+    f = _fields(item)
+    title = f["Title"][0]
+    paragraphs = "".join("<p>%s</p>" % esc(p) for p in f["Text"])
+    questions = [[x.strip() for x in qline.split("|")] for qline in f["Q"]]
+    assert len(questions) == 5 and all(len(qq) == 5 for qq in questions), title
+    parts, blanks = [], []
+    for n, qq in enumerate(questions, 1):
+        opts = qq[1:]
+        correct = opts[0]
+        r.shuffle(opts)
+        blanks.append(Blank("Q", str(opts.index(correct) + 1), marks))
+        parts.append('<p class="stem"><b>%s</b> %s</p>' % (label(n), esc(qq[0]))
+                     + options([esc(o) for o in opts])
+                     + "<p>" + answer_line(n, 5) + "</p>")
+    body = ('<p class="ins">Read the passage and answer the questions. Type the number of your '
+            'choice, 1, 2, 3 or 4.</p><p class="sub"><b>%s</b></p><div class="passage">%s'
+            '</div>%s' % (esc(title), paragraphs, "".join(parts)))
+    return Question(body, blanks, tag="co:" + title)
+
+
+def _passages(name, count, make):
+    """count passage questions from the bank, stand-ins where the bank is short."""
+    try:
+        items = bank.blocks(name)
+    except FileNotFoundError:
+        items = []
+    out = [make(item) for item in items[:count]]
+    while len(out) < count:
+        shape = 5 if name.startswith("comp") else 10
+        marks = 2 if shape == 5 else 1
+        out.append(placeholder.make("%s-%d" % (name, len(out) + 1), shape, marks))
+    return out
 
 
 def build():
-    shapes = [GRAMMAR, GRAMMAR, CLOZE, CLOZE, COMPREHENSION, MOCK]
-    return [[placeholder.paper("E%d.%d" % (t + 1, k + 1), shape) for k in range(5)]
-            for t, shape in enumerate(shapes)]
+    r = random.Random(SEED)
+    choices, written = grammar_items(r)
+    vocab = vocabulary_items(r)
+    gcloze = _passages("grammar_cloze.txt", 20, grammar_cloze)
+    vcloze = _passages("vocabulary_cloze.txt", 20, lambda i: vocabulary_cloze(i, r))
+    comp = _passages("comprehension.txt", 20, lambda i: comprehension(i, r))
+
+    grammar = [_take(choices, 19) + _take(written, 11) for _ in range(5)]
+    vocabulary = [_take(vocab, 30) for _ in range(5)]
+    cloze_g = [_take(gcloze, 3) for _ in range(5)]
+    cloze_v = [_take(vcloze, 3) for _ in range(5)]
+    comprehension_papers = [_take(comp, 3) for _ in range(5)]
+    mocks = []
+    for i in range(5):
+        mock_choices = len(choices) // (5 - i)  # what is left, shared out evenly
+        mocks.append(_take(choices, mock_choices) + _take(written, 20 - mock_choices)
+                     + _take(vocab, 10) + _take(gcloze, 1) + _take(vcloze, 1) + _take(comp, 1))
+    return [grammar, vocabulary, cloze_g, cloze_v, comprehension_papers, mocks]
