@@ -1,6 +1,7 @@
 // Starts the revision program: the main window's load is the program's start.
 
 #include "app/programfolder.h"
+#include "app/startup/startup.h"
 #include "ui/main/contents.h"
 
 #include <QApplication>
@@ -33,8 +34,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
     ProgramFolder::choose();
+    const StartUpResult start = StartUp::prepareContent();
     Contents contents;
-    contents.load();
+    contents.load(start);
     contents.show();
     return app.exec();
 }

@@ -1,72 +1,392 @@
 #include "ui/main/contents.h"
 
+#include "app/programfolder.h"
 #include "app/startup/startup.h"
+#include "ui/chrome/chromegeometry.h"
+#include "ui/chrome/picturebutton.h"
+#include "ui/chrome/picturecache.h"
+#include "ui/chrome/picturestates.h"
+#include "ui/main/aboutpanel.h"
+#include "ui/main/homepanel.h"
+#include "ui/main/homerules.h"
+#include "ui/main/makerwebpage.h"
+#include "ui/main/reportfigures.h"
+#include "ui/main/reportpanel.h"
+#include "ui/main/trashpanel.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QtMath>
+
+namespace {
+
+// Design sizes in pixels (15 twips to a pixel): the window is 6070 x 7380 twips.
+constexpr int kStripLeft = 2;
+constexpr int kStripTop = 60;
+constexpr int kStripHeight = 62;
+
+QString tabName(int n)
+{
+    return QStringLiteral("Tab%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
 
 Contents::Contents(QWidget *parent)
-    : QWidget(parent)
+    : SkinnedWindow(Kind::Main, parent)
 {
     setObjectName(QStringLiteral("Contents"));
-    for (int n = 1; n <= 4; ++n) {
-        const QString name = QStringLiteral("Tab%1").arg(n, 2, 10, QLatin1Char('0'));
-        m_tabs[n] = new QLabel(this);
-        m_tabs[n]->setObjectName(name);
-        m_tabs[n]->setFrameShape(QFrame::Box);
-        m_tabs[n]->resize(100, 24);
-        m_tabLabels[n] = new QLabel(m_tabs[n]);
-        m_tabLabels[n]->setObjectName(name + QStringLiteral("lbl"));
-        m_tabLabels[n]->setAlignment(Qt::AlignCenter);
-        m_tabLabels[n]->resize(100, 24);
-    }
-    resize(6070 / 15, 7380 / 15);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setStyleSheet(QStringLiteral("Contents { background: white; }"));
+    buildTabStrip();
+    buildToolbar();
+    buildPanels();
+    setGeometry(ChromeGeometry::twipsToPixels(60), ChromeGeometry::twipsToPixels(60),
+                ChromeGeometry::twipsToPixels(6070), ChromeGeometry::twipsToPixels(7380));
 }
 
-void Contents::load()
+Contents::~Contents() = default;
+
+void Contents::buildTabStrip()
 {
-    const StartUpResult start = StartUp::prepareContent();
-    m_catalogue = start.catalogue;
+    m_tabStrip = new QLabel(this);
+    m_tabStrip->setObjectName(QStringLiteral("ScnTabBG"));
+    m_tabStrip->setAutoFillBackground(true);
+    QPalette p = m_tabStrip->palette();
+    p.setColor(QPalette::Window, QColor(244, 245, 235));
+    m_tabStrip->setPalette(p);
+    for (int n = 1; n <= 4; ++n) {
+        m_tabs[n] = new PictureButton(tabName(n), this);
+        m_tabs[n]->setPicture(QStringLiteral("tabs_back_off.bmp"));
+        QLabel *label = m_tabs[n]->addCaption(tabName(n) + QStringLiteral("lbl"), QString());
+        label->setAlignment(Qt::AlignCenter);
+        label->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d4f7c;"));
+        connect(m_tabs[n], &PictureButton::clicked, this, [this, n] { tabClicked(n); });
+    }
+}
+
+void Contents::buildToolbar()
+{
+    for (int n = 1; n <= 4; ++n) {
+        m_toolbar[n] = new PictureButton(QStringLiteral("ToolBar%1").arg(n, 2, 10, QLatin1Char('0')),
+                                         m_tabStrip);
+        m_toolbar[n]->setPicture(QStringLiteral("home_off.bmp"));
+        m_toolbar[n]->move(8 + 52 * (n - 1), 8);
+        QLabel *label = m_toolbar[n]->addCaption(
+            QStringLiteral("lblTB%1").arg(n, 2, 10, QLatin1Char('0')), QString());
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        label->setStyleSheet(QStringLiteral("font-size: 7pt; color: #1d4f7c;"));
+        trackPress(m_toolbar[n]);
+        connect(m_toolbar[n], &PictureButton::clicked, this, [this, n] { toolbarClicked(n); });
+    }
+}
+
+void Contents::buildPanels()
+{
+    m_home = new HomePanel(this);
+    m_report = new ReportPanel(this);
+    m_about = new AboutPanel(this);
+    m_trash = new TrashPanel(this);
+    connect(m_home, &HomePanel::topicClicked, this, [this](int n) {
+        m_TopicCount = HomeRules::firstOrdinalOfTopic(n);
+        TopicChoosing(m_TopicCount);
+        Topicbuttoncolour(n);
+    });
+    connect(m_home, &HomePanel::paperClicked, this,
+            [this](int paper, int take) { OpenPaper(paper - 1, take); });
+    connect(m_report, &ReportPanel::sectionClicked, this, [this](int n) {
+        m_txtReportPos = n;
+        m_report->LayoutReportSections(n);
+    });
+    connect(m_about, &AboutPanel::linkClicked, this, &Contents::OpenMakerWebPage);
+    connect(m_trash, &TrashPanel::eraseConfirmed, this, &Contents::eraseAllResults);
+    for (PictureButton *button : m_home->paperButtons())
+        addTwoStateButton(button, QStringLiteral("loadbutton_off.bmp"),
+                          QStringLiteral("loadbutton_on.bmp"));
+    for (PictureButton *button : m_trash->buttons())
+        addTwoStateButton(button, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
+}
+
+void Contents::load(const StartUpResult &start)
+{
     if (start.catalogueError != 0) {
         QMessageBox::warning(this, QStringLiteral("Content damaged"),
-                             QStringLiteral("The program's content could not be read. "
-                                            "Please reinstall the program."));
+                             QStringLiteral("The program's questions and topics could not be "
+                                            "read: its content is damaged. Please install the "
+                                            "program again."));
     } else if (start.resultsWriteFailed) {
-        QMessageBox::warning(this, QStringLiteral("Results not saved"),
-                             QStringLiteral("The results files could not be created in %1. "
-                                            "Your scores will not be kept.")
-                                 .arg(QStringLiteral("the program folder")));
+        QMessageBox::warning(this, QStringLiteral("Results cannot be kept"),
+                             QStringLiteral("The results files could not be created in %1, "
+                                            "so scores will not be kept.")
+                                 .arg(ProgramFolder::path()));
     }
-    labelTabs();
-    layOutTabs();
-    m_lChose = m_catalogue.firstSubject();
+    loadWithCatalogue(start.catalogue);
 }
 
-void Contents::labelTabs()
+void Contents::loadWithCatalogue(const Catalogue &catalogue)
+{
+    m_catalogue = catalogue;
+    placeMainFrame();
+    labelWindow();
+    layOutTabStrip();
+    startPolling();
+    const int first = m_catalogue.firstSubject();
+    m_txtToolBarPos = 1;
+    m_txtReportPos = 1;
+    m_TopicCount = 1;
+    if (first != 0) {
+        m_LChose = first;
+        tabClicked(first);
+    } else {
+        // Nothing to practise: the Help tab's About panel is the one useful page.
+        tabClicked(4);
+    }
+}
+
+void Contents::labelWindow()
 {
     for (int s = 1; s <= 3; ++s) {
         const QString name = m_catalogue.subjectName[s];
-        const QString tip = QStringLiteral("Load ") + name + QStringLiteral(" Module");
-        m_tabLabels[s]->setText(name);
-        m_tabs[s]->setToolTip(tip);
-        m_tabLabels[s]->setToolTip(tip);
+        m_tabs[s]->setCaptionText(name);
+        m_tabs[s]->setToolTips(QStringLiteral("Load ") + name + QStringLiteral(" Module"));
     }
-    m_tabLabels[4]->setText(QStringLiteral("Help"));
-    m_tabs[4]->setToolTip(QStringLiteral("Help"));
-    m_tabLabels[4]->setToolTip(QStringLiteral("Help"));
-    setWindowTitle(m_catalogue.title);
+    m_tabs[4]->setCaptionText(QStringLiteral("Help"));
+    m_tabs[4]->setToolTips(QStringLiteral("Help"));
+    setTitleText(m_catalogue.title);
+    m_about->setProgramName(m_catalogue.title);
 }
 
-void Contents::layOutTabs()
+void Contents::layOutTabStrip()
 {
-    int x = 2;
-    for (int s = 1; s <= 3; ++s) {
-        if (m_catalogue.hasSubject(s)) {
-            m_tabs[s]->move(x, 60);
-            x += m_tabs[s]->width() - 4;
-        } else {
-            m_tabs[s]->move(-m_tabs[1]->width(), 60);
+    m_tabStrip->setGeometry(kStripLeft, kStripTop, width() - 2 * kStripLeft, kStripHeight);
+    const int bottom = framePiece(QStringLiteral("BBot"))->height();
+    const QRect panel(kStripLeft, kStripTop + kStripHeight, width() - 2 * kStripLeft,
+                      height() - kStripTop - kStripHeight - bottom);
+    for (QWidget *body : {static_cast<QWidget *>(m_home), static_cast<QWidget *>(m_report),
+                          static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash)})
+        body->setGeometry(panel);
+    const bool present[3] = {m_catalogue.hasSubject(1), m_catalogue.hasSubject(2),
+                             m_catalogue.hasSubject(3)};
+    const int widths[4] = {m_tabs[1]->width(), m_tabs[2]->width(), m_tabs[3]->width(),
+                           m_tabs[4]->width()};
+    const QVector<int> lefts = HomeRules::tabLefts(present, widths);
+    for (int n = 1; n <= 4; ++n)
+        m_tabs[n]->move(lefts.at(n - 1), m_tabs[n]->y());
+}
+
+PaperSelection Contents::selection() const
+{
+    PaperSelection s;
+    s.LChose = m_LChose;
+    s.lblCOD = m_catalogue.code;
+    s.TopicCount = m_TopicCount;
+    s.TtPapersCon = m_TtPapersCon;
+    s.PaperNum = m_PaperNum;
+    s.TakeNum = m_TakeNum;
+    s.SubH1 = m_SubH1;
+    return s;
+}
+
+void Contents::tabClicked(int n)
+{
+    if (n < 4 && !m_catalogue.hasSubject(n))
+        return;
+    m_txtTabPos = n;
+    m_txtToolBarPos = 1;
+    m_txtReportPos = 1;
+    StackTabs(n);
+    if (n < 4)
+        m_LChose = n;
+    ShowCurrentPanel();
+}
+
+void Contents::toolbarClicked(int n)
+{
+    m_txtToolBarPos = n;
+    ShowCurrentPanel();
+}
+
+void Contents::ShowCurrentPanel()
+{
+    if (m_txtTabPos >= 1 && m_txtTabPos <= 3) {
+        switch (m_txtToolBarPos) {
+        case 1:
+            LoadSubject(m_LChose);
+            showPanel(m_home);
+            break;
+        case 2:
+            showReport();
+            break;
+        case 3:
+            PrintReport();
+            break;
+        case 4:
+            CloseProgram();
+            break;
+        default:
+            break;
+        }
+    } else if (m_txtTabPos == 4) {
+        switch (m_txtToolBarPos) {
+        case 1:
+            showPanel(m_about);
+            break;
+        case 2:
+            m_trash->setState(TrashPanel::State::Offer);
+            showPanel(m_trash);
+            break;
+        case 4:
+            PrintSetup();
+            break;
+        default:
+            break;
         }
     }
-    m_tabs[4]->move(x, 60);
+}
+
+void Contents::showPanel(QWidget *panel)
+{
+    panel->move(m_tabStrip->x(), m_tabStrip->y() + m_tabStrip->height());
+    panel->raise();
+}
+
+void Contents::StackTabs(int selected)
+{
+    for (int n = 4; n >= 1; --n)
+        m_tabs[n]->raise();
+    m_tabStrip->raise();
+    m_tabs[selected]->raise();
+    for (int n = 1; n <= 4; ++n) {
+        const double top = HomeRules::tabTop(m_tabStrip->y(), m_tabs[n]->height(), n == selected);
+        m_tabs[n]->move(m_tabs[n]->x(), qFloor(top));
+    }
+}
+
+void Contents::LoadSubject(int subject)
+{
+    if (subject >= 1 && subject <= 3) {
+        m_topicCount = m_catalogue.topicCount[subject];
+        m_topicNames = m_catalogue.topicNames[subject];
+        m_TtPapersCon = m_catalogue.paperCount[subject];
+    }
+    m_marks = Results::readMarks(subject, m_catalogue.code, m_TtPapersCon);
+    m_home->setTopics(m_topicNames, m_topicCount);
+    if (!m_RefreshLog && m_topicCount > 0) {
+        m_TopicCount = 1;
+        TopicChoosing(1);
+        Topicbuttoncolour(1);
+    }
+}
+
+void Contents::TopicChoosing(int f)
+{
+    QStringList first;
+    QStringList second;
+    for (int k = 0; k < 5; ++k) {
+        first << m_marks.FSE.value(f + k);
+        second << m_marks.SSE.value(f + k);
+    }
+    const int topic = HomeRules::topicOfFirstOrdinal(f);
+    if (topic != 0)
+        m_SubH1 = m_topicNames.value(topic);
+    m_home->showPapers(topic != 0 ? m_SubH1 : QString(), first, second);
+}
+
+void Contents::Topicbuttoncolour(int topic)
+{
+    m_home->highlightTopic(topic);
+}
+
+void Contents::OpenPaper(int offset, int take)
+{
+    m_PaperNum = HomeRules::paperKey(m_TopicCount, offset);
+    m_TakeNum = take;
+    emit practiceRequested(selection());
+}
+
+QWidget *Contents::practiceWindow() const
+{
+    return nullptr;
+}
+
+void Contents::RefreshContents()
+{
+    m_RefreshLog = true;
+    LoadSubject(m_LChose);
+    const int topic = HomeRules::topicOfFirstOrdinal(m_TopicCount);
+    if (topic != 0 && topic <= m_topicCount) {
+        TopicChoosing(m_TopicCount);
+        Topicbuttoncolour(topic);
+    }
+    m_RefreshLog = false;
+}
+
+void Contents::CloseProgram()
+{
+    close();
+}
+
+void Contents::closeRequested()
+{
+    CloseProgram();
+}
+
+void Contents::OpenMakerWebPage()
+{
+    switch (MakerWebPage::open(MakerWebPage::desktopBrowser, MakerWebPage::startDetached)) {
+    case MakerWebPage::NoBrowser:
+        QMessageBox::warning(this, QStringLiteral("Browser Not Found"),
+                             QStringLiteral("Could not find associated Browser"));
+        break;
+    case MakerWebPage::NotStarted:
+        QMessageBox::warning(this, QStringLiteral("URL Failed"),
+                             QStringLiteral("Web Page not Opened"));
+        break;
+    case MakerWebPage::Opened:
+        break;
+    }
+}
+
+void Contents::showReport()
+{
+    LoadSubject(m_LChose);
+    const ReportFigures::Figures figures = ReportFigures::BuildReport(
+        m_topicCount, m_TtPapersCon, m_topicNames.mid(1), m_marks.FSE.mid(1, m_TtPapersCon),
+        m_marks.SSE.mid(1, m_TtPapersCon));
+    const QString trendLine = Records::ReadRecordLine(
+        Results::filePath(Results::Trend, m_LChose, m_catalogue.code), QStringLiteral("TRD"));
+    m_report->showReport(figures, ReportFigures::trendValues(trendLine));
+    m_report->LayoutReportSections(m_txtReportPos);
+    showPanel(m_report);
+}
+
+void Contents::PrintReport()
+{
+}
+
+void Contents::PrintSetup()
+{
+}
+
+void Contents::eraseAllResults()
+{
+    Results::WriteBlankResults(m_catalogue);
+}
+
+void Contents::pollTick()
+{
+    for (int n = 1; n <= 4; ++n) {
+        m_tabs[n]->setPicture(PictureStates::tabPicture(n, m_txtTabPos, isHovered(m_tabs[n])));
+    }
+    for (int n = 1; n <= 4; ++n) {
+        const PictureStates::ToolbarIdentity identity =
+            PictureStates::toolbarIdentity(n, m_txtTabPos);
+        m_toolbar[n]->setVisible(identity.used);
+        if (!identity.used)
+            continue;
+        m_toolbar[n]->setCaptionText(identity.caption);
+        m_toolbar[n]->setToolTips(identity.toolTip);
+        pollThreeState(m_toolbar[n], identity.pictureBase);
+    }
 }

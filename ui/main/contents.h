@@ -1,30 +1,111 @@
 #pragma once
-// The main window: subject tabs, toolbar and panels.
+// The main window: subject tabs, a toolbar whose buttons change with the tab, and the Home,
+// Report, About and Trash panels. It keeps the selection the practice windows open with.
 
 #include "app/catalogue.h"
+#include "app/startup/startup.h"
+#include "results/resultsfiles.h"
+#include "ui/chrome/skinnedwindow.h"
+#include "ui/practice/paperselection.h"
 
-#include <QWidget>
+#include <QPointer>
 
+class AboutPanel;
+class HomePanel;
+class PictureButton;
 class QLabel;
+class ReportPanel;
+class TrashPanel;
 
-class Contents : public QWidget
+class Contents : public SkinnedWindow
 {
     Q_OBJECT
 public:
     explicit Contents(QWidget *parent = nullptr);
+    ~Contents() override;
 
-    // Runs the start-up steps: content on disk, catalogue, results files, tab labels.
-    void load();
+    // The start of the program, once StartUp::prepareContent() has written the skin
+    // pictures (so they exist before any window loads them) and read the catalogue:
+    // tabs, toolbar, first subject. Tells the pupil when the content or the results
+    // files could not be prepared.
+    void load(const StartUpResult &start);
+    // The same with a catalogue already read (tests and other editions).
+    void loadWithCatalogue(const Catalogue &catalogue);
 
+    // Selection state read by the practice windows.
+    int LChose() const { return m_LChose; }
+    QString lblCOD() const { return m_catalogue.code; }
+    int TopicCount() const { return m_TopicCount; }
+    int TtPapersCon() const { return m_TtPapersCon; }
+    int PaperNum() const { return m_PaperNum; }
+    int TakeNum() const { return m_TakeNum; }
+    QString SubH1() const { return m_SubH1; }
+    int txtTabPos() const { return m_txtTabPos; }
+    int txtToolBarPos() const { return m_txtToolBarPos; }
+    int txtReportPos() const { return m_txtReportPos; }
+    PaperSelection selection() const;
     const Catalogue &catalogue() const { return m_catalogue; }
-    int LChose() const { return m_lChose; }
+
+    // The practice window now open, if any.
+    QWidget *practiceWindow() const;
+
+public slots:
+    void RefreshContents();
+    void TopicChoosing(int firstOrdinal);
+    void Topicbuttoncolour(int topic);
+    void PrintSetup();
+
+signals:
+    // A practice window is to be opened with this selection (the window is shown by the
+    // handler connected here, see program/main.cpp).
+    void practiceRequested(const PaperSelection &selection);
+
+protected:
+    void closeRequested() override;
+    void pollTick() override;
 
 private:
-    void labelTabs();
-    void layOutTabs();
+    void buildTabStrip();
+    void buildToolbar();
+    void buildPanels();
+    void labelWindow();
+    void layOutTabStrip();
+
+    void tabClicked(int n);
+    void toolbarClicked(int n);
+    void ShowCurrentPanel();
+    void showPanel(QWidget *panel);
+    void StackTabs(int selected);
+    void LoadSubject(int subject);
+    void OpenPaper(int offset, int take);
+    void CloseProgram();
+    void OpenMakerWebPage();
+    void showReport();
+    void PrintReport();
+    void eraseAllResults();
 
     Catalogue m_catalogue;
-    int m_lChose = 0;
-    QLabel *m_tabs[5] = {};
-    QLabel *m_tabLabels[5] = {};
+    int m_LChose = 0;
+    int m_TopicCount = 1;
+    int m_TtPapersCon = 0;
+    int m_PaperNum = 0;
+    int m_TakeNum = 1;
+    QString m_SubH1;
+    int m_txtTabPos = 1;
+    int m_txtToolBarPos = 0;
+    int m_txtReportPos = 1;
+    bool m_RefreshLog = false;
+
+    // Current subject, filled by LoadSubject.
+    int m_topicCount = 0;
+    QStringList m_topicNames;
+    Results::MarksLists m_marks;
+
+    QLabel *m_tabStrip = nullptr;
+    PictureButton *m_tabs[5] = {};
+    PictureButton *m_toolbar[5] = {};
+    HomePanel *m_home = nullptr;
+    ReportPanel *m_report = nullptr;
+    AboutPanel *m_about = nullptr;
+    TrashPanel *m_trash = nullptr;
 };

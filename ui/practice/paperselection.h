@@ -1,6 +1,7 @@
 #pragma once
 // The main window's selection as a practice window receives it when it is opened.
 
+#include <QMetaType>
 #include <QString>
 
 struct PaperSelection
@@ -18,3 +19,5 @@ struct PaperSelection
     // Index of the paper in the per-paper lists of the marks file, 1-based.
     int paperIndex() const { return PaperNum - 100; }
 };
+
+Q_DECLARE_METATYPE(PaperSelection)

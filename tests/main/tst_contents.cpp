@@ -1,0 +1,352 @@
+// The main window driven through its real controls, offscreen, on the embedded content.
+
+#include "app/catalogue.h"
+#include "app/programfolder.h"
+#include "app/resourcestore.h"
+#include "records/recordfile.h"
+#include "results/resultsfiles.h"
+#include "ui/chrome/picturebutton.h"
+#include "ui/chrome/picturecache.h"
+#include "ui/main/contents.h"
+#include "ui/main/homerules.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Results;
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestContents : public QObject
+{
+    Q_OBJECT
+
+private:
+    QScopedPointer<QTemporaryDir> m_dir;
+    QScopedPointer<Contents> m_window;
+
+    template<typename T = QWidget>
+    T *child(const QString &name)
+    {
+        T *widget = m_window->findChild<T *>(name);
+        if (!widget)
+            qWarning("no control %s", qPrintable(name));
+        return widget;
+    }
+
+    void click(const QString &name)
+    {
+        QWidget *widget = child(name);
+        QVERIFY(widget);
+        QVERIFY(widget->isVisible());
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+
+    QString caption(const QString &name)
+    {
+        auto *label = child<QLabel>(name);
+        return label ? label->text() : QStringLiteral("<missing>");
+    }
+
+    // Frontmost panel under the tab strip.
+    QString panelInFront()
+    {
+        const QPoint point(m_window->width() / 2, child(QStringLiteral("ScnTabBG"))->geometry().bottom() + 40);
+        QWidget *w = m_window->childAt(point);
+        while (w && !w->objectName().startsWith(QStringLiteral("Body_")))
+            w = w->parentWidget();
+        return w ? w->objectName() : QString();
+    }
+
+    void setFirstScores(int subject, const QStringList &scores)
+    {
+        const Catalogue &c = m_window->catalogue();
+        MarksLists marks = readMarks(subject, c.code, c.paperCount[subject]);
+        for (int i = 0; i < scores.size(); ++i)
+            marks.FSE[i + 1] = scores.at(i);
+        QCOMPARE(writeMarks(subject, c.code, c.paperCount[subject], marks), 0);
+    }
+
+    void start(const Catalogue *catalogue = nullptr)
+    {
+        const StartUpResult content = StartUp::prepareContent();
+        m_window.reset(new Contents);
+        if (catalogue)
+            m_window->loadWithCatalogue(*catalogue);
+        else
+            m_window->load(content);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.data()));
+    }
+
+private slots:
+    void init()
+    {
+        m_dir.reset(new QTemporaryDir);
+        ProgramFolder::setPath(m_dir->path());
+        PictureCache::clear();
+        start();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+    }
+
+    void startsOnFirstSubjectHome()
+    {
+        QCOMPARE(m_window->LChose(), 1);
+        QCOMPARE(m_window->txtTabPos(), 1);
+        QCOMPARE(caption(QStringLiteral("Tab01lbl")), QStringLiteral("English"));
+        QCOMPARE(caption(QStringLiteral("Tab04lbl")), QStringLiteral("Help"));
+        QCOMPARE(child(QStringLiteral("Tab02"))->toolTip(), QStringLiteral("Load Mathematics Module"));
+        QCOMPARE(panelInFront(), QStringLiteral("Body_Home"));
+        QCOMPARE(caption(QStringLiteral("SubH1")), QStringLiteral("Grammar"));
+        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("temptext30000.txt"))));
+        QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("Graphics/pencil.ico"))));
+    }
+
+    void toolbarFollowsTab_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QString>("firstTip");
+        QTest::newRow("subject") << "Tab02" << QStringList({"Home", "Report", "Print", "Close"})
+                                 << "Load Home page";
+        QTest::newRow("help") << "Tab04" << QStringList({"About", "Trash", "", "Setup"})
+                              << "About Quorvel";
+    }
+
+    void toolbarFollowsTab()
+    {
+        QFETCH(QString, tab);
+        QFETCH(QStringList, captions);
+        QFETCH(QString, firstTip);
+        click(tab);
+        m_window->pollNow();
+        for (int n = 1; n <= 4; ++n) {
+            auto *button = child<PictureButton>(QStringLiteral("ToolBar0%1").arg(n));
+            QVERIFY(button);
+            if (captions.at(n - 1).isEmpty()) {
+                QVERIFY(!button->isVisible());
+                continue;
+            }
+            QCOMPARE(caption(QStringLiteral("lblTB0%1").arg(n)), captions.at(n - 1));
+        }
+        QCOMPARE(child(QStringLiteral("ToolBar01"))->toolTip(), firstTip);
+        QCOMPARE(child(QStringLiteral("lblTB01"))->toolTip(), firstTip);
+    }
+
+    void helpTabKeepsSubject()
+    {
+        click(QStringLiteral("Tab03"));
+        QCOMPARE(m_window->LChose(), 3);
+        click(QStringLiteral("Tab04"));
+        QCOMPARE(m_window->LChose(), 3);
+        QCOMPARE(panelInFront(), QStringLiteral("Body_About"));
+        click(QStringLiteral("Tab03lbl"));
+        QCOMPARE(m_window->txtTabPos(), 3);
+        QCOMPARE(panelInFront(), QStringLiteral("Body_Home"));
+    }
+
+    void topicsVisibleByCount_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<int>("count");
+        QTest::newRow("six topics") << "Tab01" << 6;
+        QTest::newRow("seven topics") << "Tab02" << 7;
+    }
+
+    void topicsVisibleByCount()
+    {
+        QFETCH(QString, tab);
+        QFETCH(int, count);
+        click(tab);
+        for (int n = 1; n <= 10; ++n) {
+            QCOMPARE(child(QStringLiteral("Topic%1").arg(n))->isVisible(), n <= count);
+            QCOMPARE(child(QStringLiteral("Bullet%1").arg(n))->isVisible(), n <= count);
+        }
+    }
+
+    void paperRowsOfferTryAgain_data()
+    {
+        QTest::addColumn<QString>("score");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("not taken") << "" << false;
+        QTest::newRow("99") << "99" << true;
+        QTest::newRow("99.5") << "99.5" << false;
+        QTest::newRow("100") << "100" << false;
+        QTest::newRow("40") << "40" << true;
+    }
+
+    void paperRowsOfferTryAgain()
+    {
+        QFETCH(QString, score);
+        QFETCH(bool, offered);
+        setFirstScores(1, {QString(), QString(), QString(), QString(), QString(), score});
+        click(QStringLiteral("Tab01"));
+        click(QStringLiteral("Topic2"));
+        QCOMPARE(caption(QStringLiteral("SubH1")), QStringLiteral("Vocabulary"));
+        QCOMPARE(caption(QStringLiteral("MSA1")), score);
+        QCOMPARE(child(QStringLiteral("P1b"))->isVisible(), offered);
+        QVERIFY(child(QStringLiteral("P1a"))->isVisible());
+        QLabel *label = child<QLabel>(QStringLiteral("MSA1"));
+        const int percentLeft = child(QStringLiteral("Percent1a"))->x();
+        if (score.isEmpty())
+            QCOMPARE(label->x(), percentLeft);
+        else
+            QVERIFY(label->geometry().right() < percentLeft
+                    && label->geometry().right() >= percentLeft - 4);
+    }
+
+    void openPaperSetsSelection()
+    {
+        QSignalSpy spy(m_window.data(), &Contents::practiceRequested);
+        click(QStringLiteral("Topic2"));
+        click(QStringLiteral("P3a"));
+        QCOMPARE(spy.count(), 1);
+        PaperSelection s = spy.at(0).at(0).value<PaperSelection>();
+        QCOMPARE(s.TopicCount, 6);
+        QCOMPARE(s.PaperNum, 108);
+        QCOMPARE(s.TakeNum, 1);
+        QCOMPARE(s.SubH1, QStringLiteral("Vocabulary"));
+        QCOMPARE(s.TtPapersCon, 30);
+        QCOMPARE(s.paperInTopic(), 3);
+    }
+
+    void refreshKeepsTopicAndShowsNewScore()
+    {
+        click(QStringLiteral("Tab02"));
+        click(QStringLiteral("Topic3"));
+        setFirstScores(2, QStringList(10, QString()) << QStringLiteral("72.5"));
+        m_window->RefreshContents();
+        QCOMPARE(m_window->TopicCount(), 11);
+        QCOMPARE(caption(QStringLiteral("MSA1")), QStringLiteral("72.5"));
+        QVERIFY(child(QStringLiteral("P1b"))->isVisible());
+    }
+
+    void twoSubjectEdition()
+    {
+        Catalogue catalogue = m_window->catalogue();
+        catalogue.subjectName[2].clear();
+        start(&catalogue);
+        const int left1 = child(QStringLiteral("Tab01"))->x();
+        QCOMPARE(left1, 2);
+        QVERIFY(child(QStringLiteral("Tab02"))->x() < 0);
+        QCOMPARE(child(QStringLiteral("Tab03"))->x(), 2 + child(QStringLiteral("Tab01"))->width() - 4);
+        QCOMPARE(child(QStringLiteral("Tab04"))->x(),
+                 child(QStringLiteral("Tab03"))->x() + child(QStringLiteral("Tab03"))->width() - 4);
+    }
+
+    void resetPanelStatesAndFiles()
+    {
+        setFirstScores(1, {QStringLiteral("80")});
+        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QByteArray taken = readBytes(marks);
+        click(QStringLiteral("Tab04"));
+        click(QStringLiteral("ToolBar02"));
+        QCOMPARE(panelInFront(), QStringLiteral("Body_Trash"));
+        QVERIFY(child(QStringLiteral("Trashlbl1"))->isVisible());
+        click(QStringLiteral("ButTrash"));
+        QVERIFY(child(QStringLiteral("Trashlbl2"))->isVisible());
+        QVERIFY(!child(QStringLiteral("ButTrash"))->isVisible());
+        click(QStringLiteral("ButTrash_No"));
+        QVERIFY(child(QStringLiteral("Trashlbl1"))->isVisible());
+        QCOMPARE(readBytes(marks), taken);
+        click(QStringLiteral("ButTrashlbl"));
+        click(QStringLiteral("ButTrash_Yes"));
+        QVERIFY(child(QStringLiteral("Trashlbl3"))->isVisible());
+        QVERIFY(!child(QStringLiteral("ButTrash_Yes"))->isVisible());
+        QCOMPARE(readBytes(marks), ResourceStore::resourceBytes(templateId(Marks, 1)));
+        click(QStringLiteral("ToolBar02"));
+        QVERIFY(child(QStringLiteral("Trashlbl1"))->isVisible());
+        QVERIFY(!child(QStringLiteral("Trashlbl3"))->isVisible());
+        click(QStringLiteral("Tab01"));
+        QCOMPARE(caption(QStringLiteral("MSA1")), QString());
+        QVERIFY(!child(QStringLiteral("P1b"))->isVisible());
+    }
+
+    void reportShowsFigures()
+    {
+        setFirstScores(1, {QStringLiteral("80"), QStringLiteral("90"), QString(), QString(),
+                           QString(), QStringLiteral("70")});
+        click(QStringLiteral("ToolBar02"));
+        QCOMPARE(panelInFront(), QStringLiteral("Body_Report"));
+        QCOMPARE(caption(QStringLiteral("OScore1")), QStringLiteral("80%"));
+        QCOMPARE(caption(QStringLiteral("OScore2")), QStringLiteral("-"));
+        QCOMPARE(caption(QStringLiteral("PCNum")), QStringLiteral("3 / 30"));
+        QCOMPARE(caption(QStringLiteral("WT")), QStringLiteral("Vocabulary "));
+        QCOMPARE(caption(QStringLiteral("ST")), QStringLiteral("Grammar "));
+        QCOMPARE(caption(QStringLiteral("TMark1A")), QStringLiteral("85%"));
+        click(QStringLiteral("lblRCBar2"));
+        QCOMPARE(m_window->txtReportPos(), 2);
+        QVERIFY(child(QStringLiteral("TopLab6"))->isVisible());
+        QVERIFY(!child(QStringLiteral("TopLab7"))->isVisible());
+        click(QStringLiteral("Tab01"));
+        QCOMPARE(m_window->txtReportPos(), 1);
+        QCOMPARE(panelInFront(), QStringLiteral("Body_Home"));
+    }
+};
+
+class TestHomeRules : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tryAgain_data()
+    {
+        QTest::addColumn<QString>("score");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("zero") << "0" << true;
+        QTest::newRow("99") << "99" << true;
+        QTest::newRow("99.0") << "99.0" << true;
+        QTest::newRow("99.1") << "99.1" << false;
+        QTest::newRow("100") << "100" << false;
+        QTest::newRow("unreadable") << "abc" << false;
+    }
+    void tryAgain()
+    {
+        QFETCH(QString, score);
+        QFETCH(bool, offered);
+        QCOMPARE(HomeRules::tryAgainOffered(score), offered);
+    }
+    void ordinals()
+    {
+        QCOMPARE(HomeRules::firstOrdinalOfTopic(2), 6);
+        QCOMPARE(HomeRules::topicOfFirstOrdinal(46), 10);
+        QCOMPARE(HomeRules::topicOfFirstOrdinal(7), 0);
+        QCOMPARE(HomeRules::topicOfFirstOrdinal(51), 0);
+        QCOMPARE(HomeRules::paperKey(6, 2), 108);
+    }
+    void scoreLabelLeft()
+    {
+        QCOMPARE(HomeRules::scoreLabelLeft(QString(), 4000, 300), 4000);
+        QCOMPARE(HomeRules::scoreLabelLeft(QStringLiteral("85"), 4000, 300), 3680);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    qRegisterMetaType<PaperSelection>();
+    int status = 0;
+    TestHomeRules rules;
+    status |= QTest::qExec(&rules, argc, argv);
+    TestContents contents;
+    status |= QTest::qExec(&contents, argc, argv);
+    return status;
+}
+
+#include "tst_contents.moc"

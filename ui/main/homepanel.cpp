@@ -1,0 +1,192 @@
+#include "ui/main/homepanel.h"
+
+#include "ui/chrome/chromegeometry.h"
+#include "ui/chrome/picturebutton.h"
+#include "ui/chrome/picturecache.h"
+#include "ui/main/homerules.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int kColumnTop = 6;
+constexpr int kTopicTop = 36;
+constexpr int kTopicPitch = 32;
+constexpr int kPaperLeft = 206;
+constexpr int kRowTop = 60;
+constexpr int kRowPitch = 60;
+constexpr int kPercentLeft = 316;
+constexpr int kButtonLeft = 334;
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->setAccessibleName(text);
+    return label;
+}
+
+QLabel *makeColumnHead(QWidget *parent, const QString &name, const QString &picture,
+                       const QString &text, int left)
+{
+    QLabel *head = makeLabel(parent, name, QString());
+    head->setPixmap(PictureCache::picture(picture));
+    head->setGeometry(left, kColumnTop, 190, 24);
+    head->setScaledContents(true);
+    QLabel *caption = makeLabel(head, QString(), text);
+    caption->setGeometry(10, 0, 180, 24);
+    caption->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d4f7c;"));
+    return head;
+}
+
+} // namespace
+
+HomePanel::HomePanel(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Body_Home"));
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("#Body_Home { background: white; }"));
+    buildTopicColumn();
+    buildPaperColumn();
+}
+
+void HomePanel::buildTopicColumn()
+{
+    makeColumnHead(this, QStringLiteral("ColHead1"), QStringLiteral("columnhead1.bmp"),
+                   QStringLiteral("Select a Topic"), 6);
+    for (int n = 1; n <= 10; ++n) {
+        const int top = kTopicTop + (n - 1) * kTopicPitch;
+        m_bullets[n] = makeLabel(this, QStringLiteral("Bullet%1").arg(n), QString());
+        m_bullets[n]->setPixmap(PictureCache::picture(QStringLiteral("bullet.bmp")));
+        m_bullets[n]->setGeometry(10, top + 9, 12, 12);
+        m_topics[n] = makeLabel(this, QStringLiteral("Topic%1").arg(n), QString());
+        m_topics[n]->setGeometry(26, top, 170, 30);
+        m_topics[n]->setWordWrap(true);
+        m_topics[n]->setToolTip(QStringLiteral("Click to select topic"));
+        m_topics[n]->setCursor(Qt::PointingHandCursor);
+        m_topics[n]->setMargin(2);
+        m_topics[n]->installEventFilter(this);
+    }
+}
+
+void HomePanel::buildPaperColumn()
+{
+    makeColumnHead(this, QStringLiteral("ColHead2"), QStringLiteral("columnhead2.bmp"),
+                   QStringLiteral("Select a Paper"), 204);
+    m_subH1 = makeLabel(this, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"));
+    m_subH1->setGeometry(kPaperLeft, 32, 190, 24);
+    m_subH1->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d4f7c;"));
+    for (int k = 1; k <= 5; ++k) {
+        const int top = kRowTop + (k - 1) * kRowPitch;
+        QLabel *paper = makeLabel(this, QStringLiteral("LblP%1").arg(k),
+                                  QStringLiteral("Paper %1").arg(k));
+        paper->setGeometry(kPaperLeft, top, 100, 18);
+        paper->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        makeLabel(this, QString(), QStringLiteral("1st Attempt:"))
+            ->setGeometry(kPaperLeft, top + 18, 80, 18);
+        makeLabel(this, QString(), QStringLiteral("2nd Attempt:"))
+            ->setGeometry(kPaperLeft, top + 36, 80, 18);
+        m_msa[k] = makeLabel(this, QStringLiteral("MSA%1").arg(k), QString());
+        m_msa[k]->setAccessibleName(QStringLiteral("First attempt score, paper %1").arg(k));
+        m_msa[k]->move(kPercentLeft, top + 18);
+        m_msb[k] = makeLabel(this, QStringLiteral("MSB%1").arg(k), QString());
+        m_msb[k]->setAccessibleName(QStringLiteral("Second attempt score, paper %1").arg(k));
+        m_msb[k]->move(kPercentLeft, top + 36);
+        for (int line = 0; line < 2; ++line) {
+            const int n = 2 * (k - 1) + line + 1;
+            // The first "%" label names the column the score labels are placed against.
+            const QString name = n == 1 ? QStringLiteral("Percent1a") : QString();
+            m_percent[n] = makeLabel(this, name, QStringLiteral("%"));
+            m_percent[n]->setGeometry(kPercentLeft, top + 18 * (line + 1), 12, 18);
+        }
+        m_load[k] = new PictureButton(QStringLiteral("P%1a").arg(k), this);
+        m_load[k]->setPicture(QStringLiteral("loadbutton_off.bmp"));
+        m_load[k]->setToolTips(QStringLiteral("Load paper %1").arg(k));
+        m_load[k]->move(kButtonLeft, top + 2);
+        m_again[k] = new PictureButton(QStringLiteral("P%1b").arg(k), this);
+        m_again[k]->setPicture(QStringLiteral("loadbutton_off.bmp"));
+        m_again[k]->setToolTips(QStringLiteral("Try paper %1 again").arg(k));
+        m_again[k]->move(kButtonLeft, top + 30);
+        m_again[k]->hide();
+        connect(m_load[k], &PictureButton::clicked, this, [this, k] { emit paperClicked(k, 1); });
+        connect(m_again[k], &PictureButton::clicked, this, [this, k] { emit paperClicked(k, 2); });
+    }
+}
+
+QList<PictureButton *> HomePanel::paperButtons() const
+{
+    QList<PictureButton *> buttons;
+    for (int k = 1; k <= 5; ++k)
+        buttons << m_load[k] << m_again[k];
+    return buttons;
+}
+
+void HomePanel::setTopics(const QStringList &names1to10, int count)
+{
+    for (int n = 1; n <= 10; ++n) {
+        const QString name = n < names1to10.size() ? names1to10.at(n) : QString();
+        m_topics[n]->setText(name);
+        m_topics[n]->setAccessibleName(name);
+        m_topics[n]->setVisible(n <= count);
+        m_bullets[n]->setVisible(n <= count);
+    }
+}
+
+void HomePanel::highlightTopic(int topic)
+{
+    const QString normal = QStringLiteral("QLabel { background: palette(highlighted-text); "
+                                          "color: black; }");
+    const QString chosen = QStringLiteral("QLabel { background: rgb(128,128,128); "
+                                          "color: palette(highlighted-text); }");
+    for (int n = 1; n <= 10; ++n)
+        m_topics[n]->setStyleSheet(n == topic ? chosen : normal);
+}
+
+void HomePanel::showPapers(const QString &heading, const QStringList &firstScores,
+                           const QStringList &secondScores)
+{
+    if (!heading.isNull())
+        m_subH1->setText(heading);
+    for (int k = 1; k <= 5; ++k) {
+        m_msa[k]->setText(firstScores.value(k - 1));
+        m_msb[k]->setText(secondScores.value(k - 1));
+    }
+    UpdatePaperRows();
+}
+
+void HomePanel::UpdatePaperRows()
+{
+    using ChromeGeometry::pixelsToTwips;
+    using ChromeGeometry::twipsToPixels;
+    const int percentLeft = pixelsToTwips(m_percent[1]->x());
+    auto place = [&](QLabel *label) {
+        label->adjustSize();
+        const int left = HomeRules::scoreLabelLeft(label->text(), percentLeft,
+                                                   pixelsToTwips(label->width()));
+        label->move(twipsToPixels(left), label->y());
+    };
+    for (int k = 1; k <= 5; ++k) {
+        m_again[k]->setVisible(HomeRules::tryAgainOffered(m_msa[k]->text()));
+        place(m_msa[k]);
+    }
+    for (int k = 1; k <= 5; ++k)
+        place(m_msb[k]);
+}
+
+bool HomePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int n = 1; n <= 10; ++n) {
+            if (watched == m_topics[n]
+                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                emit topicClicked(n);
+                return true;
+            }
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Rules of the main window's Home panel and tab strip, free of widgets so tests call them.
+
+#include <QString>
+#include <QVector>
+
+namespace HomeRules {
+
+// Ordinal of topic t's first paper: 1, 6, 11, ...
+int firstOrdinalOfTopic(int topic);
+// Topic 1..10 whose first paper has ordinal f; 0 when f is no such ordinal.
+int topicOfFirstOrdinal(int f);
+// Paper key of paper offset 0..4 of the topic whose first ordinal is f.
+int paperKey(int firstOrdinal, int offset);
+
+// A second take is offered once a first take exists and scored 99 or less.
+bool tryAgainOffered(const QString &firstTakeScore);
+
+// Left edge (twips) of a score label: its right edge 20 twips left of the "%" column,
+// or at the column itself when there is no score.
+int scoreLabelLeft(const QString &score, int percentLeft, int labelWidth);
+
+// Left edges of the four tabs from x = 2: an absent subject's tab goes out of sight at
+// -width(Tab01) and takes no room; neighbouring tabs overlap by 4.
+QVector<int> tabLefts(const bool present[3], const int widths[4]);
+
+// Top of a tab over the strip: selected tabs stand 2 units higher than the others.
+double tabTop(double stripTop, double tabHeight, bool selected);
+
+} // namespace HomeRules

@@ -1,0 +1,205 @@
+#include "ui/main/reportpanel.h"
+
+#include "ui/chrome/picturecache.h"
+#include "ui/main/reportlayout.h"
+#include "ui/main/trendplotarea.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kBarHeight = 24;
+constexpr int kRowPitch = 25;
+constexpr int kBarWidth = 80;
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
+                  const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->setAccessibleName(text);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QWidget *makeBody(QWidget *parent, const QString &name)
+{
+    auto *body = new QWidget(parent);
+    body->setObjectName(name);
+    body->setAutoFillBackground(true);
+    QPalette p = body->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    body->setPalette(p);
+    return body;
+}
+
+} // namespace
+
+ReportPanel::ReportPanel(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Body_Report"));
+    setAutoFillBackground(true);
+    buildSummary();
+    buildTopical();
+    buildTrend();
+    makeBar(1, QStringLiteral("Overall Results"), QStringLiteral("Click to show overall results"));
+    makeBar(2, QStringLiteral("Topical Results"), QStringLiteral("Click to show topical results"));
+    makeBar(3, QStringLiteral("Trend Analysis"), QStringLiteral("Click to show past trends"));
+}
+
+QWidget *ReportPanel::makeBar(int n, const QString &caption, const QString &tip)
+{
+    auto *bar = new QLabel(this);
+    bar->setObjectName(QStringLiteral("RCBar%1").arg(n));
+    bar->setPixmap(PictureCache::picture(QStringLiteral("bar.bmp")));
+    bar->setScaledContents(true);
+    bar->setToolTip(tip);
+    bar->setCursor(Qt::PointingHandCursor);
+    bar->installEventFilter(this);
+    QLabel *label = makeLabel(bar, QStringLiteral("lblRCBar%1").arg(n), caption,
+                              QRect(10, 0, 300, kBarHeight));
+    label->setToolTip(tip);
+    label->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d4f7c;"));
+    label->installEventFilter(this);
+    m_bars[n] = bar;
+    return bar;
+}
+
+void ReportPanel::buildSummary()
+{
+    m_bodies[1] = makeBody(this, QStringLiteral("RC1Summary"));
+    const QString captions[5] = {
+        QStringLiteral("First Attempt Average Score:"), QStringLiteral("Second Attempt Average Score:"),
+        QStringLiteral("Number of Papers Completed:"), QStringLiteral("Weakest Topic:"),
+        QStringLiteral("Strongest Topic:")};
+    const QString names[5] = {QStringLiteral("OScore1"), QStringLiteral("OScore2"),
+                              QStringLiteral("PCNum"), QStringLiteral("WT"), QStringLiteral("ST")};
+    for (int i = 0; i < 5; ++i) {
+        const int top = 20 + 40 * i;
+        makeLabel(m_bodies[1], QString(), captions[i], QRect(16, top, 190, 36))
+            ->setWordWrap(true);
+        m_values[i] = makeLabel(m_bodies[1], names[i], QString(), QRect(210, top, 180, 36));
+        m_values[i]->setWordWrap(true);
+        m_values[i]->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d4f7c;"));
+    }
+}
+
+void ReportPanel::buildTopical()
+{
+    m_bodies[2] = makeBody(this, QStringLiteral("RC2Topical"));
+    makeLabel(m_bodies[2], QString(), QStringLiteral("First Attempt results"),
+              QRect(148, 4, 124, 18));
+    makeLabel(m_bodies[2], QString(), QStringLiteral("Second Attempt Score"),
+              QRect(274, 4, 124, 18));
+    for (int i = 1; i <= ReportFigures::kTopicRows; ++i) {
+        const int top = 26 + (i - 1) * kRowPitch;
+        m_topLab[i] = new QLineEdit(m_bodies[2]);
+        m_topLab[i]->setObjectName(QStringLiteral("TopLab%1").arg(i));
+        m_topLab[i]->setReadOnly(true);
+        m_topLab[i]->setFrame(false);
+        m_topLab[i]->setGeometry(4, top, 140, 20);
+        for (int take = 0; take < 2; ++take) {
+            const QString side = take == 0 ? QStringLiteral("A") : QStringLiteral("B");
+            const int left = take == 0 ? 148 : 274;
+            m_back[i][take] = new QWidget(m_bodies[2]);
+            m_back[i][take]->setObjectName(QStringLiteral("TBack%1%2").arg(i).arg(side));
+            m_back[i][take]->setGeometry(left, top + 3, kBarWidth, 14);
+            m_back[i][take]->setStyleSheet(QStringLiteral("background: #e8eef5;"));
+            m_bar[i][take] = makeLabel(m_back[i][take], QStringLiteral("TBar%1%2").arg(i).arg(side),
+                                       QString(), QRect(0, 0, 0, 14));
+            m_bar[i][take]->setStyleSheet(take == 0 ? QStringLiteral("background: #3d85c6;")
+                                                    : QStringLiteral("background: #e69138;"));
+            m_mark[i][take] = makeLabel(m_bodies[2], QStringLiteral("TMark%1%2").arg(i).arg(side),
+                                        QString(), QRect(left + kBarWidth + 2, top, 42, 20));
+        }
+    }
+}
+
+void ReportPanel::buildTrend()
+{
+    m_bodies[3] = makeBody(this, QStringLiteral("RC3Trend"));
+    QString legend;
+    for (int g = 100; g >= 0; g -= 10)
+        legend += QString::number(g) + QStringLiteral("%\n");
+    QLabel *axis = makeLabel(m_bodies[3], QStringLiteral("lblTrendAxis"), legend.trimmed(),
+                             QRect(2, 4, 40, 10));
+    axis->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    axis->setStyleSheet(QStringLiteral("font-size: 7pt;"));
+    m_plot = new TrendPlotArea(m_bodies[3]);
+    makeLabel(m_bodies[3], QStringLiteral("lblTrendCaption"), QStringLiteral("Recent Papers Attempted"),
+              QRect(0, 0, 10, 18))
+        ->setAlignment(Qt::AlignCenter);
+}
+
+void ReportPanel::showReport(const ReportFigures::Figures &figures, const QList<double> &trend)
+{
+    const QString values[5] = {figures.oScore1, figures.oScore2, figures.pcNum, figures.wt,
+                               figures.st};
+    for (int i = 0; i < 5; ++i) {
+        m_values[i]->setText(values[i]);
+        m_values[i]->setAccessibleName(values[i]);
+    }
+    for (int i = 1; i <= ReportFigures::kTopicRows; ++i)
+        FillTopicRow(i, figures.rows.value(i - 1));
+    m_plot->setValues(trend);
+}
+
+void ReportPanel::FillTopicRow(int i, const ReportFigures::TopicRow &row)
+{
+    m_topLab[i]->setText(row.name);
+    m_topLab[i]->setVisible(row.visible);
+    const QString marks[2] = {row.markA, row.markB};
+    const double fractions[2] = {row.barA, row.barB};
+    for (int take = 0; take < 2; ++take) {
+        m_mark[i][take]->setText(marks[take]);
+        m_mark[i][take]->setVisible(row.visible);
+        m_back[i][take]->setVisible(row.visible);
+        const int inner = m_back[1][take]->width();
+        m_bar[i][take]->resize(qRound(inner * fractions[take]), m_bar[i][take]->height());
+    }
+}
+
+void ReportPanel::LayoutReportSections(int open)
+{
+    m_open = open;
+    const int h = kBarHeight;
+    const ReportLayout::Sections s = ReportLayout::LayoutReportSections(open, height(), h, h, h);
+    for (int n = 1; n <= 3; ++n)
+        m_bars[n]->setGeometry(0, s.barTop[n], width(), h);
+    const int body = open == 1 || open == 2 ? open : 3;
+    m_bodies[body]->setGeometry(0, s.bodyTop, width(), qMax(0, s.bodyHeight));
+    if (body == 3) {
+        const int plotHeight = qMax(0, s.bodyHeight - 34);
+        m_plot->setGeometry(46, 8, width() - 58, plotHeight);
+        auto *axis = m_bodies[3]->findChild<QLabel *>(QStringLiteral("lblTrendAxis"));
+        axis->setGeometry(2, 2, 40, plotHeight + 12);
+        auto *caption = m_bodies[3]->findChild<QLabel *>(QStringLiteral("lblTrendCaption"));
+        caption->setGeometry(46, 12 + plotHeight, width() - 58, 18);
+    }
+    m_bodies[body]->raise();
+    for (int n = 1; n <= 3; ++n)
+        m_bars[n]->raise();
+}
+
+void ReportPanel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    LayoutReportSections(m_open);
+}
+
+bool ReportPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int n = 1; n <= 3; ++n) {
+            if (watched == m_bars[n] || watched->parent() == m_bars[n]) {
+                emit sectionClicked(n);
+                return true;
+            }
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
