@@ -2,9 +2,11 @@
 
 #include "app/programfolder.h"
 #include "app/startup/startup.h"
+#include "program/singleinstance.h"
 #include "ui/main/contents.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QProcessEnvironment>
 
 #include <cstdio>
@@ -17,6 +19,14 @@ bool hasDisplay()
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     return env.contains(QStringLiteral("DISPLAY")) || env.contains(QStringLiteral("WAYLAND_DISPLAY"))
            || env.contains(QStringLiteral("QT_QPA_PLATFORM"));
+}
+
+void bringForward(QWidget *window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace
@@ -34,9 +44,21 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
     ProgramFolder::choose();
+
+    SingleInstance instance(ProgramFolder::path());
+    if (!instance.acquire()) {
+        instance.notifyRunning();
+        QMessageBox::information(nullptr, QStringLiteral("Quorvel"),
+                                 QStringLiteral("The program is already open. Its window has "
+                                                "been brought to the front."));
+        return 0;
+    }
+
     const StartUpResult start = StartUp::prepareContent();
     Contents contents;
     contents.load(start);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &contents,
+                     [&contents] { bringForward(&contents); });
     contents.show();
     return app.exec();
 }

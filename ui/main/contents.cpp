@@ -11,7 +11,9 @@
 #include "ui/main/homerules.h"
 #include "ui/main/makerwebpage.h"
 #include "ui/main/reportfigures.h"
+#include "ui/main/printlines.h"
 #include "ui/main/reportpanel.h"
+#include "ui/main/reportprinter.h"
 #include "ui/main/trashpanel.h"
 
 #include <QApplication>
@@ -363,10 +365,29 @@ void Contents::showReport()
 
 void Contents::PrintReport()
 {
+    const QList<QStringList> lines = PrintLines::reportLines(
+        m_catalogue.title, m_topicCount, m_topicNames.mid(1), m_marks.FSE.mid(1, m_TtPapersCon),
+        m_marks.LTM.mid(1, m_TtPapersCon), m_marks.CDD.mid(1, m_TtPapersCon),
+        m_marks.SSE.mid(1, m_TtPapersCon));
+    switch (ReportPrinter::printOnDefault(lines, m_catalogue.title)) {
+    case ReportPrinter::NoPrinter:
+        QMessageBox::information(this, QStringLiteral("Print"),
+                                 QStringLiteral("There is no printer to print on. Choose one "
+                                                "with Help, then Setup, and print again."));
+        break;
+    case ReportPrinter::NotStarted:
+        QMessageBox::warning(this, QStringLiteral("Print"),
+                             QStringLiteral("The printer could not start printing. Nothing "
+                                            "was printed."));
+        break;
+    case ReportPrinter::Printed:
+        break;
+    }
 }
 
 void Contents::PrintSetup()
 {
+    ReportPrinter::chooseDefaultPrinter(this);
 }
 
 void Contents::eraseAllResults()

@@ -56,18 +56,27 @@ QList<QStringList> reportLines(const QString &title, int topicCount,
     return lines;
 }
 
-QString layoutZones(const QStringList &items, int zoneWidth)
+QList<int> zoneStarts(const QStringList &items, int zoneWidth)
 {
     Q_ASSERT(zoneWidth > 0);
     zoneWidth = qMax(1, zoneWidth);
-    QString text;
+    QList<int> starts;
     int start = 0;
     for (const QString &item : items) {
-        text = text.leftJustified(start, QLatin1Char(' ')) + item;
+        starts << start;
         // An item takes its own zone and every further zone it runs into.
         const int zones = qMax(1, int((item.size() + zoneWidth - 1) / zoneWidth));
         start += zones * zoneWidth;
     }
+    return starts;
+}
+
+QString layoutZones(const QStringList &items, int zoneWidth)
+{
+    const QList<int> starts = zoneStarts(items, zoneWidth);
+    QString text;
+    for (int i = 0; i < items.size(); ++i)
+        text = text.leftJustified(starts.at(i), QLatin1Char(' ')) + items.at(i);
     return text;
 }
 

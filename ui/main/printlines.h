@@ -22,6 +22,9 @@ QList<QStringList> reportLines(const QString &title, int topicCount,
                                const QStringList &ltm, const QStringList &cdd,
                                const QStringList &sse);
 
+// The character column at which each item of a line starts.
+QList<int> zoneStarts(const QStringList &items, int zoneWidth = kZoneWidth);
+
 // The text of one line: the first item at column 0, every further item at the start of
 // the zone after the previous item, or after the zones a longer item ran into.
 QString layoutZones(const QStringList &items, int zoneWidth = kZoneWidth);
