@@ -164,7 +164,7 @@ void SkinnedWindow::MoveForm(QWidget *TheForm)
     // Without a system move (some window managers, offscreen) the title strip drags the
     // window itself until the button is released.
     m_manualMove = true;
-    m_moveOffset = QCursor::pos() - window->pos();
+    m_moveOffset = m_pressGlobal - window->pos();
 }
 
 void SkinnedWindow::applyTitleSkin(bool active)
@@ -429,7 +429,7 @@ void SkinnedWindow::mousePressEvent(QMouseEvent *event)
 {
     // Presses on the window's own surface, and on the Sizer, which passes them on.
     if (m_kind == Kind::Practice && (event->buttons() & Qt::LeftButton))
-        beginCornerResize(QCursor::pos());
+        beginCornerResize(event->globalPosition().toPoint());
     QWidget::mousePressEvent(event);
 }
 
@@ -437,7 +437,7 @@ void SkinnedWindow::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_kind != Kind::Practice)
         return QWidget::mouseMoveEvent(event);
-    const QPoint rel = pixelsToTwips(QCursor::pos()) - pixelsToTwips(pos());
+    const QPoint rel = pixelsToTwips(event->globalPosition().toPoint()) - pixelsToTwips(pos());
     const QSize sizeT = pixelsToTwips(size());
     if (m_resizing) {
         const QSize wanted = cornerResize(m_grab, rel, sizeT, kGripTwips);
@@ -468,11 +468,14 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+        m_pressGlobal = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
         MoveForm(this);  // any mouse button, as a press on a caption
         return true;
     case QEvent::MouseMove:
-        if (m_manualMove)
-            window()->move(QCursor::pos() - m_moveOffset);
+        if (m_manualMove) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            window()->move(mouse->globalPosition().toPoint() - m_moveOffset);
+        }
         return m_manualMove;
     case QEvent::MouseButtonRelease:
         m_manualMove = false;

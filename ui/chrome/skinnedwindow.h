@@ -160,4 +160,5 @@ private:
     bool m_resizing = false;
     bool m_manualMove = false;
     QPoint m_moveOffset;
+    QPoint m_pressGlobal;
 };

@@ -1,0 +1,542 @@
+// The chrome's widgets: the picture cache, picture buttons and their polling, the skinned
+// window's title skins, buttons, region and resizing, and the pop-up.
+
+#include "app/programfolder.h"
+#include "ui/chrome/frmpopup.h"
+#include "ui/chrome/picturebutton.h"
+#include "ui/chrome/picturecache.h"
+#include "ui/chrome/skinnedwindow.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// A main-kind window that counts title drags and offers one polled toolbar button.
+class ProbeWindow : public SkinnedWindow
+{
+public:
+    explicit ProbeWindow(Kind kind = Kind::Main)
+        : SkinnedWindow(kind)
+    {
+        button = new PictureButton(QStringLiteral("ToolBar01"), this);
+        button->addCaption(QStringLiteral("lblTB01"), QStringLiteral("Home"))
+            ->setGeometry(0, 31, 44, 14);
+        button->move(40, 80);
+        addThreeStateButton(button, QStringLiteral("home"));
+    }
+    void MoveForm(QWidget *TheForm) override
+    {
+        ++moves;
+        SkinnedWindow::MoveForm(TheForm);
+    }
+    PictureButton *button;
+    int moves = 0;
+};
+
+QImage solid(int w, int h, QColor colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// Runs action on the pop-up once it is showing (CallPop blocks until it is answered).
+void whenPopUpShows(const std::function<void(frmPopUp *)> &action)
+{
+    QTimer::singleShot(0, [action] {
+        frmPopUp *popup = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *p = qobject_cast<frmPopUp *>(w); p && p->isVisible())
+                popup = p;
+        }
+        QVERIFY(popup);
+        action(popup);
+    });
+}
+
+} // namespace
+
+class TestChrome : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void caseBlindLookup_data();
+    void caseBlindLookup();
+    void missingPictureGivesPlaceholder();
+    void pictureIsDecodedOnce();
+
+    void buttonPressSetsSharedFlag();
+    void captionClickActsWithoutPress();
+    void releaseElsewhereIsNoClick();
+    void accessibleNameAndPress();
+    void pollingFollowsCursor();
+
+    void titleSkinFollowsActivation();
+    void rightButtonOnTitleStartsDrag();
+    void roundCornersCutsTopOnly();
+    void mainFrameTracksSize();
+    void maximiseRestore();
+    void practiceLayoutMovesTitleButtons();
+    void cornerResizeKeepsMinimum();
+    void foldingWidensPage();
+
+    void popupOneButtonCentred();
+    void popupTwoButtons();
+    void popupMessageLine_data();
+    void popupMessageLine();
+    void popupHover();
+    void popupCentresOnMaster();
+    void popupsStartFromDesignState();
+    void popupClosedOtherwiseAnswersFalse();
+    void popupPressReleasedElsewhereDoesNotAnswer();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void TestChrome::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_folder.isValid());
+    ProgramFolder::setPath(m_folder.path());
+    QDir().mkpath(m_folder.filePath("Graphics"));
+    const QDir skin(QStringLiteral(TEST_SOURCE_DIR "/../../assets/skin"));
+    const QStringList files = skin.entryList(QDir::Files);
+    QCOMPARE(files.size(), 89);
+    for (const QString &file : files)
+        QVERIFY(QFile::copy(skin.filePath(file), m_folder.filePath("Graphics/" + file)));
+}
+
+void TestChrome::init()
+{
+    PictureCache::clear();
+    QCursor::setPos(0, 0);
+}
+
+void TestChrome::caseBlindLookup_data()
+{
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("as the window asks") << "Pencil.ico" << QSize(20, 20);
+    QTest::newRow("as written") << "pencil.ico" << QSize(20, 20);
+    QTest::newRow("upper case") << "PENCIL.ICO" << QSize(20, 20);
+    QTest::newRow("mixed bitmap") << "Border_Top_Left.BMP" << QSize(48, 28);
+    QTest::newRow("gif asked lower") << "border_bot_left.gif" << QSize(10, 10);
+    QTest::newRow("handle") << "handle.bmp" << QSize(7, 64);
+}
+
+void TestChrome::caseBlindLookup()
+{
+    QFETCH(QString, asked);
+    QVERIFY(PictureCache::exists(asked));
+    QTEST(PictureCache::picture(asked).size(), "size");
+    QVERIFY(!PictureCache::filePath(asked).isEmpty());
+}
+
+void TestChrome::missingPictureGivesPlaceholder()
+{
+    const QPixmap p = PictureCache::picture("no_such_picture.bmp");
+    QVERIFY(!p.isNull());
+    QCOMPARE(p.cacheKey(), PictureCache::placeholder().cacheKey());
+    QVERIFY(!PictureCache::exists("no_such_picture.bmp"));
+    PictureButton button("probe");
+    button.setPicture("no_such_picture.bmp");
+    QCOMPARE(button.size(), PictureCache::placeholder().size());
+}
+
+void TestChrome::pictureIsDecodedOnce()
+{
+    const QString path = m_folder.filePath("Graphics/probe.bmp");
+    QVERIFY(solid(3, 3, Qt::red).save(path, "BMP"));
+    QCOMPARE(PictureCache::picture("Probe.bmp").size(), QSize(3, 3));
+    // Rewritten on disk: the decoded picture stays until the cache is cleared.
+    QVERIFY(solid(5, 5, Qt::blue).save(path, "BMP"));
+    QCOMPARE(PictureCache::picture("probe.BMP").size(), QSize(3, 3));
+    PictureCache::clear();
+    QCOMPARE(PictureCache::picture("probe.bmp").size(), QSize(5, 5));
+    QFile::remove(path);
+}
+
+void TestChrome::buttonPressSetsSharedFlag()
+{
+    ProbeWindow window;
+    auto *second = new PictureButton("ToolBar02", &window);
+    second->move(100, 80);
+    window.addThreeStateButton(second, "report");
+    QSignalSpy clicks(window.button, &PictureButton::clicked);
+    QCOMPARE(window.txtPressTrack(), QStringLiteral("0"));
+    QTest::mousePress(window.button, Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(window.txtPressTrack(), QStringLiteral("1"));
+    QTest::mouseRelease(window.button, Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(window.txtPressTrack(), QStringLiteral("0"));
+    QCOMPARE(clicks.count(), 1);
+    // Any mouse button holds the flag; one flag serves every toolbar button.
+    QTest::mousePress(second, Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(window.pressTrack());
+    QTest::mouseRelease(second, Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(!window.pressTrack());
+}
+
+void TestChrome::captionClickActsWithoutPress()
+{
+    ProbeWindow window;
+    QSignalSpy clicks(window.button, &PictureButton::clicked);
+    QLabel *caption = window.findChild<QLabel *>("lblTB01");
+    QVERIFY(caption);
+    QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(10, 5));
+    QCOMPARE(window.txtPressTrack(), QStringLiteral("0"));
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(10, 5));
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestChrome::releaseElsewhereIsNoClick()
+{
+    ProbeWindow window;
+    QSignalSpy clicks(window.button, &PictureButton::clicked);
+    QTest::mousePress(window.button, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(window.button, Qt::LeftButton, {}, QPoint(200, 10));
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(!window.pressTrack());  // the release still reaches the pressed button
+}
+
+void TestChrome::accessibleNameAndPress()
+{
+    PictureButton plain("imgProgTest");
+    QCOMPARE(plain.accessibleName(), QStringLiteral("imgProgTest"));
+    plain.setToolTips("Minimize");
+    QCOMPARE(plain.accessibleName(), QStringLiteral("Minimize"));
+    plain.addCaption("lblTest", "Save");
+    QCOMPARE(plain.accessibleName(), QStringLiteral("Save"));
+    plain.setCaptionText("Mark");
+    QCOMPARE(plain.accessibleName(), QStringLiteral("Mark"));
+
+    QSignalSpy clicks(&plain, &PictureButton::clicked);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(&plain);
+    QVERIFY(face);
+    QCOMPARE(face->role(), QAccessible::Button);
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Mark"));
+    QVERIFY(face->actionInterface());
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 1);
+    plain.setEnabled(false);
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestChrome::pollingFollowsCursor()
+{
+    ProbeWindow window;
+    window.move(200, 150);
+    window.resize(400, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint centre = window.button->mapToGlobal(QPoint(22, 22));
+    QCursor::setPos(centre);
+    window.pollNow();
+    QCOMPARE(window.button->picture(), QStringLiteral("home_on.bmp"));
+    window.setPressTrack(true);
+    window.pollNow();
+    QCOMPARE(window.button->picture(), QStringLiteral("home_pressed.bmp"));
+    QCursor::setPos(centre + QPoint(100, 100));
+    window.pollNow();
+    QCOMPARE(window.button->picture(), QStringLiteral("home_off.bmp"));
+    QVERIFY(window.Timer1()->isActive());
+    QCOMPARE(window.Timer1()->interval(), 100);
+}
+
+void TestChrome::titleSkinFollowsActivation()
+{
+    ProbeWindow window;
+    window.resize(400, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *close = window.progClose();
+    const QPoint overClose = close->mapToGlobal(QPoint(9, 9));
+
+    window.applyTitleSkin(false);
+    QCOMPARE(window.focusFlag(), QStringLiteral("0"));
+    QCOMPARE(close->picture(), QStringLiteral("prog_white_close.bmp"));
+    QCOMPARE(window.titleLabel()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    QCOMPARE(window.framePiece("BTopLeft")->pixmap().cacheKey(),
+             PictureCache::picture("border_white_top_left.bmp").cacheKey());
+    QCursor::setPos(overClose);
+    window.pollNow();
+    QCOMPARE(close->picture(), QStringLiteral("prog_white_close.bmp"));  // not polled
+
+    window.applyTitleSkin(true);
+    QCOMPARE(window.focusFlag(), QStringLiteral("1"));
+    QCOMPARE(window.titleLabel()->palette().color(QPalette::WindowText), QColor(Qt::white));
+    window.pollNow();
+    QCOMPARE(close->picture(), QStringLiteral("prog_blue_close.bmp"));
+    QCOMPARE(window.progMin()->picture(), QStringLiteral("prog_blueoff_min.bmp"));
+    QVERIFY(!window.progMax());
+}
+
+void TestChrome::rightButtonOnTitleStartsDrag()
+{
+    ProbeWindow window;
+    window.resize(400, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mousePress(window.framePiece("BTopCentre"), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(window.framePiece("BTopCentre"), Qt::RightButton, {}, QPoint(5, 5));
+    QCOMPARE(window.moves, 1);
+    QTest::mousePress(window.framePiece("BTopLeft"), Qt::LeftButton, {}, QPoint(20, 5));
+    QTest::mouseRelease(window.framePiece("BTopLeft"), Qt::LeftButton, {}, QPoint(20, 5));
+    QCOMPARE(window.moves, 2);
+    QTest::mousePress(window.framePiece("BLeft"), Qt::LeftButton, {}, QPoint(1, 5));
+    QCOMPARE(window.moves, 2);
+}
+
+void TestChrome::roundCornersCutsTopOnly()
+{
+    ProbeWindow window;
+    window.resize(100, 60);
+    window.pRoundCorners();
+    const QRegion mask = window.mask();
+    QVERIFY(!mask.contains(QPoint(0, 0)));
+    QVERIFY(!mask.contains(QPoint(99, 0)));
+    QVERIFY(mask.contains(QPoint(10, 1)));
+    QVERIFY(mask.contains(QPoint(0, 59)));
+    QVERIFY(mask.contains(QPoint(99, 59)));
+}
+
+void TestChrome::mainFrameTracksSize()
+{
+    ProbeWindow window;
+    window.resize(640, 480);
+    window.show();  // a hidden window gets its resize event only when shown
+    QCOMPARE(window.framePiece("BTopRight")->geometry(), QRect(592, 0, 48, 28));
+    QCOMPARE(window.framePiece("BTopCentre")->geometry(), QRect(48, 0, 544, 28));
+    QCOMPARE(window.framePiece("BBot")->geometry(), QRect(4, 476, 632, 4));
+    QCOMPARE(window.framePiece("BRight")->geometry(), QRect(636, 28, 4, 448));
+    QCOMPARE(window.progClose()->geometry(), QRect(617, 4, 19, 19));
+    QCOMPARE(window.progMin()->geometry(), QRect(596, 4, 19, 19));
+    QCOMPARE(window.titleLabel()->x(), 30);
+    QCOMPARE(window.iconLabel()->geometry(), QRect(9, 4, 20, 20));
+    QVERIFY(!window.mask().contains(QPoint(639, 0)));
+}
+
+void TestChrome::maximiseRestore()
+{
+    SkinnedWindow window(SkinnedWindow::Kind::Practice);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.progMax()->toolTip(), QStringLiteral("Restore"));
+    QTest::mouseClick(window.progMax(), Qt::LeftButton);
+    QTRY_VERIFY(window.isMaximized());
+    window.pollNow();
+    QCOMPARE(window.progMax()->picture(), QStringLiteral("prog_blueoff_norm.bmp"));
+    window.toggleMaximised();
+    QTRY_VERIFY(!window.isMaximized());
+    window.pollNow();
+    QCOMPARE(window.progMax()->picture(), QStringLiteral("prog_blueoff_max.bmp"));
+    window.showMinimized();
+    QTRY_VERIFY(window.isMinimized());
+    window.toggleMaximised();
+    QVERIFY(window.isMinimized());
+    QVERIFY(!window.isMaximized());
+}
+
+void TestChrome::practiceLayoutMovesTitleButtons()
+{
+    SkinnedWindow window(SkinnedWindow::Kind::Practice);
+    window.resize(600, 400);
+    window.show();
+    const int closeGap = 600 - window.progClose()->geometry().right();
+    window.resize(900, 500);
+    QCOMPARE(900 - window.progClose()->geometry().right(), closeGap);
+    QVERIFY(window.progMax()->x() < window.progClose()->x());
+    QVERIFY(window.progMin()->x() < window.progMax()->x());
+    QCOMPARE(window.framePiece("BBot")->geometry(), QRect(4, 496, 892, 4));
+    QLabel *sizer = window.sizer();
+    QCOMPARE(sizer->geometry().bottomRight(), QPoint(900 - 3, 500 - 3));
+    QVERIFY(!window.mask().contains(QPoint(899, 0)));
+    QVERIFY(window.mask().contains(QPoint(899, 499)));
+}
+
+void TestChrome::cornerResizeKeepsMinimum()
+{
+    SkinnedWindow window(SkinnedWindow::Kind::Practice);
+    window.setGeometry(100, 100, 600, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLabel *sizer = window.sizer();
+    // The grip's outer half lies in the 6-pixel corner zone.
+    QTest::mousePress(sizer, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(&window, QPoint(550, 380));
+    QCOMPARE(window.size(), QSize(550, 380));
+    QTest::mouseMove(&window, QPoint(300, 200));  // below both minima: size kept
+    QCOMPARE(window.size(), QSize(550, 380));
+    QTest::mouseMove(&window, QPoint(488, 335));
+    QCOMPARE(window.size(), QSize(488, 335));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(488, 335));
+    QTest::mouseMove(&window, QPoint(700, 500));
+    QCOMPARE(window.size(), QSize(488, 335));
+
+    // The left zone only moves the cursor onto the edge.
+    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(3, 200));
+    QCOMPARE(QCursor::pos(), window.mapToGlobal(QPoint(0, 200)));
+    QTest::mouseMove(&window, QPoint(700, 500));
+    QCOMPARE(window.size(), QSize(488, 335));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(700, 500));
+}
+
+void TestChrome::foldingWidensPage()
+{
+    SkinnedWindow window(SkinnedWindow::Kind::Practice);
+    window.resize(819, 614);
+    window.show();
+    const ChromeGeometry::PracticeRects shown = window.practiceRects();
+    window.setAnswerSheetShown(false);
+    QCOMPARE(window.practiceRects().browser.width(), shown.browser.width() + 4095);
+    window.resize(900, 614);
+    QVERIFY(!window.answerSheetShown());
+    QCOMPARE(window.practiceRects().ansBox.x(), 900 * 15);
+    window.setAnswerSheetShown(true);
+    QCOMPARE(window.practiceRects().ansBox.x(), 900 * 15 - 4095 - 60);
+}
+
+void TestChrome::popupOneButtonCentred()
+{
+    frmPopUp popup;
+    popup.CallPop("Quorvel", "Paper saved", 1, nullptr);
+    auto *but1 = popup.findChild<PictureButton *>("But1");
+    auto *but2 = popup.findChild<PictureButton *>("But2");
+    QCOMPARE(popup.size(), QSize(265, 150));
+    QCOMPARE(but1->x(), (265 - 80) / 2);
+    QCOMPARE(but1->size(), QSize(80, 25));
+    QVERIFY(but2->isHidden());
+    QCOMPARE(but1->captionText(), QStringLiteral("OK"));
+    QCOMPARE(but1->accessibleName(), QStringLiteral("OK"));
+    QCOMPARE(popup.titleLabel()->text(), QStringLiteral("Quorvel"));
+    QCOMPARE(popup.titleLabel()->objectName(), QStringLiteral("lblTitle"));
+}
+
+void TestChrome::popupTwoButtons()
+{
+    frmPopUp popup;
+    popup.CallPop("Close Practice", "Confirm?", 2, nullptr);
+    auto *message = popup.findChild<QLabel *>("lblMessage");
+    auto *but1 = popup.findChild<PictureButton *>("But1");
+    auto *but2 = popup.findChild<PictureButton *>("But2");
+    QCOMPARE(but1->x(), message->x());
+    QCOMPARE(but2->x(), but1->x() + but1->width() + 10);
+    QVERIFY(!but2->isHidden());
+    QCOMPARE(but1->captionText(), QStringLiteral("Yes"));
+    QCOMPARE(but2->captionText(), QStringLiteral("No"));
+    QCOMPARE(message->text(), QStringLiteral("Confirm?"));
+}
+
+void TestChrome::popupMessageLine_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("drop");
+    QTest::newRow("32") << 32 << 7;
+    QTest::newRow("33") << 33 << 0;
+}
+
+void TestChrome::popupMessageLine()
+{
+    QFETCH(int, length);
+    frmPopUp popup;
+    popup.CallPop("Marking", QString(length, QLatin1Char('a')), 2, nullptr);
+    auto *message = popup.findChild<QLabel *>("lblMessage");
+    auto *info = popup.findChild<QLabel *>("ImgInfo");
+    QTEST(message->y() - info->y(), "drop");
+    QCOMPARE(info->y(), 28 + 16);
+}
+
+void TestChrome::popupHover()
+{
+    frmPopUp popup;
+    popup.CallPop("Quorvel", "Paper saved", 2, nullptr);
+    popup.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&popup));
+    auto *but1 = popup.findChild<PictureButton *>("But1");
+    auto *but2 = popup.findChild<PictureButton *>("But2");
+    QCursor::setPos(but1->mapToGlobal(QPoint(40, 12)));
+    popup.pollNow();
+    QCOMPARE(but1->picture(), QStringLiteral("button_on.bmp"));
+    QCOMPARE(but2->picture(), QStringLiteral("button_off.bmp"));
+    QVERIFY(popup.Timer1()->isActive());
+    popup.close();
+}
+
+void TestChrome::popupCentresOnMaster()
+{
+    ProbeWindow master;
+    master.setGeometry(100, 100, 800, 600);
+    frmPopUp popup(&master);
+    popup.CallPop("Quorvel", "Paper saved", 1, &master);
+    QCOMPARE(popup.pos(), QPoint(100 + (800 - 265) / 2, 100 + (600 - 150) / 2));
+}
+
+void TestChrome::popupsStartFromDesignState()
+{
+    QString firstCaption;
+    whenPopUpShows([&firstCaption](frmPopUp *p) {
+        firstCaption = p->findChild<PictureButton *>("But1")->captionText();
+        QVERIFY(p->findChild<PictureButton *>("But2")->isHidden());
+        QTest::mouseClick(p->findChild<PictureButton *>("But1"), Qt::LeftButton);
+    });
+    QVERIFY(CallPop("Quorvel", "Paper saved", 1, nullptr));
+    QCOMPARE(firstCaption, QStringLiteral("OK"));
+    QCOMPARE(frmPopUp::popUpResponse(), QStringLiteral("True"));
+
+    // Any count other than 1 or 2 keeps the design: both buttons, "OK" and "Cancel".
+    bool secondVisible = false;
+    QString captions;
+    whenPopUpShows([&](frmPopUp *p) {
+        auto *but1 = p->findChild<PictureButton *>("But1");
+        auto *but2 = p->findChild<PictureButton *>("But2");
+        secondVisible = !but2->isHidden();
+        captions = but1->captionText() + "/" + but2->captionText();
+        QTest::mouseClick(but2->captionLabel(), Qt::LeftButton);
+    });
+    QVERIFY(!CallPop("Quorvel", "Anything", 3, nullptr));
+    QVERIFY(secondVisible);
+    QCOMPARE(captions, QStringLiteral("OK/Cancel"));
+    QCOMPARE(frmPopUp::popUpResponse(), QStringLiteral("False"));
+}
+
+void TestChrome::popupClosedOtherwiseAnswersFalse()
+{
+    whenPopUpShows([](frmPopUp *p) {
+        QTest::mouseClick(p->findChild<PictureButton *>("But1"), Qt::LeftButton);
+    });
+    QVERIFY(CallPop("Close Practice", "Confirm?", 2, nullptr));
+    QCOMPARE(frmPopUp::popUpResponse(), QStringLiteral("True"));
+    whenPopUpShows([](frmPopUp *p) { p->close(); });
+    QVERIFY(!CallPop("Close Practice", "Confirm?", 2, nullptr));
+    QCOMPARE(frmPopUp::popUpResponse(), QStringLiteral("False"));
+}
+
+void TestChrome::popupPressReleasedElsewhereDoesNotAnswer()
+{
+    frmPopUp popup;
+    popup.CallPop("Close Practice", "Confirm?", 2, nullptr);
+    popup.show();
+    auto *but1 = popup.findChild<PictureButton *>("But1");
+    QTest::mousePress(but1, Qt::LeftButton, {}, QPoint(40, 12));
+    QTest::mouseRelease(but1, Qt::LeftButton, {}, QPoint(40, 60));
+    QVERIFY(popup.isVisible());
+    QVERIFY(popup.response().isEmpty());
+    popup.close();
+    QCOMPARE(popup.response(), QStringLiteral("False"));
+}
+
+QTEST_MAIN(TestChrome)
+#include "tst_chrome.moc"
