@@ -76,12 +76,16 @@ private slots:
     void caseBlindLookup();
     void missingPictureGivesPlaceholder();
     void pictureIsDecodedOnce();
+    void skinPictureSizes_data();
+    void skinPictureSizes();
 
     void buttonPressSetsSharedFlag();
     void captionClickActsWithoutPress();
     void releaseElsewhereIsNoClick();
     void accessibleNameAndPress();
     void pollingFollowsCursor();
+    void toolbarSwitchesIdentityWithinOneTick();
+    void practiceButtonsDisable();
 
     void titleSkinFollowsActivation();
     void rightButtonOnTitleStartsDrag();
@@ -169,6 +173,45 @@ void TestChrome::pictureIsDecodedOnce()
     QFile::remove(path);
 }
 
+void TestChrome::skinPictureSizes_data()
+{
+    // The windows place their controls by these sizes (twips / 15).
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("transparent");
+    for (const char *base : {"about", "back", "close", "forward", "home", "mark", "print",
+                             "report", "save", "setup", "trash"}) {
+        const QString name = QString::fromLatin1(base) + "_off.bmp";
+        QTest::newRow(qPrintable(name)) << name << QSize(44, 45) << false;
+    }
+    QTest::newRow("forward_disabled") << "forward_disabled.bmp" << QSize(44, 45) << false;
+    QTest::newRow("title left") << "border_top_left.bmp" << QSize(48, 28) << false;
+    QTest::newRow("title right, inactive") << "border_white_top_right.bmp" << QSize(48, 28)
+                                           << false;
+    QTest::newRow("title centre") << "border_top_center.bmp" << QSize(16, 28) << false;
+    QTest::newRow("title button") << "prog_blue_norm.bmp" << QSize(19, 19) << false;
+    QTest::newRow("pop-up button") << "button_pressed.bmp" << QSize(80, 25) << false;
+    QTest::newRow("tab") << "tabs_front_on.bmp" << QSize(100, 24) << false;
+    QTest::newRow("left border") << "border_left.bmp" << QSize(4, 32) << false;
+    QTest::newRow("bottom border") << "border_bot.bmp" << QSize(32, 4) << false;
+    QTest::newRow("progress cell") << "progressbar.bmp" << QSize(12, 14) << false;
+    QTest::newRow("information mark") << "info_mark.gif" << QSize(48, 40) << true;
+    QTest::newRow("instruction") << "instruction.gif" << QSize(270, 60) << false;
+    QTest::newRow("pop-up corner") << "Border_bot_right.gif" << QSize(10, 10) << true;
+    QTest::newRow("program icon") << "QVicon.ico" << QSize(20, 20) << true;
+    QTest::newRow("hand") << "hand.ico" << QSize(32, 32) << true;
+}
+
+void TestChrome::skinPictureSizes()
+{
+    QFETCH(QString, name);
+    const QString path = m_folder.filePath("Graphics/" + name);
+    QVERIFY2(QFile::exists(path), qPrintable(name));  // written under exactly this name
+    const QImage image(path);
+    QTEST(image.size(), "size");
+    QTEST(image.hasAlphaChannel() && image.pixelColor(0, 0).alpha() == 0, "transparent");
+}
+
 void TestChrome::buttonPressSetsSharedFlag()
 {
     ProbeWindow window;
@@ -254,6 +297,41 @@ void TestChrome::pollingFollowsCursor()
     QCOMPARE(window.button->picture(), QStringLiteral("home_off.bmp"));
     QVERIFY(window.Timer1()->isActive());
     QCOMPARE(window.Timer1()->interval(), 100);
+}
+
+void TestChrome::toolbarSwitchesIdentityWithinOneTick()
+{
+    ProbeWindow window;
+    QVERIFY(window.pollToolbarIdentity(window.button, 1, 4));
+    QCOMPARE(window.button->captionText(), QStringLiteral("About"));
+    QCOMPARE(window.button->toolTip(), QStringLiteral("About Quorvel"));
+    QCOMPARE(window.button->captionLabel()->toolTip(), QStringLiteral("About Quorvel"));
+    QCOMPARE(window.button->picture(), QStringLiteral("about_off.bmp"));
+    QCOMPARE(window.button->accessibleName(), QStringLiteral("About"));
+    QVERIFY(window.pollToolbarIdentity(window.button, 1, 2));
+    QCOMPARE(window.button->captionText(), QStringLiteral("Home"));
+    QCOMPARE(window.button->toolTip(), QStringLiteral("Load Home page"));
+    QCOMPARE(window.button->picture(), QStringLiteral("home_off.bmp"));
+    QVERIFY(!window.pollToolbarIdentity(window.button, 3, 4));
+    QVERIFY(window.button->captionText().isEmpty());
+    QCOMPARE(window.button->picture(), QStringLiteral("home_off.bmp"));
+}
+
+void TestChrome::practiceButtonsDisable()
+{
+    SkinnedWindow window(SkinnedWindow::Kind::Practice);
+    auto *back = new PictureButton("ToolBar05", &window);
+    auto *print = new PictureButton("ToolBar03", &window);
+    window.pollPracticeButton(back, 5, 0, 1, 1);
+    QCOMPARE(back->picture(), QStringLiteral("back_disabled.bmp"));
+    QVERIFY(!back->isEnabled());
+    window.pollPracticeButton(back, 5, 0, 2, 5);
+    QCOMPARE(back->picture(), QStringLiteral("back_off.bmp"));
+    QVERIFY(back->isEnabled());
+    print->setEnabled(false);
+    window.pollPracticeButton(print, 3, 1, 1, 1);
+    QVERIFY(!print->isEnabled());  // left as the window set it
+    QCOMPARE(print->picture(), QStringLiteral("print_off.bmp"));
 }
 
 void TestChrome::titleSkinFollowsActivation()

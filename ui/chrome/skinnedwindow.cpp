@@ -263,6 +263,26 @@ void SkinnedWindow::pollThreeState(PictureButton *button, const QString &picture
         PictureStates::threeStatePicture(isHovered(button), m_pressTrack, pictureBase));
 }
 
+bool SkinnedWindow::pollToolbarIdentity(PictureButton *button, int n, int tabPos)
+{
+    const PictureStates::ToolbarIdentity id = PictureStates::toolbarIdentity(n, tabPos);
+    button->setCaptionText(id.caption);
+    button->setToolTips(id.toolTip);
+    if (id.used)
+        pollThreeState(button, id.pictureBase);
+    return id.used;
+}
+
+void SkinnedWindow::pollPracticeButton(PictureButton *button, int n, int status, int qsCount,
+                                       int questionCount)
+{
+    const PictureStates::PracticeButtonLook look = PictureStates::practiceToolbarLook(
+        n, isHovered(button), m_pressTrack, status, qsCount, questionCount);
+    button->setPicture(look.picture);
+    if (look.enabledTouched && button->isEnabled() != look.enabled)
+        button->setEnabled(look.enabled);
+}
+
 void SkinnedWindow::pollNow()
 {
     m_cursor = QCursor::pos();

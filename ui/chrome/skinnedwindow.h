@@ -88,6 +88,14 @@ public:
     void pollTwoState(PictureButton *button, const QString &offPicture,
                       const QString &onPicture);
     void pollThreeState(PictureButton *button, const QString &pictureBase);
+    // Main toolbar button n (1-4) with its two identities: caption, tooltips (button and
+    // caption label) and three-state picture for the tab. Returns false, with caption and
+    // tooltips cleared and the picture left alone, where the button has no role (3 on tab 4).
+    bool pollToolbarIdentity(PictureButton *button, int n, int tabPos);
+    // Practice toolbar button n (1-6): three-state while available, else its disabled
+    // picture and disabled; Print and Close keep their enabled state.
+    void pollPracticeButton(PictureButton *button, int n, int status, int qsCount,
+                            int questionCount);
 
     // ---- geometry helpers ----
     static void setGeometryTwips(QWidget *widget, const QRect &twips);
