@@ -470,6 +470,16 @@ void TestChrome::cornerResizeKeepsMinimum()
     QTest::mouseMove(&window, QPoint(700, 500));
     QCOMPARE(window.size(), QSize(488, 335));
     QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(700, 500));
+
+    // Over the edge zone the window shows a sizing cursor; entering a child drops it.
+    QTest::mouseMove(&window, QPoint(486, 200));
+    QCOMPARE(window.cursor().shape(), Qt::SizeHorCursor);
+    auto *content = new QWidget(&window);
+    content->setGeometry(50, 100, 100, 100);
+    content->show();
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(content, &enter);
+    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestChrome::foldingWidensPage()

@@ -4,6 +4,7 @@
 #include "ui/chrome/picturecache.h"
 #include "ui/chrome/skincolours.h"
 
+#include <QChildEvent>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
@@ -482,8 +483,20 @@ void SkinnedWindow::mouseReleaseEvent(QMouseEvent *event)
     QWidget::mouseReleaseEvent(event);
 }
 
+void SkinnedWindow::childEvent(QChildEvent *event)
+{
+    // The edge cursor is set on the window, and its children would inherit it: they tell
+    // the window when the pointer has left the edge zone for them.
+    if (m_kind == Kind::Practice && event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWidget::childEvent(event);
+}
+
 bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Enter && m_kind == Kind::Practice && !m_resizing
+        && watched->parent() == this)
+        unsetCursor();
     if (!isTitlePiece(watched))
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

@@ -135,6 +135,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void childEvent(QChildEvent *event) override;
 
 private:
     struct Polled
