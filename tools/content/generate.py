@@ -90,7 +90,7 @@ def check_subject(subject, papers):
     for p in papers:
         assert 3 <= len(p.questions) <= 59, (name, p.key, len(p.questions))
         assert p.blank_count() <= 70, (name, p.key, p.blank_count())
-        bodies = [q.body for q in p.questions]
+        bodies = [(q.body, tuple(q.pictures)) for q in p.questions]
         assert len(set(bodies)) == len(bodies), (name, p.key, "repeated question")
         if subject["number"] > 1 and p.key > 100 + 5 * (topics - 1):
             assert p.total_marks() == 100, (name, p.key, p.total_marks())

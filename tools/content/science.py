@@ -1,19 +1,405 @@
-"""Science papers: choice questions and open-ended questions from the banks."""
+"""Science papers: choice questions and open-ended questions from the banks (sci1.txt to
+sci6.txt, one per topic) plus questions made from small fact tables (things that live,
+materials, life cycles, body systems, magnets), some with a picture.
 
-import placeholder
-from model import Question, group
-from page import rows
+Bank lines:
+  Q: question | correct option | three wrong options
+  O: question | answer[/other accepted answer...]            one written answer
+  T: statement | True or False                                write true or false
+  G: question | number of blanks | answer/answer/...         answers in any order
+  P: question | prompt = answer[/alt] | prompt = answer ...  one blank per prompt
+"""
 
-TOPIC = [(1, 2)] * 10 + [(1, 3)] * 5
-# mock papers total 100 marks: 2-mark and 3-mark questions
-MOCKS = [[(1, 2)] * 17 + [(1, 3)] * 22] * 3 + [[(1, 2)] * 20 + [(1, 3)] * 20]
+import random
 
+import bank
+import svg
+from model import Blank, Question, alts, group, spread
+from page import esc, options, picture, rows
+
+SEED = 1618
+
+
+def _one_blank(answer):
+    answers = [a.strip() for a in answer.split("/")]
+    return Blank("M", alts(*answers)) if len(answers) > 1 else Blank("T", answers[0])
+
+
+def choice_question(r, stem, correct, wrong, tag, pictures=None, pic_html=""):
+    opts = [correct] + list(wrong)
+    assert len(set(opts)) == 4, stem
+    r.shuffle(opts)
+    body = ('<p class="stem">%s</p>' % esc(stem) + pic_html + options([esc(o) for o in opts])
+            + rows([("", "", None)]))
+    return Question(body, [Blank("Q", str(opts.index(correct) + 1))], pictures, tag)
+
+
+def open_question(kind, fields, tag):
+    stem = '<p class="stem">%s</p>' % esc(fields[0])
+    if kind == "O":
+        return Question(stem + rows([("", "", None)]), [_one_blank(fields[1])], tag=tag)
+    if kind == "T":
+        assert fields[1] in ("True", "False"), fields
+        body = ('<p class="ins">Is the sentence true or false? Write <b>true</b> or '
+                '<b>false</b>.</p>' + stem + rows([("", "", None)]))
+        return Question(body, [Blank("T", fields[1])], tag=tag)
+    if kind == "G":
+        count = int(fields[1])
+        answers = [a.strip() for a in fields[2].split("/")]
+        body = stem + '<p class="ins">The answers may be given in any order.</p>'
+        body += rows([("", "", None)] * count)
+        return Question(body, group(answers, count), tag=tag)
+    assert kind == "P", kind
+    prompts = [p.split("=") for p in fields[1:]]
+    assert all(len(p) == 2 for p in prompts), fields
+    body = stem + rows([(esc(p[0].strip()) + " ", "", None) for p in prompts])
+    return Question(body, [_one_blank(p[1]) for p in prompts], tag=tag)
+
+
+def bank_items(r, topic):
+    mcq, written = [], []
+    for kind, fields in bank.lines("sci%d.txt" % topic):
+        tag = "s:" + fields[0]
+        if kind == "Q":
+            assert len(fields) == 5, fields
+            mcq.append(choice_question(r, fields[0], fields[1], fields[2:], tag))
+        else:
+            written.append(open_question(kind, fields, tag))
+    return mcq, written
+
+
+# ---- questions from fact tables -----------------------------------------------------------
+
+LIVING = ["a mushroom", "a fern", "a snail", "an earthworm", "a mango tree", "a goldfish",
+          "a moss", "a butterfly", "a cactus", "a frog", "a grass plant", "a bird's-nest fern",
+          "a sparrow", "a bread mould", "a lizard", "a hibiscus plant"]
+NON_LIVING = ["a stone", "a toy robot", "a chair", "a kite", "a cup of water", "a pencil",
+              "a candle flame", "a cloud", "a pair of shoes", "a wind-up toy car", "sand",
+              "a clock", "a plastic flower", "a rubber ball", "a bicycle", "a balloon"]
+
+
+def living_items(r):
+    items = []
+    for i in range(10):
+        live = r.sample(LIVING, 3)
+        dead = r.sample(NON_LIVING, 3)
+        if i % 2 == 0:
+            items.append(choice_question(r, "Which one of the following is a living thing?",
+                                         live[0].capitalize(), [d.capitalize() for d in dead],
+                                         "lv%d" % i))
+        else:
+            items.append(choice_question(r, "Which one of the following is a non-living thing?",
+                                         dead[0].capitalize(), [x.capitalize() for x in live],
+                                         "nl%d" % i))
+    return items
+
+
+OBJECTS = [  # object, material it is usually made of, three materials it is not made of
+    ("a window pane", "Glass", ["Wood", "Fabric", "Rubber"]),
+    ("a car tyre", "Rubber", ["Glass", "Paper", "Fabric"]),
+    ("a school shirt", "Fabric", ["Glass", "Metal", "Ceramic"]),
+    ("a cooking pot", "Metal", ["Paper", "Fabric", "Wax"]),
+    ("an exercise book", "Paper", ["Metal", "Glass", "Rubber"]),
+    ("a candle", "Wax", ["Glass", "Fabric", "Metal"]),
+    ("a teacup", "Ceramic", ["Paper", "Fabric", "Rubber"]),
+    ("a wooden spoon", "Wood", ["Glass", "Fabric", "Paper"]),
+    ("a raincoat", "Plastic", ["Paper", "Wood", "Glass"]),
+    ("a paper clip", "Metal", ["Paper", "Wood", "Fabric"]),
+]
+
+STAGES = [  # animal, stages in order
+    ("butterfly", ["egg", "caterpillar", "pupa", "adult"]),
+    ("mosquito", ["egg", "larva", "pupa", "adult"]),
+    ("beetle", ["egg", "larva", "pupa", "adult"]),
+    ("frog", ["egg", "tadpole", "young frog", "adult"]),
+    ("cockroach", ["egg", "nymph", "adult"]),
+    ("grasshopper", ["egg", "nymph", "adult"]),
+    ("chicken", ["egg", "chick", "adult"]),
+    ("dragonfly", ["egg", "nymph", "adult"]),
+]
+
+STAGE_ANSWERS = {"caterpillar": ["caterpillar", "larva"], "pupa": ["pupa", "chrysalis"],
+                 "young frog": ["young frog", "froglet", "frog with legs"],
+                 "larva": ["larva", "wriggler"], "nymph": ["nymph"], "chick": ["chick"],
+                 "tadpole": ["tadpole"], "egg": ["egg", "eggs"], "adult": ["adult"]}
+
+
+def life_cycle_items(r):
+    items = []
+    for animal, stages in STAGES:
+        for missing in range(1, len(stages) - 1):
+            shown = [s if i != missing else "?" for i, s in enumerate(stages)]
+            pic = svg.life_cycle(shown)
+            answers = STAGE_ANSWERS[stages[missing]]
+            body = ('<p class="stem">The diagram shows the life cycle of a %s. Name the stage '
+                    'marked <b>?</b></p>' % animal + picture(1, "A life cycle") +
+                    rows([("", "", None)]))
+            blank = Blank("M", alts(*answers)) if len(answers) > 1 else Blank("T", answers[0])
+            items.append(Question(body, [blank], [pic], "lc:%s%d" % (animal, missing)))
+    return items
+
+
+def life_cycle_choices(r):
+    three = [a for a, s in STAGES if len(s) == 3]
+    four = [a for a, s in STAGES if len(s) == 4]
+    items = []
+    for i in range(4):
+        right = r.choice(three)
+        wrong = r.sample(four, 3)
+        items.append(choice_question(r, "Which animal has a life cycle with three stages?",
+                                     "The " + right, ["The " + w for w in wrong], "c3%d" % i))
+        right = r.choice(four)
+        wrong = r.sample(three, 3)
+        items.append(choice_question(r, "Which animal has a life cycle with four stages?",
+                                     "The " + right, ["The " + w for w in wrong], "c4%d" % i))
+    return items
+
+
+ORGANS = {
+    "Digestive system": ["stomach", "small intestine", "gullet", "large intestine", "mouth"],
+    "Respiratory system": ["lungs", "windpipe", "nose"],
+    "Circulatory system": ["heart", "blood vessels", "blood"],
+    "Skeletal system": ["skull", "backbone", "ribs"],
+    "Muscular system": ["muscles"],
+}
+
+
+def body_items(r):
+    items = []
+    systems = list(ORGANS)
+    for system, organs in ORGANS.items():
+        for organ in organs:
+            wrong = [s for s in systems if s != system]
+            r.shuffle(wrong)
+            items.append(choice_question(r, "The %s %s part of which system?" % (
+                organ, "are" if organ.endswith("s") or organ == "blood vessels" else "is"),
+                system, wrong[:3], "bs:" + organ))
+    return items
+
+
+MAGNETIC = ["an iron nail", "a steel paper clip", "a steel spoon", "an iron key",
+            "a steel pin"]
+NON_MAGNETIC = ["a plastic ruler", "a wooden block", "a glass marble", "a rubber band",
+                "an aluminium can", "a copper coin", "a paper cup", "a cotton sock"]
+
+
+def magnet_choices(r):
+    items = []
+    for i in range(8):
+        if i % 2:
+            yes = r.choice(MAGNETIC)
+            no = r.sample(NON_MAGNETIC, 3)
+            items.append(choice_question(r, "Which object will be attracted by a magnet?",
+                                         yes.capitalize(), [n.capitalize() for n in no],
+                                         "mg%d" % i))
+        else:
+            nos = r.choice(NON_MAGNETIC)
+            yeses = r.sample(MAGNETIC, 3)
+            items.append(choice_question(r, "Which object will NOT be attracted by a magnet?",
+                                         nos.capitalize(), [y.capitalize() for y in yeses],
+                                         "nm%d" % i))
+    return items
+
+
+def magnet_pictures(r):
+    items = []
+    for left in (("N", "S"), ("S", "N")):
+        for right in (("N", "S"), ("S", "N")):
+            attract = left[1] != right[0]  # the poles that face each other
+            body = ('<p class="stem">Two bar magnets are placed near each other as shown. Will '
+                    'they attract or repel each other?</p>' + picture(1, "Two bar magnets")
+                    + '<p class="ins">Write <b>attract</b> or <b>repel</b>.</p>'
+                    + rows([("", "", None)]))
+            key = Blank("M", alts("attract", "attract each other", "attracts")) if attract \
+                else Blank("M", alts("repel", "repel each other", "repels"))
+            items.append(Question(body, [key], [svg.magnets(left, right)],
+                                  "mp%s%s%s%s" % (left + right)))
+    return items
+
+
+ANIMAL_GROUPS = {
+    "mammal": ["cat", "whale", "bat", "dolphin", "cow", "rabbit", "monkey", "tiger"],
+    "bird": ["penguin", "eagle", "ostrich", "sparrow", "duck", "owl"],
+    "fish": ["shark", "goldfish", "guppy", "seahorse", "salmon"],
+    "insect": ["ant", "bee", "butterfly", "grasshopper", "beetle", "mosquito"],
+    "reptile": ["crocodile", "lizard", "snake", "turtle"],
+    "amphibian": ["frog", "toad", "salamander"],
+}
+
+
+def _a(word):
+    return ("an " if word[0] in "aeiou" else "a ") + word
+
+
+def classification_items(r):
+    items = []
+    for group_name, members in ANIMAL_GROUPS.items():
+        others = [a for g, m in ANIMAL_GROUPS.items() if g != group_name for a in m]
+        for i in range(3):
+            right = members[i % len(members)]
+            wrong = r.sample(others, 3)
+            items.append(choice_question(
+                r, "Which one of these animals is %s?" % _a(group_name),
+                right.capitalize(), [w.capitalize() for w in wrong], "ag%s%d" % (group_name, i)))
+    return items
+
+
+def _true_false(statement, true, tag):
+    return open_question("T", [statement, "True" if true else "False"], tag)
+
+
+def animal_statements(r):
+    items = []
+    groups = list(ANIMAL_GROUPS)
+    for group_name, members in ANIMAL_GROUPS.items():
+        animal = members[-1]
+        items.append(_true_false("%s is %s." % (_a(animal).capitalize(), _a(group_name)), True,
+                                 "tf" + animal))
+        other = r.choice([g for g in groups if g != group_name])
+        animal = members[-2]
+        items.append(_true_false("%s is %s." % (_a(animal).capitalize(), _a(other)), False,
+                                 "tf" + animal))
+    for thing in LIVING[:4] + NON_LIVING[:4]:
+        items.append(_true_false("%s is a living thing." % thing.capitalize(), thing in LIVING,
+                                 "tl" + thing))
+    return items
+
+
+PROPERTIES = [  # property, materials that have it, materials that do not
+    ("lets light pass through (is transparent)", ["Clear glass", "Clear plastic"],
+     ["Wood", "Metal", "Cardboard", "Brick"]),
+    ("is strong enough to build a bridge with", ["Steel"], ["Paper", "Rubber", "Wax"]),
+    ("is flexible and can be stretched", ["Rubber"], ["Glass", "Wood", "Ceramic"]),
+    ("floats on water", ["Cork", "Wood"], ["Iron", "Glass", "Stone"]),
+    ("absorbs water well", ["Sponge", "Cotton cloth"], ["Plastic", "Metal", "Glass"]),
+    ("is waterproof", ["Plastic", "Rubber"], ["Paper", "Cotton cloth", "Cardboard"]),
+]
+
+
+def material_items(r):
+    items = [choice_question(r, "What material is %s usually made of?" % obj, m, w,
+                             "ob:" + obj) for obj, m, w in OBJECTS]
+    for prop, yes, no in PROPERTIES:
+        for right in yes:
+            items.append(choice_question(r, "Which material %s?" % prop, right,
+                                         r.sample(no, 3), "pr%s%s" % (prop, right)))
+    return items
+
+
+def material_statements(r):
+    items = []
+    for obj, m, w in OBJECTS:
+        items.append(_true_false("%s is usually made of %s." % (obj.capitalize(), m.lower()),
+                                 True, "tm" + obj))
+        items.append(_true_false("%s is usually made of %s." % (obj.capitalize(), w[0].lower()),
+                                 False, "tn" + obj))
+    return items
+
+
+def stage_statements(r):
+    items = []
+    for animal, stages in STAGES:
+        stage = "pupa" if animal in ("cockroach", "grasshopper", "dragonfly") else stages[1]
+        has = stage in stages
+        items.append(_true_false("The life cycle of a %s has a %s stage." % (animal, stage),
+                                 has, "ts" + animal))
+        items.append(_true_false("The life cycle of a %s has %d stages." % (animal,
+                                                                          len(stages)),
+                                 True, "tc" + animal))
+    return items
+
+
+PLANT_PARTS = [
+    ("takes in water and mineral salts from the soil", "Roots"),
+    ("holds the plant firmly in the ground", "Roots"),
+    ("makes food for the plant", "Leaves"),
+    ("carries water from the roots to the other parts of the plant", "Stem"),
+    ("holds the leaves up towards the light", "Stem"),
+    ("develops into a fruit", "Flower"),
+    ("protects the seeds", "Fruit"),
+    ("can grow into a new plant", "Seed"),
+]
+
+
+def plant_items(r):
+    parts = sorted(set(p for _, p in PLANT_PARTS))
+    items = []
+    for job, part in PLANT_PARTS:
+        wrong = r.sample([p for p in parts if p != part], 3)
+        items.append(choice_question(r, "Which part of a plant %s?" % job, part, wrong,
+                                     "pp" + job))
+    return items
+
+
+def plant_statements(r):
+    items = []
+    parts = sorted(set(p for _, p in PLANT_PARTS))
+    for job, part in PLANT_PARTS:
+        items.append(_true_false("The %s %s." % (part.lower(), _verb(part, job)), True,
+                                 "tp" + job))
+        other = r.choice([p for p in parts if p != part and (p, job) not in
+                          [(pp, jj) for jj, pp in PLANT_PARTS]])
+        items.append(_true_false("The %s %s." % (other.lower(), _verb(other, job)), False,
+                                 "tq" + job))
+    return items
+
+
+def _verb(part, job):
+    # jobs are written for a singular part; roots and leaves take the plural verb
+    if part in ("Roots", "Leaves"):
+        first, _, rest = job.partition(" ")
+        plural = {"takes": "take", "holds": "hold", "makes": "make", "carries": "carry",
+                  "develops": "develop", "protects": "protect"}.get(first, first)
+        return plural + " " + rest
+    return job
+
+
+def body_statements(r):
+    items = []
+    systems = list(ORGANS)
+    for system, organs in ORGANS.items():
+        organ = organs[0]
+        verb = "are" if organ.endswith("s") else "is"
+        items.append(_true_false("The %s %s part of the %s." % (organ, verb, system.lower()),
+                                 True, "tb" + organ))
+        organ = organs[-1]
+        verb = "are" if organ.endswith("s") else "is"
+        other = r.choice([s for s in systems if s != system])
+        items.append(_true_false("The %s %s part of the %s." % (organ, verb, other.lower()),
+                                 False, "tf" + organ))
+    return items
+
+
+def magnet_statements(r):
+    items = []
+    for thing in MAGNETIC:
+        items.append(_true_false("%s is attracted by a magnet." % thing.capitalize(), True,
+                                 "ta" + thing))
+    for thing in NON_MAGNETIC[:6]:
+        items.append(_true_false("%s is attracted by a magnet." % thing.capitalize(), False,
+                                 "tn" + thing))
+    return items
+
+
+def _both(*makers):
+    return lambda r: [q for m in makers for q in m(r)]
+
+
+GENERATED = {
+    1: (_both(living_items, classification_items), animal_statements),
+    2: (material_items, material_statements),
+    3: (life_cycle_choices, _both(life_cycle_items, stage_statements)),
+    4: (plant_items, plant_statements),
+    5: (body_items, body_statements),
+    6: (magnet_choices, _both(magnet_pictures, magnet_statements)),
+}
 
 def metals_question():
     body = ('<p class="stem">Some metals are pure metals. Others are alloys, made by mixing '
             'metals together.</p><div class="box">copper &nbsp; steel &nbsp; gold &nbsp; '
             'brass &nbsp; iron &nbsp; bronze</div>'
-            '<p class="stem">Sort the six metals in the box.</p>'
+            '<p class="stem">Sort the six metals in the box. The answers in each group may be '
+            'given in any order.</p>'
             '<p class="sub">Pure metals:</p>')
     body += rows([("", "", None)] * 3, 1, 6)
     body += '<p class="sub">Alloys:</p>' + rows([("", "", None)] * 3, 4, 6)
@@ -21,10 +407,86 @@ def metals_question():
     return Question(body, blanks, tag="alloys")
 
 
+TOPIC_MCQ, TOPIC_OPEN = 10, 5
+MOCK_SIZES = [39, 39, 39, 40, 40]
+MOCK_MCQ = 24
+
+
+def _set_marks(questions, total):
+    """Gives open questions marks adding up to total: first up to two marks a blank, then
+    up to three."""
+    low = [len(q.blanks) for q in questions]
+    assert sum(low) <= total <= 3 * sum(low), (total, low)
+    given = list(low)
+    for cap in (2, 3):
+        grew = True
+        while sum(given) < total and grew:
+            grew = False
+            for i in range(len(given)):
+                if sum(given) < total and given[i] < cap * low[i]:
+                    given[i] += 1
+                    grew = True
+    for q, t in zip(questions, given):
+        for b, m in zip(q.blanks, spread(t, len(q.blanks))):
+            b.marks = m
+
+
 def build():
-    topics = [[placeholder.paper("S%d.%d" % (t + 1, k + 1), TOPIC) for k in range(5)]
-              for t in range(6)]
-    mocks = [placeholder.paper("S7.%d" % (k + 1), MOCKS[k]) for k in range(4)]
-    last = placeholder.paper("S7.5", [(1, 2)] * 23 + [(1, 3)] * 16)
-    last.append(metals_question())
-    return topics + [mocks + [last]]
+    r = random.Random(SEED)
+    pools = []
+    reserve = []
+    for topic in range(1, 7):
+        mcq, written = bank_items(r, topic)
+        gen_mcq, gen_open = GENERATED[topic]
+        if gen_mcq:
+            mcq += gen_mcq(r)
+        if gen_open:
+            written += gen_open(r)
+        r.shuffle(mcq)
+        r.shuffle(written)
+        # questions of several blanks are kept back for the mock papers, whose written
+        # questions must carry enough marks to make 100
+        several = [q for q in written if len(q.blanks) > 1][:4]
+        reserve.extend(several)
+        written = [q for q in written if q not in several]
+        pools.append((mcq, written))
+    topics = []
+    for t, (mcq, written) in enumerate(pools):
+        papers = []
+        for _ in range(5):
+            m = [mcq.pop() for _ in range(TOPIC_MCQ)]
+            o = [written.pop() for _ in range(TOPIC_OPEN)]
+            for q in m:
+                q.blanks[0].marks = 2
+            for q in o:
+                for b in q.blanks:
+                    b.marks = 2 if len(q.blanks) == 1 else 1
+            papers.append(m + o)
+        topics.append(papers)
+    mocks = []
+    for k, size in enumerate(MOCK_SIZES):
+        m, o = [], []
+        t = k
+        while len(m) < MOCK_MCQ:
+            assert any(p[0] for p in pools), "Science choice questions run out"
+            if pools[t % 6][0]:
+                m.append(pools[t % 6][0].pop())
+            t += 1
+        opens = size - MOCK_MCQ - (1 if k == 4 else 0)
+        share = len(reserve) // (5 - k)
+        o = [reserve.pop() for _ in range(share)]
+        while len(o) < opens:
+            assert any(p[1] for p in pools), "Science written questions run out"
+            if pools[t % 6][1]:
+                o.append(pools[t % 6][1].pop())
+            t += 1
+        for q in m:
+            q.blanks[0].marks = 2
+        last = [metals_question()] if k == 4 else []
+        for q in last:
+            for b in q.blanks:
+                b.marks = 1
+        _set_marks(o, 100 - 2 * MOCK_MCQ - sum(len(q.blanks) for q in last))
+        mocks.append(m + o + last)
+    topics.append(mocks)
+    return topics

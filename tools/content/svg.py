@@ -260,3 +260,41 @@ def angles(angle_list):
                                            _n(oy - 22 * math.sin(ang))))
         out.append(text(ox + 45, oy + 28, "(%d)" % (i + 1), 15, weight=True))
     return doc(w, 145, "".join(out))
+
+
+def life_cycle(stages):
+    """Stage names in boxes round a circle, joined by arrows in life-cycle order."""
+    n = len(stages)
+    w, h = 420, 300
+    cx, cy, rx, ry = 210, 150, 150, 105
+    pos = [(cx + rx * math.sin(2 * math.pi * i / n), cy - ry * math.cos(2 * math.pi * i / n))
+           for i in range(n)]
+    out = ["<defs><marker id='a' markerWidth='10' markerHeight='10' refX='8' refY='5' "
+           "orient='auto'><path d='M0 0 L10 5 L0 10 Z' fill='#2c6e49'/></marker></defs>"]
+    for i in range(n):
+        (x1, y1), (x2, y2) = pos[i], pos[(i + 1) % n]
+        dx, dy = x2 - x1, y2 - y1
+        d = math.hypot(dx, dy)
+        sx, sy = x1 + dx * 48 / d, y1 + dy * 30 / d
+        ex, ey = x2 - dx * 50 / d, y2 - dy * 32 / d
+        out.append(line(sx, sy, ex, ey, stroke="#2c6e49", width=3,
+                        extra=" marker-end='url(#a)'"))
+    for (x, y), s in zip(pos, stages):
+        fill = "#fff3b0" if s == "?" else "#e3f4e8"
+        out.append("<rect x='%s' y='%s' width='110' height='40' rx='10' fill='%s' "
+                   "stroke='#2c6e49' stroke-width='2'/>" % (_n(x - 55), _n(y - 20), fill))
+        out.append(text(x, y + 6, s, 18 if s == "?" else 15, weight=s == "?"))
+    return doc(w, h, "".join(out))
+
+
+def magnets(left, right):
+    """Two bar magnets end to end; left and right are their (left pole, right pole)."""
+    out = []
+    colours = {"N": "#d9534f", "S": "#4a78c2"}
+    for k, (a, b) in enumerate((left, right)):
+        x = 20 + k * 230
+        for j, pole in enumerate((a, b)):
+            out.append("<rect x='%d' y='30' width='90' height='46' fill='%s' stroke='#333' "
+                       "stroke-width='2'/>" % (x + j * 90, colours[pole]))
+            out.append(text(x + j * 90 + 45, 61, pole, 22, weight=True, fill="#fff"))
+    return doc(460, 100, "".join(out))
