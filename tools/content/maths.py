@@ -11,10 +11,10 @@ import random
 from fractions import Fraction
 
 import svg
-from mathsbase import (DIVIDE, RULE, TIMES, Blank, blank_inline, cents_key, choice, expr,
+from mathsbase import (DIVIDE, RULE, TIMES, blank_inline, cents_key, choice, expr,
                        frac, frac_key, ins, many, mixed_key, money, name, number_options, one,
                        q, stem)
-from model import spread
+from model import Blank, spread
 from page import picture, rows, v
 
 SEED = 3141
