@@ -412,7 +412,7 @@ def t2_two_step(r):
             ("N", str(paid - price * count), "How much change did %s get?" % n1, "",
              "v3-v1*v2")])
         # "$" printed before each answer line
-        html = html.replace('<span class="line">', '$<span class="line">')
+        html = html.replace('<span class="line">', ' $<span class="line">')
         tag = "m2c%d-%d" % (price, count)
     return q(body + html, blanks, tag=tag)
 
@@ -756,7 +756,7 @@ def t4_shopping(r):
         ("N", cents_key(count * price), "How much did the %s cost?" % a, "", "v1*v2"),
         ("N", cents_key(count * price + other), "How much did %s spend altogether?" % n1, "",
          "v1*v2+v3")])
-    html = html.replace('<span class="line">', '$<span class="line">')
+    html = html.replace('<span class="line">', ' $<span class="line">')
     return q(body + html, blanks, tag="sh%d-%d" % (count, price))
 
 
