@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
   libqt6svg6 qt6-image-formats-plugins libgl-dev
-  libcups2-dev
+  libcups2-dev cups cups-bsd printer-driver-cups-pdf poppler-utils
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
 )
