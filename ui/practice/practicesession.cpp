@@ -179,7 +179,10 @@ int PracticeSession::showQuestionPage()
 {
     m_currentPageId = m_paper.questionIds.value(m_qsCount - 1).toInt();
     m_currentPagePath = pageFilePath(m_qsCount);
-    return ExtractResource(m_currentPageId, QStringLiteral("Custom"), m_currentPagePath);
+    const int error =
+        ExtractResource(m_currentPageId, QStringLiteral("Custom"), m_currentPagePath);
+    m_pageWritten = error == 0;
+    return error;
 }
 
 void PracticeSession::deleteCurrentPage()

@@ -80,6 +80,8 @@ public:
     int currentPageId() const { return m_currentPageId; }
     // Writes the page of the question on show; 0 when it can be shown.
     int showQuestionPage();
+    // Whether the last page written can be shown (a page not written is not navigated to).
+    bool pageWritten() const { return m_pageWritten; }
     // Deletes the page file on show, if it exists.
     void deleteCurrentPage();
 
@@ -120,6 +122,7 @@ private:
     int m_qsCount = 1;
     int m_currentPageId = 0;
     QString m_currentPagePath;
+    bool m_pageWritten = false;
     QString m_pScoring;
     int m_scoring = 0;
     QString m_lTime;

@@ -1,0 +1,761 @@
+#include "ui/practice/practicewindow.h"
+
+#include "ui/chrome/frmpopup.h"
+#include "ui/chrome/picturebutton.h"
+#include "ui/chrome/picturecache.h"
+#include "ui/chrome/picturestates.h"
+#include "ui/chrome/skincolours.h"
+#include "ui/practice/answerframe.h"
+#include "ui/practice/answervalidator.h"
+#include "ui/practice/browsercontrol.h"
+#include "ui/practice/marking.h"
+#include "ui/practice/picturepanel.h"
+#include "ui/practice/test1.h"
+#include "ui/practice/test2.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace ChromeGeometry;
+
+namespace {
+
+constexpr int kMarkingSteps = 15;
+constexpr int kQnTitleHeightTwips = 375;
+// Widths of the status strip's pieces (pixels); their pictures stretch.
+constexpr int kBot1Width = 165;
+constexpr int kBot2Width = 150;
+constexpr int kTxtRemWidth = 170;
+
+int g_markingStepMs = 200;
+
+PracticeWindow::PaperSource &paperSource()
+{
+    static PracticeWindow::PaperSource source = PaperLookup::lookUp;
+    return source;
+}
+
+QFont arial(qreal points, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent,
+                  const QString &tip = QString())
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setToolTip(tip);
+    label->setAccessibleName(!tip.isEmpty() ? tip : text);
+    return label;
+}
+
+// Swallows the pupil's input while the marking animation plays, as the busy wait did.
+class InputBlocker : public QObject
+{
+public:
+    InputBlocker() { qApp->installEventFilter(this); }
+    ~InputBlocker() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::Close:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+QString answersNotSaved(int error)
+{
+    return QStringLiteral("Your answers could not be saved (error %1).").arg(error);
+}
+
+} // namespace
+
+// ---- opening ------------------------------------------------------------------------------
+
+PracticeWindow *PracticeWindow::open(const PaperSelection &selection, QWidget *messageOwner)
+{
+    auto session = std::make_unique<PracticeSession>(selection);
+    PaperData paper;
+    int error = paperSource()(selection.LChose, selection.PaperNum, &paper);
+    if (!error)
+        error = session->load(paper);
+    if (error) {
+        CallPop(QStringLiteral("Quorvel"),
+                QStringLiteral("This paper cannot be opened: its question tables could not "
+                               "be read (error %1).")
+                    .arg(error),
+                1, messageOwner);
+        return nullptr;
+    }
+    PracticeWindow *window = nullptr;
+    if (selection.TakeNum == 2)
+        window = new Test2(std::move(session));
+    else
+        window = new Test1(std::move(session));
+    window->load();
+    window->show();
+    return window;
+}
+
+void PracticeWindow::setPaperSource(PaperSource source)
+{
+    paperSource() = source ? std::move(source) : PaperSource(PaperLookup::lookUp);
+}
+
+void PracticeWindow::setMarkingStepMs(int ms)
+{
+    g_markingStepMs = ms;
+}
+
+PracticeWindow::PracticeWindow(std::unique_ptr<PracticeSession> session,
+                               const QString &designCaption)
+    : SkinnedWindow(Kind::Practice), m_session(std::move(session))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setTitleText(designCaption);
+    // Quitting the program without closing this window still keeps what was typed.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &PracticeWindow::saveBeforeQuit);
+}
+
+PracticeWindow::~PracticeWindow()
+{
+    // Deleted without being closed: save and clean up as closing would.
+    if (!m_closing) {
+        saveBeforeQuit();
+        emit closed();
+    }
+}
+
+void PracticeWindow::load()
+{
+    buildToolbar();
+    buildPage();
+    buildStatusStrip();
+    buildAnswerSheet();
+    buildMarkingPanel();
+
+    const PaperSelection &sel = m_session->selection();
+    const QString caption = sel.SubH1 + QStringLiteral(" - Paper ")
+                            + QString::number(sel.paperInTopic());
+    setTitleText(caption);
+    m_qnTitle->setText(QStringLiteral("Question ") + QSCount());
+    m_qnTitle->setAccessibleName(m_qnTitle->text());
+
+    if (m_session->showQuestionPage() == 0)
+        m_browser->Navigate2(m_session->currentPagePath());
+
+    const QDateTime now = QDateTime::currentDateTime();
+    m_pScoring->setText(m_session->pScoring());
+    showLoadedStatus(now);
+    FillAnswerSheet();
+    ShowAnswerRows();
+    RebuildRemainingList();
+    if (m_session->isMarked())
+        ShowMarkedState();
+    m_session->startClock(now);
+    m_totalQ->setText(QString::number(m_session->totalBlanks()));
+    m_answeredQ->setText(QString::number(m_session->answeredCount()));
+    layoutWindow();
+}
+
+// ---- building -----------------------------------------------------------------------------
+
+void PracticeWindow::buildToolbar()
+{
+    m_toolStrip = new QWidget(this);
+    m_toolStrip->setObjectName(QStringLiteral("ScnTabBG"));
+    m_toolStrip->setAccessibleName(QStringLiteral("Toolbar"));
+    m_toolStrip->setAutoFillBackground(true);
+    QPalette pal = m_toolStrip->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgba(SkinColours::kToolStrip));
+    m_toolStrip->setPalette(pal);
+
+    const std::function<void()> actions[6] = {
+        [this] { SavePaper(); },
+        [this] { MarkPaper(); },
+        [this] { PrintQuestion(); },
+        [this] { ClosePaper(); },
+        [this] { GoToQuestion(m_session->qsCount() - 1); },
+        [this] { GoToQuestion(m_session->qsCount() + 1); }};
+    for (int k = 1; k <= 6; ++k) {
+        auto *button = new PictureButton(QStringLiteral("ToolBar0%1").arg(k), m_toolStrip);
+        button->setPicture(PictureStates::practicePictureBase(k) + QStringLiteral("_off.bmp"));
+        QLabel *caption = button->addCaption(QStringLiteral("lblTB0%1").arg(k),
+                                             PictureStates::practiceCaption(k));
+        caption->setFont(arial(7.5));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        caption->setGeometry(0, 0, button->width(), button->height() - 2);
+        button->setToolTips(PictureStates::practiceToolTip(k));
+        trackPress(button);
+        connect(button, &PictureButton::clicked, this, actions[k - 1]);
+        m_toolBar[k - 1] = button;
+    }
+
+    m_paperSum = new PicturePanel(QStringLiteral("PaperSum"), QStringLiteral("pen.bmp"),
+                                  m_toolStrip);
+    m_paperSum->setAccessibleName(QStringLiteral("Paper summary"));
+    QLabel *scoreCaption = makeLabel(QStringLiteral("PScoringL"), QStringLiteral("Your score"),
+                                     m_paperSum);
+    scoreCaption->setFont(arial(8.25));
+    scoreCaption->setGeometry(50, 3, m_paperSum->width() - 54, 16);
+    m_pScoring = makeLabel(QStringLiteral("PScoring"), QStringLiteral("88.8"), m_paperSum);
+    m_pScoring->setAccessibleName(QStringLiteral("Score"));
+    m_pScoring->setFont(arial(10, true));
+    m_pScoring->setGeometry(50, 19, m_paperSum->width() - 54, 18);
+}
+
+void PracticeWindow::buildPage()
+{
+    m_browser = new BrowserControl(this);
+    m_browser->setObjectName(QStringLiteral("brwWebBrowser"));
+    m_browser->setAccessibleName(QStringLiteral("Question page"));
+    connect(m_browser, &BrowserControl::documentKeyDown, this, [this](bool ctrl, int code) {
+        if (ctrl && (code == 88 || code == 67))
+            showGuardMessage();
+    });
+    connect(m_browser, &BrowserControl::documentMouseDown, this, [this](int button) {
+        if (button == 2)
+            showGuardMessage();
+    });
+
+    m_qnTitleBG = new QWidget(this);
+    m_qnTitleBG->setObjectName(QStringLiteral("QnTitleBG"));
+    m_qnTitleBG->setAccessibleName(QStringLiteral("Question title"));
+    m_qnTitleBG->setAutoFillBackground(true);
+    QPalette pal = m_qnTitleBG->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgba(SkinColours::kToolStrip));
+    pal.setColor(QPalette::WindowText, QColor::fromRgba(SkinColours::kHeadingText));
+    m_qnTitleBG->setPalette(pal);
+    m_qnTitle = makeLabel(QStringLiteral("QnTitle"), QStringLiteral("Question"), m_qnTitleBG);
+    m_qnTitle->setFont(arial(10, true));
+    m_qnTitle->move(8, 0);
+}
+
+void PracticeWindow::buildStatusStrip()
+{
+    m_remQnsBG = new QWidget(this);
+    m_remQnsBG->setObjectName(QStringLiteral("RemQnsBG"));
+    m_remQnsBG->setAccessibleName(QStringLiteral("Status"));
+
+    m_statusPanel = new PicturePanel(QStringLiteral("Bot1"), statusPicture(), m_remQnsBG);
+    m_statusPanel->setAccessibleName(QStringLiteral("Clock"));
+    createStatusControls(m_statusPanel);
+
+    m_bot2 = new PicturePanel(QStringLiteral("Bot2"), QStringLiteral("bottombg3.bmp"),
+                              m_remQnsBG);
+    m_bot2->setCaption(QStringLiteral("Answered:"));
+    m_answeredQ = makeLabel(QStringLiteral("lblAnsweredQ"), QStringLiteral("88"), m_bot2,
+                            QStringLiteral("Number of questions answered"));
+    m_answeredQ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_answeredQ->setGeometry(70, 0, 24, 30);
+    QLabel *of = makeLabel(QStringLiteral("lblOf"), QStringLiteral("of"), m_bot2);
+    of->setAlignment(Qt::AlignCenter);
+    of->setGeometry(95, 0, 20, 30);
+    m_totalQ = makeLabel(QStringLiteral("lblTotalQ"), QStringLiteral("88"), m_bot2,
+                         QStringLiteral("Total number of questions"));
+    m_totalQ->setGeometry(116, 0, 30, 30);
+
+    m_bot3 = new PicturePanel(QStringLiteral("Bot3"), QStringLiteral("bottombg3.bmp"),
+                              m_remQnsBG);
+    m_bot3->setAccessibleName(QStringLiteral("Status"));
+
+    m_txtRem = new PicturePanel(QStringLiteral("TxtRem"), QStringLiteral("bottombg2.bmp"),
+                                m_remQnsBG);
+    m_txtRem->setCaption(QStringLiteral("Qns left:"));
+    m_remQns = new QComboBox(m_txtRem);
+    m_remQns->setObjectName(QStringLiteral("RemQns"));
+    m_remQns->setToolTip(QStringLiteral("Select a remaining question"));
+    m_remQns->setAccessibleName(m_remQns->toolTip());
+    m_remQns->setGeometry(70, 4, 90, 22);
+    connect(m_remQns, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        GoToQuestion(m_remQns->itemText(index).toInt());
+    });
+}
+
+void PracticeWindow::buildAnswerSheet()
+{
+    m_ansBox = new QWidget(this);
+    m_ansBox->setObjectName(QStringLiteral("AnsBox"));
+    m_ansBox->setAccessibleName(QStringLiteral("Answer sheet"));
+    m_ansBox->setAutoFillBackground(true);
+    QPalette pal = m_ansBox->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgba(SkinColours::kWindow));
+    m_ansBox->setPalette(pal);
+
+    QFont markFont(QStringLiteral("DejaVu Sans"));
+    markFont.setPointSizeF(14.25);
+    markFont.setBold(true);
+    m_rowWidgets.resize(AnswerSheet::kRows);
+    m_rows.fill(AnswerSheet::designRow(), AnswerSheet::kRows);
+    for (int n = 1; n <= AnswerSheet::kRows; ++n) {
+        RowWidgets &row = m_rowWidgets[n - 1];
+        const QString letter = AnswerSheet::partLetter(n);
+        row.frame = new AnswerFrame(QStringLiteral("Frame%1").arg(n), m_ansBox);
+        row.frame->setAccessibleName(QStringLiteral("Row ") + letter);
+        row.part = makeLabel(QStringLiteral("QL%1").arg(n), letter, row.frame);
+        row.part->setFont(arial(8.25));
+        row.part->setAlignment(Qt::AlignCenter);
+        row.answer = new QLineEdit(row.frame);
+        row.answer->setObjectName(QStringLiteral("FA%1").arg(n));
+        row.answer->setToolTip(QStringLiteral("Enter your answer"));
+        row.answer->setAccessibleName(AnswerSheet::answerName(n));
+        row.answer->setFont(arial(9, true));
+        row.answer->setFrame(false);
+        row.answer->setValidator(new AnswerValidator(row.answer));
+        row.mark = makeLabel(QStringLiteral("FR%1").arg(n), QString(), row.frame);
+        row.mark->setAccessibleName(QStringLiteral("Mark ") + letter);
+        row.mark->setFont(markFont);
+        row.mark->hide();
+        row.model = new QLineEdit(row.frame);
+        row.model->setObjectName(QStringLiteral("M%1").arg(n));
+        row.model->setAccessibleName(QStringLiteral("Correct answer ") + letter);
+        row.model->setReadOnly(true);
+        row.model->setFrame(false);
+        row.model->hide();
+        createRowControls(n, row);
+        if (row.second)
+            row.second->setFont(markFont);
+        placeRow(n);
+        drawborder(row.answer, row.frame, 0);
+    }
+
+    m_instruction = new QLabel(m_ansBox);
+    m_instruction->setObjectName(QStringLiteral("PicInstruction"));
+    m_instruction->setAccessibleName(QStringLiteral("How to type fractions and mixed numbers"));
+    m_instruction->setPixmap(PictureCache::picture(QStringLiteral("instruction.gif")));
+    m_instruction->resize(m_instruction->pixmap().size());
+    m_instruction->hide();
+
+    m_hideAns = new QWidget(this);
+    m_hideAns->setObjectName(QStringLiteral("PicHideAns"));
+    m_hideAns->setAutoFillBackground(true);
+    QPalette handlePal = m_hideAns->palette();
+    handlePal.setColor(QPalette::Window, QColor::fromRgba(SkinColours::kFrameLight));
+    m_hideAns->setPalette(handlePal);
+    m_handle = new QLabel(m_hideAns);
+    m_handle->setObjectName(QStringLiteral("ImgHandle"));
+    m_handle->setPixmap(PictureCache::picture(QStringLiteral("Handle.bmp")));
+    m_handle->resize(m_handle->pixmap().size());
+    m_handle->setCursor(Qt::PointingHandCursor);
+    m_handle->installEventFilter(this);
+    const QString tip = answerSheetHandleTip(true);
+    m_handle->setToolTip(tip);
+    m_handle->setAccessibleName(tip);
+    m_hideAns->setAccessibleName(tip);
+    m_hideAns->resize(m_handle->width(), m_hideAns->height());
+}
+
+void PracticeWindow::buildMarkingPanel()
+{
+    m_fmeMark = new PicturePanel(QStringLiteral("fmeMark"), QStringLiteral("bottombg4.bmp"),
+                                 this);
+    m_fmeMark->setAccessibleName(QStringLiteral("Marking"));
+    for (int k = 1; k <= kMarkingSteps; ++k) {
+        QLabel *bar = makeLabel(QStringLiteral("imgBar%1").arg(k, 2, 10, QLatin1Char('0')),
+                                QString(), m_fmeMark);
+        bar->setAccessibleName(QStringLiteral("Marking progress"));
+        bar->setPixmap(PictureCache::picture(QStringLiteral("progressbar.bmp")));
+        bar->resize(bar->pixmap().size());
+        bar->move(12 + (k - 1) * 13, (m_fmeMark->height() - bar->height()) / 2);
+        bar->hide();
+        m_bars.append(bar);
+    }
+    m_fmeMark->hide();
+}
+
+void PracticeWindow::createRowControls(int, RowWidgets &) {}
+
+// ---- layout -------------------------------------------------------------------------------
+
+PracticeSizes PracticeWindow::practiceSizes() const
+{
+    PracticeSizes s = SkinnedWindow::practiceSizes();
+    for (int k = 0; k < 6; ++k) {
+        if (m_toolBar[k])
+            s.toolButtonWidth[k] = sizeTwips(m_toolBar[k]).width();
+    }
+    if (m_hideAns)
+        s.hideAnsWidth = pixelsToTwips(m_hideAns->width());
+    if (m_instruction)
+        s.instructionHeight = sizeTwips(m_instruction).height();
+    s.remQnsHeight = pixelsToTwips(30);
+    return s;
+}
+
+void PracticeWindow::applyPracticeLayout(const PracticeRects &r)
+{
+    if (!m_toolStrip)
+        return; // not loaded yet
+    setGeometryTwips(m_toolStrip, r.toolStrip);
+    for (int k = 0; k < 6; ++k) {
+        m_toolBar[k]->move(twipsToPixels(r.toolButtonLeft[k]),
+                           (m_toolStrip->height() - m_toolBar[k]->height()) / 2);
+    }
+    m_paperSum->move(twipsToPixels(r.paperSumLeft),
+                     (m_toolStrip->height() - m_paperSum->height()) / 2);
+    setGeometryTwips(m_ansBox, r.ansBox);
+    setGeometryTwips(m_hideAns, r.hideAns);
+    m_handle->move((m_hideAns->width() - m_handle->width()) / 2,
+                   (m_hideAns->height() - m_handle->height()) / 2);
+    m_browser->Place(twipsToPixels(r.browser));
+    // Centred over the page: the title strip is 640 HIMETRIC narrower than the page.
+    setGeometryTwips(m_qnTitleBG, QRect(r.browser.x() + himetricToTwips(320), r.qnTitleTop,
+                                        r.qnTitleWidth, kQnTitleHeightTwips));
+    m_qnTitle->resize(m_qnTitleBG->width() - 16, m_qnTitleBG->height());
+    setGeometryTwips(m_remQnsBG, r.remQns);
+    placeStatusStrip();
+    m_instruction->move((m_ansBox->width() - m_instruction->width()) / 2,
+                        twipsToPixels(r.instructionTop));
+    const QRect page = m_browser->geometry();
+    m_fmeMark->move(page.x() + (page.width() - m_fmeMark->width()) / 2,
+                    page.y() + (page.height() - m_fmeMark->height()) / 2);
+    m_qnTitleBG->raise();
+    m_fmeMark->raise();
+}
+
+void PracticeWindow::placeStatusStrip()
+{
+    // The remaining questions keep the right end, nearest the answer sheet; on a narrow
+    // page they cover the counters rather than leave the strip.
+    const int h = m_remQnsBG->height();
+    const int w = m_remQnsBG->width();
+    m_statusPanel->setGeometry(0, 0, kBot1Width, h);
+    m_bot2->setGeometry(kBot1Width, 0, kBot2Width, h);
+    const int rest = kBot1Width + kBot2Width;
+    m_txtRem->setGeometry(qMax(0, w - kTxtRemWidth), 0, kTxtRemWidth, h);
+    m_bot3->setGeometry(rest, 0, qMax(0, w - kTxtRemWidth - rest), h);
+    m_txtRem->raise();
+}
+
+bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_handle && event->type() == QEvent::MouseButtonRelease) {
+        const bool shown = !answerSheetShown();
+        const QString tip = answerSheetHandleTip(shown);
+        m_handle->setToolTip(tip);
+        m_handle->setAccessibleName(tip);
+        m_hideAns->setAccessibleName(tip);
+        setAnswerSheetShown(shown);
+        return true;
+    }
+    return SkinnedWindow::eventFilter(watched, event);
+}
+
+// ---- answer sheet -------------------------------------------------------------------------
+
+QStringList PracticeWindow::rowTexts() const
+{
+    QStringList texts;
+    const int rows = qMin(m_session->rowsOnShow(), int(AnswerSheet::kRows));
+    for (int n = 1; n <= rows; ++n)
+        texts.append(m_rowWidgets.at(n - 1).answer->text());
+    return texts;
+}
+
+void PracticeWindow::placeRow(int n)
+{
+    const RowWidgets &w = m_rowWidgets.at(n - 1);
+    const AnswerSheet::Row &row = m_rows.at(n - 1);
+    setGeometryTwips(w.frame, row.frame);
+    setGeometryTwips(w.part, row.part);
+    setGeometryTwips(w.answer, row.answer);
+    setGeometryTwips(w.mark, row.mark);
+    setGeometryTwips(w.model, row.model);
+    if (w.second)
+        setGeometryTwips(w.second, row.mark);
+    // A tall box starts its text at the top, as a long answer is read.
+    w.answer->setAlignment(row.answer.height() > 255 ? Qt::AlignLeft | Qt::AlignTop
+                                                     : Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void PracticeWindow::fillAnswerBox(int n, int i)
+{
+    QLineEdit *box = m_rowWidgets.at(n - 1).answer;
+    box->setMaxLength(m_session->answerCode(i) == QLatin1String("Q") ? 1 : 32767);
+    box->setText(m_session->answers().value(i));
+}
+
+void PracticeWindow::setMarkText(QLabel *label, int n, const QString &mark)
+{
+    label->setText(AnswerSheet::markGlyph(mark));
+    label->setStyleSheet(mark == Marking::tick()    ? QStringLiteral("color: #1a7f2e")
+                         : mark == Marking::cross() ? QStringLiteral("color: #c0262d")
+                                                    : QString());
+    const QString base = label->objectName().startsWith(QLatin1Char('S'))
+                             ? QStringLiteral("Second mark ")
+                             : QStringLiteral("Mark ");
+    const QString state = mark == Marking::tick()    ? QStringLiteral(": right")
+                          : mark == Marking::cross() ? QStringLiteral(": wrong")
+                                                     : QString();
+    label->setAccessibleName(base + AnswerSheet::partLetter(n) + state);
+}
+
+void PracticeWindow::FillAnswerSheet()
+{
+    const int q = m_session->qsCount();
+    const int count = qMin(m_session->blankCount(q), int(AnswerSheet::kRows));
+    const int d = m_session->blankOffset(q);
+    QStringList codes;
+    for (int k = 0; k < count; ++k)
+        codes.append(m_session->answerCode(d + k));
+    switch (AnswerSheet::instructionFor(codes)) {
+    case AnswerSheet::Instruction::Show: m_instruction->show(); break;
+    case AnswerSheet::Instruction::Hide: m_instruction->hide(); break;
+    case AnswerSheet::Instruction::Keep: break;
+    }
+    for (int n = 1; n <= count; ++n) {
+        fillAnswerRow(n, d + n - 1);
+        placeRow(n);
+    }
+    if (count < 1)
+        return;
+    RowWidgets &first = m_rowWidgets[0];
+    drawborder(first.answer, first.frame, 2);
+    m_rows[0] = AnswerSheet::firstRowShape(m_rows[0], codes.first());
+    placeRow(1);
+    drawborder(first.answer, first.frame, 0);
+}
+
+void PracticeWindow::ShowAnswerRows()
+{
+    const int count = m_session->rowsOnShow();
+    QList<int> heights;
+    for (const AnswerSheet::Row &row : qAsConst(m_rows))
+        heights.append(row.frame.height());
+    const QList<int> tops = AnswerSheet::stackRows(heights, count);
+    for (int n = 1; n <= AnswerSheet::kRows; ++n) {
+        m_rows[n - 1].frame.moveTop(tops.at(n - 1));
+        setGeometryTwips(m_rowWidgets[n - 1].frame, m_rows[n - 1].frame);
+        m_rowWidgets[n - 1].frame->setVisible(n <= count);
+    }
+    m_rowWidgets[0].part->setVisible(AnswerSheet::showsPartLetter(1, count));
+}
+
+void PracticeWindow::RebuildRemainingList()
+{
+    m_remQns->clear();
+    for (int q : m_session->remainingQuestions())
+        m_remQns->addItem(QString::number(q));
+    // Nothing is picked until the pupil picks.
+    m_remQns->setCurrentIndex(-1);
+}
+
+void PracticeWindow::drawborder(QWidget *cntl, QWidget *Parent, int inout)
+{
+    auto *frame = qobject_cast<AnswerFrame *>(Parent);
+    if (!frame)
+        return;
+    QRect twips = pixelsToTwips(cntl->geometry());
+    for (int n = 0; n < m_rowWidgets.size(); ++n) {
+        if (m_rowWidgets.at(n).answer == cntl)
+            twips = m_rows.at(n).answer;  // the exact design numbers, not rounded pixels
+    }
+    frame->drawBorder(AnswerSheet::border(twips, inout, frame->background()));
+}
+
+// ---- moves, save, mark, print, close ------------------------------------------------------
+
+void PracticeWindow::GoToQuestion(int target)
+{
+    if (target < 1 || target > m_session->questionCount())
+        return;
+    const int error = m_session->goToQuestion(target, rowTexts());
+    if (error) {
+        showNotice(answersNotSaved(error));
+        return;
+    }
+    m_qnTitle->setText(QStringLiteral("Question ") + QSCount());
+    m_qnTitle->setAccessibleName(m_qnTitle->text());
+    FillAnswerSheet();
+    ShowAnswerRows();
+    if (m_session->pageWritten())
+        m_browser->Navigate2(m_session->currentPagePath());
+    RebuildRemainingList();
+    m_rowWidgets[0].answer->setFocus();
+}
+
+void PracticeWindow::SavePaper()
+{
+    const int error = m_session->commitAndWrite(rowTexts());
+    showNotice(error ? answersNotSaved(error) : QStringLiteral("Paper saved"));
+}
+
+void PracticeWindow::MarkPaper()
+{
+    if (m_session->isMarked()) {
+        ShowMarkedState();
+        return;
+    }
+    int error = m_session->commitAndWrite(rowTexts());
+    if (error) {
+        showNotice(answersNotSaved(error));
+        return;
+    }
+    QPointer<PracticeWindow> self(this);
+    const bool yes = CallPop(QStringLiteral("Marking"), m_session->markingPrompt(), 2, this);
+    if (!self || !yes)
+        return;
+    repaint();
+    playMarkingAnimation();
+    if (!self)
+        return;
+    error = m_session->mark(QDateTime::currentDateTime());
+    if (error) {
+        showNotice(QStringLiteral("Your paper could not be marked: the results could not be "
+                                  "saved (error %1).")
+                       .arg(error));
+        return;
+    }
+    m_pScoring->setText(m_session->pScoring());
+    m_answeredQ->setText(QString::number(m_session->answeredCount()));
+    ShowMarkedState();
+}
+
+void PracticeWindow::playMarkingAnimation()
+{
+    InputBlocker blocker;
+    for (QLabel *bar : qAsConst(m_bars))
+        bar->hide();
+    m_fmeMark->show();
+    m_fmeMark->raise();
+    m_fmeMark->repaint();
+    QEventLoop loop;
+    QTimer step;
+    int shown = 0;
+    connect(&step, &QTimer::timeout, &loop, [&] {
+        m_bars.at(shown++)->show();
+        m_fmeMark->repaint();
+        if (shown == m_bars.size())
+            loop.quit();
+    });
+    // Deleted meanwhile (the program closing): stop waiting.
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    step.start(g_markingStepMs);
+    loop.exec();
+    step.stop();
+    m_fmeMark->hide();
+}
+
+void PracticeWindow::ShowMarkedState()
+{
+    for (const RowWidgets &row : qAsConst(m_rowWidgets))
+        row.answer->setReadOnly(true);
+    showMarkedStatus();
+    m_txtRem->hide();
+    FillAnswerSheet();
+    ShowAnswerRows();
+}
+
+void PracticeWindow::PrintQuestion()
+{
+    m_browser->printWithDialog(this);
+}
+
+void PracticeWindow::ClosePaper()
+{
+    QPointer<PracticeWindow> self(this);
+    const bool yes = CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2,
+                             this);
+    if (self && yes)
+        close();
+}
+
+void PracticeWindow::closeRequested()
+{
+    ClosePaper();
+}
+
+void PracticeWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closing)
+        return event->accept();
+    if (!m_session->isMarked()) {
+        const int error = m_session->commitAndWrite(rowTexts());
+        if (error) {
+            QPointer<PracticeWindow> self(this);
+            const bool anyway = CallPop(QStringLiteral("Close Practice"),
+                                        answersNotSaved(error)
+                                            + QStringLiteral(" Close anyway?"),
+                                        2, this);
+            if (!self)
+                return;
+            if (!anyway) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    m_closing = true;
+    Timer1()->stop();
+    m_session->deleteCurrentPage();
+    event->accept();
+    emit closed();
+}
+
+void PracticeWindow::saveBeforeQuit()
+{
+    if (m_closing || m_savedForQuit)
+        return;
+    m_savedForQuit = true;
+    if (!m_session->isMarked())
+        m_session->commitAndWrite(rowTexts());
+    m_session->deleteCurrentPage();
+}
+
+void PracticeWindow::showNotice(const QString &message)
+{
+    CallPop(QStringLiteral("Quorvel"), message, 1, this);
+}
+
+void PracticeWindow::showGuardMessage()
+{
+    // Shown once the page's event has been handed on, never from inside the engine's call.
+    QTimer::singleShot(0, this, [this] {
+        QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("Invalid operation"));
+    });
+}
+
+// ---- the tick -----------------------------------------------------------------------------
+
+void PracticeWindow::pollTick()
+{
+    for (int k = 1; k <= 6; ++k) {
+        PictureButton *button = m_toolBar[k - 1];
+        if (!button)
+            return;
+        const PictureStates::PracticeButtonLook look = PictureStates::practiceToolbarLook(
+            k, isHovered(button), pressTrack(), m_session->status(), m_session->qsCount(),
+            m_session->questionCount());
+        button->setPicture(look.picture);
+        if (look.enabledTouched && button->isEnabled() != look.enabled)
+            button->setEnabled(look.enabled);
+    }
+    tickStatus(QDateTime::currentDateTime());
+    m_answeredQ->setText(QString::number(m_session->answeredCount()));
+}

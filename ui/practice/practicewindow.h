@@ -1,0 +1,161 @@
+#pragma once
+// The window in which a pupil takes one paper: the question page beside an answer sheet,
+// the toolbar (Save, Mark, Print, Close, Back, Next), the remaining questions, the clock
+// and the score. Test1 (first take) and Test2 (second take) derive from it and override
+// only the steps in which the takes differ. The take itself (files, marking, page files)
+// is PracticeSession's; this class applies it to the widgets.
+//
+// Opened with open(), which refuses, with a message, a paper that cannot be looked up.
+// The window deletes itself when closed and then emits closed(). Closing it by any path
+// first saves the typed answers as a move would.
+
+#include "ui/chrome/skinnedwindow.h"
+#include "ui/practice/answersheet.h"
+#include "ui/practice/paperselection.h"
+#include "ui/practice/practicesession.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+
+class AnswerFrame;
+class BrowserControl;
+class PictureButton;
+class PicturePanel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+class PracticeWindow : public SkinnedWindow
+{
+    Q_OBJECT
+
+public:
+    ~PracticeWindow() override;
+
+    // Opens the paper of the selection in a Test1 (TakeNum 1) or Test2 (TakeNum 2) window
+    // and shows it. When the paper cannot be looked up, shows why in the pop-up (owned by
+    // messageOwner), opens nothing and returns null.
+    static PracticeWindow *open(const PaperSelection &selection,
+                                QWidget *messageOwner = nullptr);
+
+    const PracticeSession &session() const { return *m_session; }
+    PracticeSession &session() { return *m_session; }
+    QString QSCount() const { return QString::number(m_session->qsCount()); }
+    QString Status() const { return QString::number(m_session->status()); }
+
+    // ---- the window's operations ----
+    void SavePaper();
+    void MarkPaper();
+    void PrintQuestion();
+    void ClosePaper();  // asks "Confirm?" first
+    void GoToQuestion(int target);
+    void FillAnswerSheet();
+    void ShowAnswerRows();
+    void RebuildRemainingList();
+    void ShowMarkedState();
+    // Frames control cntl on its row container (inout 0 light blue, 2 erase, else grey).
+    void drawborder(QWidget *cntl, QWidget *Parent, int inout);
+
+    // ---- test seams ----
+    // Where open() finds a paper's data (the paper tables by default).
+    using PaperSource = std::function<int(int subject, int paperKey, PaperData *paper)>;
+    static void setPaperSource(PaperSource source);
+    // Length of one step of the marking animation (200 ms; 15 steps).
+    static void setMarkingStepMs(int ms);
+
+signals:
+    // The window has closed and its page file is gone; the results are on disk.
+    void closed();
+
+protected:
+    PracticeWindow(std::unique_ptr<PracticeSession> session, const QString &designCaption);
+
+    // Builds the controls and runs the load steps; called by open() on the new window.
+    void load();
+
+    // ---- the steps in which the takes differ ----
+    // The picture behind the status strip's first piece, Bot1.
+    virtual QString statusPicture() const = 0;
+    // Creates the take's controls of the status strip in panel (Bot1).
+    virtual void createStatusControls(QWidget *panel) = 0;
+    // Shows the stored time taken and date completed, and today's date (first take).
+    virtual void showLoadedStatus(const QDateTime &now) = 0;
+    // The running clock of each tick (first take).
+    virtual void tickStatus(const QDateTime &now) = 0;
+    // Fills row n with blank i of the paper (FillAnswerRow).
+    virtual void fillAnswerRow(int n, int i) = 0;
+    // The marks and clock labels of a marked take.
+    virtual void showMarkedStatus() = 0;
+
+    struct RowWidgets;
+    // Creates the take's own controls of answer row n (none in a first take).
+    virtual void createRowControls(int n, RowWidgets &row);
+
+    // Shared parts of row filling: the box's length limit and text.
+    void fillAnswerBox(int n, int i);
+    void setMarkText(QLabel *label, int n, const QString &mark);
+    void placeRow(int n);  // applies m_rows[n - 1] to the row's widgets
+
+    struct RowWidgets
+    {
+        AnswerFrame *frame = nullptr;
+        QLabel *part = nullptr;    // QL<n>
+        QLineEdit *answer = nullptr; // FA<n>
+        QLabel *mark = nullptr;    // FR<n>
+        QLineEdit *model = nullptr; // M<n>
+        QLabel *second = nullptr;  // SR<n>, second take only
+    };
+    QVector<RowWidgets> m_rowWidgets;      // rows 1..20 at 0..19
+    QVector<AnswerSheet::Row> m_rows;      // their shapes, twips
+    QWidget *m_statusPanel = nullptr;      // Bot1
+    QDateTime m_markedAt;
+
+    // SkinnedWindow
+    void closeRequested() override;
+    void pollTick() override;
+    ChromeGeometry::PracticeSizes practiceSizes() const override;
+    void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildToolbar();
+    void buildPage();
+    void buildStatusStrip();
+    void buildAnswerSheet();
+    void buildMarkingPanel();
+    QStringList rowTexts() const;
+    void playMarkingAnimation();
+    void showNotice(const QString &message);
+    void showGuardMessage();
+    void placeStatusStrip();
+    void saveBeforeQuit();
+
+    std::unique_ptr<PracticeSession> m_session;
+    PictureButton *m_toolBar[6] = {};
+    QWidget *m_toolStrip = nullptr;        // ScnTabBG
+    PicturePanel *m_paperSum = nullptr;    // PaperSum
+    QLabel *m_pScoring = nullptr;          // PScoring
+    BrowserControl *m_browser = nullptr;   // brwWebBrowser
+    QWidget *m_qnTitleBG = nullptr;
+    QLabel *m_qnTitle = nullptr;
+    QWidget *m_remQnsBG = nullptr;
+    PicturePanel *m_bot2 = nullptr;
+    PicturePanel *m_bot3 = nullptr;
+    PicturePanel *m_txtRem = nullptr;
+    QComboBox *m_remQns = nullptr;
+    QLabel *m_answeredQ = nullptr;         // lblAnsweredQ
+    QLabel *m_totalQ = nullptr;            // lblTotalQ
+    QWidget *m_ansBox = nullptr;           // AnsBox
+    QLabel *m_instruction = nullptr;       // PicInstruction
+    QWidget *m_hideAns = nullptr;          // PicHideAns
+    QLabel *m_handle = nullptr;            // ImgHandle
+    PicturePanel *m_fmeMark = nullptr;
+    QVector<QLabel *> m_bars;              // imgBar01..imgBar15
+    bool m_closing = false;
+    bool m_savedForQuit = false;
+};
