@@ -13,6 +13,7 @@
 #include "ui/practice/test2.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -62,61 +63,6 @@ private:
         return selection(m_catalogue, m_subject, 1, 1, take);
     }
 
-    // Opens a paper and waits until its first page is on show.
-    PracticeWindow *openPaper(const PaperSelection &sel)
-    {
-        PracticeWindow *w = PracticeWindow::open(sel);
-        if (!w)
-            return nullptr;
-        if (!QTest::qWaitForWindowExposed(w))
-            return nullptr;
-        QTest::qWait(150); // a tick or so
-        return w;
-    }
-
-    static QLineEdit *box(QWidget *w, int n)
-    {
-        return child<QLineEdit>(w, QStringLiteral("FA%1").arg(n));
-    }
-
-    static QString text(QWidget *w, const QString &name)
-    {
-        return child<QLabel>(w, name)->text();
-    }
-
-    static QString recordLine(Results::File file, const PaperSelection &sel)
-    {
-        return Records::ReadPaperLines(Results::filePath(file, sel.LChose, sel.lblCOD),
-                                       sel.TtPapersCon)
-            .value(sel.paperIndex());
-    }
-
-    static void waitForTick() { QTest::qWait(250); }
-
-    // Fills the rows on show from the whole-paper list, then moves on with Next.
-    static void typeWholePaper(PracticeWindow *w, const QStringList &answers)
-    {
-        const PracticeSession &s = w->session();
-        for (int q = 1; q <= s.questionCount(); ++q) {
-            QCOMPARE(s.qsCount(), q);
-            for (int n = 1; n <= s.blankCount(q); ++n)
-                box(w, n)->setText(answers.at(s.blankOffset(q) + n - 1));
-            if (q < s.questionCount()) {
-                waitForTick();
-                clickOn(w, QStringLiteral("ToolBar06"));
-            }
-        }
-    }
-
-    // Closes the window with its Close button, answering "Yes".
-    static void closeWithYes(PracticeWindow *w, DialogAnswerer &answerer)
-    {
-        QPointer<PracticeWindow> window(w);
-        answerer.answers = {true};
-        clickOn(w, QStringLiteral("ToolBar04"));
-        QTRY_VERIFY(!window);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -142,7 +88,423 @@ private slots:
     }
 
     void wholeTakeOnTheRealContent();
+    void rowsOfAQuestion_data();
+    void rowsOfAQuestion();
+    void answerBoxTakes_data();
+    void answerBoxTakes();
+    void oneRowsCommitOnly();
+    void pageFileFollowsTheQuestion();
+    void guardOnThePage_data();
+    void guardOnThePage();
+    void guardFollowsTheQuestion();
+    void layoutPass_data();
+    void layoutPass();
+    void foldingTheSheet();
+    void cornerResizeKeepsTheMinimum();
+    void markingAnimationTakesNoInput();
+    void emptyBlankPromptAndDecline();
+    void printsTheQuestionPage();
+    void controlsHaveNames();
+
+private:
+    PracticeWindow *openShaped(int question);
+    void waitForGuard(PracticeWindow *w);
 };
+
+// The paper of our own, on question q.
+PracticeWindow *TestPracticeWindow::openShaped(int question)
+{
+    PracticeWindow::setPaperSource([](int, int, PaperData *paper) {
+        *paper = shapedPaper();
+        return 0;
+    });
+    PracticeWindow *w = openPaper(firstPaper());
+    if (w && question > 1)
+        w->GoToQuestion(question);
+    return w;
+}
+
+void TestPracticeWindow::rowsOfAQuestion_data()
+{
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("firstLetter");
+    QTest::addColumn<int>("firstHeight"); // twips
+    QTest::addColumn<int>("step");        // twips from one row's top to the next
+    QTest::addColumn<bool>("instruction");
+    QTest::newRow("one blank") << 1 << 1 << false << 375 << 480 << false;
+    QTest::newRow("fifteen blanks") << 2 << 15 << true << 375 << 480 << false;
+    QTest::newRow("long answer") << 3 << 1 << false << 2100 << 480 << false;
+    QTest::newRow("fraction") << 4 << 2 << true << 375 << 480 << true;
+    QTest::newRow("sixteen blanks") << 5 << 16 << true << 375 << 365 << false;
+    QTest::newRow("choices") << 6 << 3 << true << 375 << 480 << false;
+}
+
+void TestPracticeWindow::rowsOfAQuestion()
+{
+    QFETCH(int, question);
+    QFETCH(int, rows);
+    QFETCH(bool, firstLetter);
+    QFETCH(int, firstHeight);
+    QFETCH(int, step);
+    QFETCH(bool, instruction);
+    PracticeWindow *w = openShaped(question);
+    QVERIFY(w);
+    QCOMPARE(w->QSCount(), QString::number(question));
+    for (int n = 1; n <= 20; ++n)
+        QCOMPARE(child<QWidget>(w, QStringLiteral("Frame%1").arg(n))->isVisible(), n <= rows);
+    QCOMPARE(child<QWidget>(w, "QL1")->isVisible(), firstLetter);
+    QCOMPARE(text(w, "QL2"), QStringLiteral("(b)"));
+    QWidget *first = child<QWidget>(w, "Frame1");
+    QCOMPARE(first->geometry(), twipsToPixels(QRect(0, 50, 3975, firstHeight)));
+    // Every row below the first is placed step twips below the one before it.
+    for (int n = 2; n < 20; ++n) {
+        const int top = 50 + firstHeight + (step - 375) + (n - 2) * step;
+        QCOMPARE(child<QWidget>(w, QStringLiteral("Frame%1").arg(n))->y(), twipsToPixels(top));
+    }
+    QCOMPARE(child<QWidget>(w, "PicInstruction")->isVisible(), instruction);
+    if (firstHeight == 2100)
+        QCOMPARE(box(w, 1)->geometry(), twipsToPixels(QRect(360, 40, 2975, 1000)));
+    // Going back to a one-blank question gives row 1 its usual shape again.
+    w->GoToQuestion(1);
+    QCOMPARE(first->height(), twipsToPixels(375));
+    QCOMPARE(box(w, 1)->geometry(), twipsToPixels(QRect(360, 40, 1575, 255)));
+    QVERIFY(!child<QWidget>(w, "PicInstruction")->isVisible());
+}
+
+void TestPracticeWindow::answerBoxTakes_data()
+{
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("choice takes one character") << 6 << "12" << "1";
+    QTest::newRow("words") << 1 << "a cat" << "a cat";
+    QTest::newRow("greater-than refused") << 1 << "a>b" << "ab";
+    QTest::newRow("hash refused") << 1 << "#1" << "1";
+    QTest::newRow("Latin-1 letter") << 1 << QString::fromUtf8("caf\xc3\xa9")
+                                    << QString::fromUtf8("caf\xc3\xa9");
+    QTest::newRow("euro refused") << 1 << QString::fromUtf8("5\xe2\x82\xac") << "5";
+}
+
+void TestPracticeWindow::answerBoxTakes()
+{
+    QFETCH(int, question);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    PracticeWindow *w = openShaped(question);
+    QVERIFY(w);
+    typeText(box(w, 1), typed);
+    QCOMPARE(box(w, 1)->text(), kept);
+    QTest::keyClick(box(w, 1), Qt::Key_Return);
+    QCOMPARE(box(w, 1)->text(), kept);
+}
+
+void TestPracticeWindow::oneRowsCommitOnly()
+{
+    // Rows of another question that stay hidden do not leak into this one's blanks.
+    DialogAnswerer answerer;
+    PracticeWindow *w = openShaped(2);
+    QVERIFY(w);
+    for (int n = 1; n <= 15; ++n)
+        box(w, n)->setText(QString::number(n));
+    w->GoToQuestion(1);
+    QCOMPARE(box(w, 1)->text(), QString());
+    box(w, 1)->setText(QStringLiteral("one"));
+    clickOn(w, QStringLiteral("ToolBar01"));
+    QCOMPARE(answerer.messages(), QStringList{QStringLiteral("Paper saved")});
+    const QStringList answers = w->session().answers();
+    QCOMPARE(answers.mid(0, 3), (QStringList{"one", "1", "2"}));
+    QCOMPARE(answers.at(15), QStringLiteral("15"));
+    QCOMPARE(answers.at(16), QString());
+}
+
+void TestPracticeWindow::pageFileFollowsTheQuestion()
+{
+    DialogAnswerer answerer;
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    const PracticeSession &s = w->session();
+    QCOMPARE(pageFiles(), QStringList{QFileInfo(s.pageFilePath(1)).fileName()});
+    clickOn(w, QStringLiteral("ToolBar06"));
+    QCOMPARE(pageFiles(), QStringList{QFileInfo(s.pageFilePath(2)).fileName()});
+    auto *browser = child<BrowserControl>(w, "brwWebBrowser");
+    QCOMPARE(browser->pagePath(), s.pageFilePath(2));
+    closeWithYes(w, answerer);
+    QVERIFY(pageFiles().isEmpty());
+}
+
+// Waits until the page on show reports keys, so the guard is in place.
+void TestPracticeWindow::waitForGuard(PracticeWindow *w)
+{
+    auto *browser = child<BrowserControl>(w, "brwWebBrowser");
+    QSignalSpy keys(browser, &BrowserControl::documentKeyDown);
+    for (int i = 0; i < 100 && keys.isEmpty(); ++i) {
+        QTest::keyClick(browser->inputWidget(), Qt::Key_Shift);
+        QTest::qWait(100);
+    }
+    QVERIFY(!keys.isEmpty());
+}
+
+void TestPracticeWindow::guardOnThePage_data()
+{
+    QTest::addColumn<int>("key"); // 0 for a mouse click
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << 0 << true;
+    QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << 0 << true;
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << 0 << false;
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier) << 0 << false;
+    QTest::newRow("plain C") << int(Qt::Key_C) << 0 << 0 << false;
+    QTest::newRow("plain X") << int(Qt::Key_X) << 0 << 0 << false;
+    QTest::newRow("right click") << 0 << 0 << int(Qt::RightButton) << true;
+    QTest::newRow("left click") << 0 << 0 << int(Qt::LeftButton) << false;
+}
+
+void TestPracticeWindow::guardOnThePage()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, button);
+    QFETCH(bool, warned);
+    DialogAnswerer answerer;
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    waitForGuard(w);
+    QWidget *page = child<BrowserControl>(w, "brwWebBrowser")->inputWidget();
+    if (key)
+        QTest::keyClick(page, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    else
+        QTest::mouseClick(page, Qt::MouseButton(button), {}, QPoint(60, 200));
+    QTest::qWait(600);
+    QCOMPARE(answerer.messageBoxes.size(), warned ? 1 : 0);
+    if (warned) {
+        QCOMPARE(answerer.messageBoxes.first().title, QStringLiteral("Error"));
+        QCOMPARE(answerer.messageBoxes.first().message, QStringLiteral("Invalid operation"));
+    }
+    QVERIFY(answerer.popUps.isEmpty());
+}
+
+void TestPracticeWindow::guardFollowsTheQuestion()
+{
+    DialogAnswerer answerer;
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    // The answer boxes are not watched.
+    box(w, 1)->setText(QStringLiteral("2"));
+    box(w, 1)->selectAll();
+    QTest::keyClick(box(w, 1), Qt::Key_C, Qt::ControlModifier);
+    clickOn(w, QStringLiteral("ToolBar06"));
+    waitForGuard(w);
+    QVERIFY(answerer.messageBoxes.isEmpty());
+    QTest::keyClick(child<BrowserControl>(w, "brwWebBrowser")->inputWidget(), Qt::Key_X,
+                    Qt::ControlModifier);
+    QTRY_COMPARE(answerer.messageBoxes.size(), 1);
+}
+
+void TestPracticeWindow::layoutPass_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::newRow("normal") << "normal";
+    QTest::newRow("maximised") << "maximised";
+    QTest::newRow("minimum") << "minimum";
+}
+
+void TestPracticeWindow::layoutPass()
+{
+    QFETCH(QString, state);
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    const QSize before = w->size();
+    if (state == "maximised") {
+        clickOn(w, QStringLiteral("imgProgMax"));
+        QTRY_VERIFY(w->isMaximized());
+        QTRY_VERIFY(w->width() >= before.width());
+    } else if (state == "minimum") {
+        w->resize(twipsToPixels(ChromeGeometry::kMinWidthTwips) + 1,
+                  twipsToPixels(ChromeGeometry::kMinHeightTwips) + 1);
+    }
+    QTRY_COMPARE(child<QWidget>(w, "BBotRight")->geometry().bottomRight(),
+                 QPoint(w->width() - 1, w->height() - 1));
+    const int W = w->width();
+    QWidget *strip = child<QWidget>(w, "ScnTabBG");
+    const int gap = twipsToPixels(120);
+    QCOMPARE(child<QWidget>(w, "ToolBar01")->x(), gap);
+    QCOMPARE(child<QWidget>(w, "ToolBar06")->geometry().right() + 1, strip->width() - gap);
+    QVERIFY(child<QWidget>(w, "ToolBar05")->geometry().right() < child<QWidget>(w, "ToolBar06")->x());
+    QVERIFY(child<QWidget>(w, "ToolBar04")->geometry().right() < child<QWidget>(w, "ToolBar05")->x()
+            || state == "minimum");
+    QVERIFY(qAbs(child<QWidget>(w, "imgProgClose")->geometry().right() + 1
+                 - (W - twipsToPixels(ChromeGeometry::himetricToTwips(120))))
+            <= 1);
+    const int left = child<QWidget>(w, "BLeft")->width();
+    const int right = child<QWidget>(w, "BRight")->width();
+    QWidget *sheet = child<QWidget>(w, "AnsBox");
+    QWidget *handle = child<QWidget>(w, "PicHideAns");
+    QWidget *page = child<QWidget>(w, "brwWebBrowser");
+    QCOMPARE(sheet->geometry().right() + 1, W - right);
+    QCOMPARE(handle->geometry().right() + 1, sheet->x());
+    QCOMPARE(page->x(), left);
+    QVERIFY(qAbs(page->geometry().right() + 1 - handle->x()) <= 1);
+    QVERIFY(page->width() > 0 && page->height() > 0);
+    QWidget *status = child<QWidget>(w, "RemQnsBG");
+    QCOMPARE(status->y(), page->geometry().bottom() + 1);
+    QCOMPARE(status->width(), page->width());
+    QCOMPARE(child<QWidget>(w, "TxtRem")->geometry().right() + 1, status->width());
+    QVERIFY(child<QWidget>(w, "QnTitleBG")->width() < page->width());
+    QCOMPARE(child<QWidget>(w, "PicInstruction")->geometry().bottom() + 1, sheet->height());
+    if (state == "maximised") {
+        clickOn(w, QStringLiteral("imgProgMax"));
+        QTRY_VERIFY(!w->isMaximized());
+        QTRY_COMPARE(w->size(), before);
+    }
+}
+
+void TestPracticeWindow::foldingTheSheet()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    QWidget *page = child<QWidget>(w, "brwWebBrowser");
+    QWidget *sheet = child<QWidget>(w, "AnsBox");
+    QLabel *handle = child<QLabel>(w, "ImgHandle");
+    const int width = page->width();
+    QCOMPARE(handle->toolTip(), QStringLiteral("Hide answer sheet"));
+    QTest::mouseClick(handle, Qt::LeftButton);
+    QCOMPARE(handle->toolTip(), QStringLiteral("Show answer sheet"));
+    QVERIFY(qAbs(page->width() - (width + sheet->width())) <= 1);
+    QVERIFY(sheet->x() >= w->width());
+    QCOMPARE(child<QWidget>(w, "PicHideAns")->geometry().right() + 1,
+             w->width() - child<QWidget>(w, "BRight")->width());
+    QCOMPARE(child<QWidget>(w, "RemQnsBG")->width(), page->width());
+    QTest::mouseClick(handle, Qt::LeftButton);
+    QCOMPARE(handle->toolTip(), QStringLiteral("Hide answer sheet"));
+    QCOMPARE(page->width(), width);
+    QCOMPARE(sheet->geometry().right() + 1, w->width() - child<QWidget>(w, "BRight")->width());
+}
+
+void TestPracticeWindow::cornerResizeKeepsTheMinimum()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    const QPoint corner(w->width() - 2, w->height() - 2);
+    QTest::mousePress(w, Qt::LeftButton, {}, corner);
+    QTest::mouseMove(w, corner - QPoint(40, 30));
+    QTRY_COMPARE(w->size(), QSize(corner.x() - 40, corner.y() - 30));
+    QTest::mouseMove(w, QPoint(100, 80));
+    QTest::qWait(50);
+    QVERIFY(ChromeGeometry::pixelsToTwips(w->width()) > ChromeGeometry::kMinWidthTwips);
+    QVERIFY(ChromeGeometry::pixelsToTwips(w->height()) > ChromeGeometry::kMinHeightTwips);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(100, 80));
+    // The layout followed every size.
+    QCOMPARE(child<QWidget>(w, "AnsBox")->geometry().right() + 1,
+             w->width() - child<QWidget>(w, "BRight")->width());
+}
+
+void TestPracticeWindow::markingAnimationTakesNoInput()
+{
+    DialogAnswerer answerer;
+    PracticeWindow::setMarkingStepMs(60);
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    bool panelShown = false;
+    int barsShown = 0;
+    QTimer::singleShot(400, w, [&] {
+        QWidget *panel = child<QWidget>(w, "fmeMark");
+        panelShown = panel->isVisible();
+        for (QLabel *bar : panel->findChildren<QLabel *>())
+            barsShown += bar->isVisible();
+        QTest::mouseClick(child<QWidget>(w, "ToolBar06"), Qt::LeftButton);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    answerer.answers = {true};
+    clickOn(w, QStringLiteral("ToolBar02"));
+    PracticeWindow::setMarkingStepMs(20);
+    QVERIFY(w->session().isMarked());
+    QVERIFY(clock.elapsed() >= 15 * 60);
+    QVERIFY(panelShown);
+    QVERIFY(barsShown > 0 && barsShown < 15);
+    QVERIFY(!child<QWidget>(w, "fmeMark")->isVisible());
+    QCOMPARE(w->QSCount(), QStringLiteral("1"));
+    QCOMPARE(answerer.messages(),
+             QStringList{QStringLiteral("You have not answered all the questions.  Do you "
+                                        "still want to mark your practice?")});
+}
+
+void TestPracticeWindow::emptyBlankPromptAndDecline()
+{
+    DialogAnswerer answerer;
+    const PaperSelection sel = firstPaper();
+    PracticeWindow *w = openPaper(sel);
+    QVERIFY(w);
+    box(w, 1)->setText(QStringLiteral("2"));
+    answerer.answers = {false};
+    clickOn(w, QStringLiteral("ToolBar02"));
+    QCOMPARE(answerer.popUps.size(), 1);
+    QCOMPARE(answerer.popUps.first().title, QStringLiteral("Marking"));
+    QVERIFY(answerer.popUps.first().message.startsWith(QLatin1String("You have not answered")));
+    QVERIFY(!w->session().isMarked());
+    QVERIFY(!box(w, 1)->isReadOnly());
+    // Declining keeps the answers saved.
+    QVERIFY(recordLine(Results::First, sel).startsWith(QLatin1String("#101#>2>")));
+    QCOMPARE(Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon).FST.at(1),
+             QStringLiteral("0"));
+}
+
+void TestPracticeWindow::printsTheQuestionPage()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    auto *browser = child<BrowserControl>(w, "brwWebBrowser");
+    waitForGuard(w);
+    const QString pdf = m_dir->filePath(QStringLiteral("question.pdf"));
+    QWidget *owner = nullptr;
+    BrowserControl::setPrintDialogHook([&](QPrinter *printer, QWidget *window) {
+        owner = window;
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return true;
+    });
+    QSignalSpy finished(browser, &BrowserControl::printFinished);
+    clickOn(w, QStringLiteral("ToolBar03"));
+    QVERIFY(finished.wait(30000));
+    BrowserControl::setPrintDialogHook({});
+    QCOMPARE(owner, w);
+    QVERIFY(finished.first().first().toBool());
+    QVERIFY(readBytes(pdf).startsWith("%PDF"));
+}
+
+void TestPracticeWindow::controlsHaveNames()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    QStringList names = {"ScnTabBG", "PaperSum", "PScoringL", "PScoring", "brwWebBrowser",
+                         "QnTitleBG", "QnTitle", "RemQnsBG", "TxtRem", "RemQns", "lblClock",
+                         "lblDate", "lblAnsweredQ", "lblTotalQ", "LTime", "ETime", "AnsBox",
+                         "PicInstruction", "PicHideAns", "ImgHandle", "fmeMark", "Title",
+                         "ImgIco", "imgProgMin", "imgProgMax", "imgProgClose", "Sizer"};
+    for (int k = 1; k <= 6; ++k)
+        names << QStringLiteral("ToolBar0%1").arg(k) << QStringLiteral("lblTB0%1").arg(k);
+    for (int n = 1; n <= 20; ++n) {
+        for (const char *role : {"Frame", "QL", "FA", "FR", "M"})
+            names << QLatin1String(role) + QString::number(n);
+    }
+    for (int k = 1; k <= 15; ++k)
+        names << QStringLiteral("imgBar%1").arg(k, 2, 10, QLatin1Char('0'));
+    for (const QString &name : qAsConst(names)) {
+        QWidget *c = w->findChild<QWidget *>(name);
+        QVERIFY2(c, qPrintable(name));
+        QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(name));
+    }
+    QCOMPARE(child<QWidget>(w, "FA2")->accessibleName(), QStringLiteral("Answer (b)"));
+    QCOMPARE(child<QWidget>(w, "lblTB01")->accessibleName(), QStringLiteral("Save"));
+    QCOMPARE(child<QWidget>(w, "TxtRem")->accessibleName(), QStringLiteral("Qns left:"));
+    QCOMPARE(child<QWidget>(w, "PScoringL")->accessibleName(), QStringLiteral("Your score"));
+    QCOMPARE(child<QWidget>(w, "RemQns")->accessibleName(),
+             QStringLiteral("Select a remaining question"));
+    QCOMPARE(child<QWidget>(w, "ToolBar06")->toolTip(), QStringLiteral("Next question"));
+    QCOMPARE(child<QWidget>(w, "FA1")->toolTip(), QStringLiteral("Enter your answer"));
+}
 
 void TestPracticeWindow::wholeTakeOnTheRealContent()
 {

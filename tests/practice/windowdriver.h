@@ -3,11 +3,17 @@
 // box as they appear (recording what they said), finds controls by name, and clicks them
 // as a pupil would.
 
+#include "practicefixture.h"
+
+#include "records/recordfile.h"
 #include "ui/chrome/frmpopup.h"
 #include "ui/chrome/picturebutton.h"
+#include "ui/practice/practicewindow.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -95,4 +101,75 @@ inline void clickOn(QWidget *window, const QString &name)
     QWidget *w = child<QWidget>(window, name);
     QVERIFY(w);
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// Opens a paper and lets its first tick pass.
+inline PracticeWindow *openPaper(const PaperSelection &sel)
+{
+    PracticeWindow *w = PracticeWindow::open(sel);
+    if (!w || !QTest::qWaitForWindowExposed(w))
+        return nullptr;
+    QTest::qWait(150);
+    return w;
+}
+
+inline QLineEdit *box(QWidget *w, int n)
+{
+    return child<QLineEdit>(w, QStringLiteral("FA%1").arg(n));
+}
+
+inline QString text(QWidget *w, const QString &name)
+{
+    return child<QLabel>(w, name)->text();
+}
+
+// The paper's line in one of its subject's results files.
+inline QString recordLine(Results::File file, const PaperSelection &sel)
+{
+    return Records::ReadPaperLines(Results::filePath(file, sel.LChose, sel.lblCOD),
+                                   sel.TtPapersCon)
+        .value(sel.paperIndex());
+}
+
+// Long enough for the 100 ms tick to have run.
+inline void waitForTick()
+{
+    QTest::qWait(250);
+}
+
+// Fills the rows on show from the whole-paper list and moves on with Next, to the end.
+inline void typeWholePaper(PracticeWindow *w, const QStringList &answers)
+{
+    const PracticeSession &s = w->session();
+    for (int q = s.qsCount(); q <= s.questionCount(); ++q) {
+        for (int n = 1; n <= s.blankCount(q); ++n)
+            box(w, n)->setText(answers.at(s.blankOffset(q) + n - 1));
+        if (q < s.questionCount()) {
+            waitForTick();
+            clickOn(w, QStringLiteral("ToolBar06"));
+        }
+    }
+}
+
+// Replaces a results file by a folder of the same name, so writing it fails.
+inline bool blockFile(Results::File file, const PaperSelection &sel)
+{
+    const QString path = Results::filePath(file, sel.LChose, sel.lblCOD);
+    return QFile::remove(path) && QDir().mkpath(path);
+}
+
+// Closes the window with its Close button, answering "Yes".
+inline void closeWithYes(PracticeWindow *w, DialogAnswerer &answerer)
+{
+    QPointer<PracticeWindow> window(w);
+    answerer.answers = {true};
+    clickOn(w, QStringLiteral("ToolBar04"));
+    QTRY_VERIFY(!window);
+}
+
+// Types text key by key into w, characters outside ASCII included.
+inline void typeText(QWidget *w, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
