@@ -14,8 +14,9 @@ import quopri
 from model import ROW_LABELS
 
 STYLE = (
+    # The window lays its "Question n" strip over the top of the page: keep clear of it.
     "body{font-family:Arial,'DejaVu Sans',Helvetica,sans-serif;font-size:19px;"
-    "line-height:1.6;color:#1d1d1d;background:#fff;margin:14px 22px}"
+    "line-height:1.6;color:#1d1d1d;background:#fff;margin:42px 22px 14px}"
     "p{margin:0 0 12px}"
     ".ins,.rule{color:#35517a;font-style:italic;font-size:17px}"
     ".stem{margin-bottom:14px}"
