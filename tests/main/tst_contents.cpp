@@ -9,6 +9,7 @@
 #include "ui/chrome/picturecache.h"
 #include "ui/main/contents.h"
 #include "ui/main/homerules.h"
+#include "ui/practice/practicewindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -212,17 +213,35 @@ private slots:
 
     void openPaperSetsSelection()
     {
-        QSignalSpy spy(m_window.data(), &Contents::practiceRequested);
         click(QStringLiteral("Topic2"));
         click(QStringLiteral("P3a"));
-        QCOMPARE(spy.count(), 1);
-        PaperSelection s = spy.at(0).at(0).value<PaperSelection>();
-        QCOMPARE(s.TopicCount, 6);
+        QCOMPARE(m_window->TopicCount(), 6);
+        QCOMPARE(m_window->PaperNum(), 108);
+        QCOMPARE(m_window->TakeNum(), 1);
+        QPointer<PracticeWindow> first = m_window->practiceWindow();
+        QVERIFY(first);
+        QVERIFY(first->inherits("Test1"));
+        const PaperSelection s = first->session().selection();
         QCOMPARE(s.PaperNum, 108);
-        QCOMPARE(s.TakeNum, 1);
         QCOMPARE(s.SubH1, QStringLiteral("Vocabulary"));
         QCOMPARE(s.TtPapersCon, 30);
         QCOMPARE(s.paperInTopic(), 3);
+
+        // Opening another paper closes the first window before the new one shows.
+        setFirstScores(1, QStringList(7, QString()) << QStringLiteral("50"));
+        click(QStringLiteral("Tab01"));
+        click(QStringLiteral("Topic2"));
+        click(QStringLiteral("P3b"));
+        QTRY_VERIFY(!first);
+        QVERIFY(m_window->practiceWindow());
+        QVERIFY(m_window->practiceWindow()->inherits("Test2"));
+        QCOMPARE(m_window->TakeNum(), 2);
+        QCOMPARE(m_window->practiceWindow()->session().selection().PaperNum, 108);
+
+        // Closing the main window closes the practice window with it.
+        QPointer<PracticeWindow> second = m_window->practiceWindow();
+        m_window->close();
+        QTRY_VERIFY(!second);
     }
 
     void refreshKeepsTopicAndShowsNewScore()
@@ -340,7 +359,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    qRegisterMetaType<PaperSelection>();
     int status = 0;
     TestHomeRules rules;
     status |= QTest::qExec(&rules, argc, argv);

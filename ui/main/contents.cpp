@@ -15,8 +15,10 @@
 #include "ui/main/reportpanel.h"
 #include "ui/main/reportprinter.h"
 #include "ui/main/trashpanel.h"
+#include "ui/practice/practicewindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QtMath>
@@ -304,12 +306,26 @@ void Contents::OpenPaper(int offset, int take)
 {
     m_PaperNum = HomeRules::paperKey(m_TopicCount, offset);
     m_TakeNum = take;
-    emit practiceRequested(selection());
+    if (!closePracticeWindow())
+        return;
+    m_practice = PracticeWindow::open(selection(), this);
+    if (m_practice)
+        connect(m_practice, &PracticeWindow::closed, this, &Contents::RefreshContents);
 }
 
-QWidget *Contents::practiceWindow() const
+// Closes the open practice window without its own confirmation; the window keeps what was
+// typed as it closes. False when it stayed open (its answers could not be saved and the
+// pupil chose to keep it).
+bool Contents::closePracticeWindow()
 {
-    return nullptr;
+    if (!m_practice)
+        return true;
+    QPointer<PracticeWindow> window = m_practice;
+    window->close();
+    if (window && window->isVisible())
+        return false;
+    m_practice = nullptr;
+    return true;
 }
 
 void Contents::RefreshContents()
@@ -327,6 +343,15 @@ void Contents::RefreshContents()
 void Contents::CloseProgram()
 {
     close();
+}
+
+void Contents::closeEvent(QCloseEvent *event)
+{
+    if (!closePracticeWindow()) {
+        event->ignore();
+        return;
+    }
+    SkinnedWindow::closeEvent(event);
 }
 
 void Contents::closeRequested()

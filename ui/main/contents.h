@@ -6,11 +6,12 @@
 #include "app/startup/startup.h"
 #include "results/resultsfiles.h"
 #include "ui/chrome/skinnedwindow.h"
-#include "ui/practice/paperselection.h"
+#include "ui/practice/practicewindow.h"
 
 #include <QPointer>
 
 class AboutPanel;
+
 class HomePanel;
 class PictureButton;
 class QLabel;
@@ -46,8 +47,8 @@ public:
     PaperSelection selection() const;
     const Catalogue &catalogue() const { return m_catalogue; }
 
-    // The practice window now open, if any.
-    QWidget *practiceWindow() const;
+    // The practice window now open (Test1 or Test2), if any.
+    PracticeWindow *practiceWindow() const { return m_practice; }
 
 public slots:
     void RefreshContents();
@@ -55,13 +56,9 @@ public slots:
     void Topicbuttoncolour(int topic);
     void PrintSetup();
 
-signals:
-    // A practice window is to be opened with this selection (the window is shown by the
-    // handler connected here, see program/main.cpp).
-    void practiceRequested(const PaperSelection &selection);
-
 protected:
     void closeRequested() override;
+    void closeEvent(QCloseEvent *event) override;
     void pollTick() override;
 
 private:
@@ -79,6 +76,7 @@ private:
     void LoadSubject(int subject);
     void OpenPaper(int offset, int take);
     void CloseProgram();
+    bool closePracticeWindow();
     void OpenMakerWebPage();
     void showReport();
     void PrintReport();
@@ -108,4 +106,5 @@ private:
     ReportPanel *m_report = nullptr;
     AboutPanel *m_about = nullptr;
     TrashPanel *m_trash = nullptr;
+    QPointer<PracticeWindow> m_practice;
 };
