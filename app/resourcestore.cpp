@@ -1,10 +1,10 @@
 #include "app/resourcestore.h"
 
 #include "app/programfolder.h"
+#include "records/recordfile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace ResourceStore {
 
@@ -78,18 +78,6 @@ int writePlain(const QByteArray &bytes, const QString &path)
     return written && file.error() == QFileDevice::NoError ? Ok : WriteFailed;
 }
 
-int writeAtomically(const QByteArray &bytes, const QString &path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return WriteFailed;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return WriteFailed;
-    }
-    return file.commit() ? Ok : WriteFailed;
-}
-
 } // namespace
 
 QString skinFileName(int id)
@@ -150,7 +138,9 @@ int ExtractResource(int id, const QString &type, const QString &path)
     const QByteArray bytes = file.readAll();
     // A pupil's results file must never be left half written; the other files are
     // scratch copies rewritten whenever they are needed.
-    return isResultsTemplate(id) ? writeAtomically(bytes, path) : writePlain(bytes, path);
+    if (!isResultsTemplate(id))
+        return writePlain(bytes, path);
+    return Records::writeFileAtomically(bytes, path) == Records::WriteOk ? Ok : WriteFailed;
 }
 
 void ExtractSkinFiles()

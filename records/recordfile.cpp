@@ -8,11 +8,22 @@ namespace Records {
 namespace {
 
 // Reads one line as Latin-1 text without its CR LF (or LF) ending; false at end of file.
+// QIODevice::readLine() without a limit reserves room for the whole file for every line:
+// on a damaged file of many short lines that is one large allocation per line.
 bool readLine(QIODevice *device, QString *line)
 {
     if (device->atEnd())
         return false;
-    QByteArray bytes = device->readLine();
+    QByteArray bytes;
+    char chunk[1024];
+    for (;;) {
+        const qint64 got = device->readLine(chunk, sizeof chunk);
+        if (got <= 0)
+            break;
+        bytes.append(chunk, int(got));
+        if (chunk[got - 1] == '\n')
+            break;
+    }
     while (bytes.endsWith('\n') || bytes.endsWith('\r'))
         bytes.chop(1);
     *line = QString::fromLatin1(bytes);
@@ -75,6 +86,8 @@ bool openForReading(QFile *file)
     return file->open(QIODevice::ReadOnly);
 }
 
+bool g_writeFault = false;
+
 int writeLinesAtomically(const QStringList &lines, const QString &path)
 {
     QByteArray bytes;
@@ -82,14 +95,7 @@ int writeLinesAtomically(const QStringList &lines, const QString &path)
         bytes += line.toLatin1();
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return WriteOpenFailed;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return WriteFailed;
-    }
-    return file.commit() ? WriteOk : WriteFailed;
+    return writeFileAtomically(bytes, path);
 }
 
 bool isStorableLine(const QString &line)
@@ -114,6 +120,25 @@ QString ReadRecordLine(const QString &path, const QString &key)
     if (!openForReading(&file))
         return QString();
     return findForward(&file, key);
+}
+
+QStringList ReadRecordLines(QIODevice *device, const QStringList &keys)
+{
+    QStringList found(keys.size(), QString());
+    QStringList markers;
+    for (const QString &key : keys)
+        markers.append(marker(key));
+    int left = keys.size();
+    QString line;
+    while (left > 0 && readLine(device, &line)) {
+        for (int k = 0; k < markers.size(); ++k) {
+            if (found.at(k).isEmpty() && line.contains(markers.at(k), Qt::CaseInsensitive)) {
+                found[k] = line;
+                --left;
+            }
+        }
+    }
+    return found;
 }
 
 QString ReadRecordValue(QIODevice *device, const QString &key)
@@ -210,6 +235,23 @@ int WriteRecordLines(const QStringList &lines, const QString &path)
             return WriteBadValue;
     }
     return writeLinesAtomically(lines, path);
+}
+
+int writeFileAtomically(const QByteArray &bytes, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteOpenFailed;
+    if (file.write(bytes) != bytes.size() || g_writeFault) {
+        file.cancelWriting();
+        return WriteFailed;
+    }
+    return file.commit() ? WriteOk : WriteFailed;
+}
+
+void setWriteFaultForTesting(bool fail)
+{
+    g_writeFault = fail;
 }
 
 bool isStorableValue(const QString &text)

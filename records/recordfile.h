@@ -33,6 +33,10 @@ QString ReadRecordLine(QIODevice *device, const QString &key);
 Fields ReadRecordFields(const QString &path, const QString &key, int n, int capacity);
 Fields SplitRecordLine(const QString &line, int n, int capacity);
 
+// The first line holding "#key#" for each key, in one pass from the device's position
+// whatever the order of the records; an entry is empty where its key is absent.
+QStringList ReadRecordLines(QIODevice *device, const QStringList &keys);
+
 // Entries 1..count, count = number of '>' in the record's line.
 Fields ReadAllRecordFields(const QString &path, const QString &key);
 
@@ -60,6 +64,14 @@ int WriteSixRecords(const QVector<Fields> &values, const QStringList &keys, int 
 // Writes the lines as the whole file, each ended by CR LF, atomically. Refuses a line with
 // a line break or a character outside Latin-1. Returns a WriteError.
 int WriteRecordLines(const QStringList &lines, const QString &path);
+
+// Writes bytes as the whole file through a temporary file that then replaces it, so a
+// failure at any point leaves the previous file whole. Returns a WriteError.
+int writeFileAtomically(const QByteArray &bytes, const QString &path);
+
+// Tests only: while on, every atomic write fails after writing its temporary file, as a
+// full disk would, and the previous file stays as it was.
+void setWriteFaultForTesting(bool fail);
 
 // True when text can be stored as a value: no '>', '#', line breaks, nothing outside Latin-1.
 bool isStorableValue(const QString &text);

@@ -3,6 +3,8 @@
 #include "records/recordfile.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -207,6 +209,58 @@ private slots:
         QCOMPARE(WriteSixRecords(values, keys, 2, path), 0);
         QCOMPARE(readBytes(path), QByteArray("#FSE#>85>\r\n#SSE#>>\r\n#LTM#>0:4:7>\r\n"
                                              "#CDD#>08/12/2026>\r\n#FST#>1>0\r\n#SST#>0>0\r\n"));
+    }
+
+    void recordLinesInOnePass()
+    {
+        QByteArray bytes = "#101#>a\r\n#103#>c\r\nnoise #102#>b\n#101#>later\r\n";
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QCOMPARE(ReadRecordLines(&buffer, {"103", "101", "104", "102"}),
+                 QStringList({"#103#>c", "#101#>a", "", "noise #102#>b"}));
+    }
+
+    void recordAfterAMillionEmptyLines()
+    {
+        const QString path = writeFile(QStringLiteral("lines.txt"),
+                                       QByteArray(1 << 20, '\n') + "#TRD#>5\r\n");
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(ReadRecordLine(path, QStringLiteral("TRD")), QStringLiteral("#TRD#>5"));
+        QCOMPARE(ReadPaperLines(path, 35).at(1), QString());
+        qInfo("two scans of 1M lines: %lld ms", timer.elapsed());
+    }
+
+    void faultyWriteKeepsThePreviousFile_data()
+    {
+        QTest::addColumn<bool>("existed");
+        QTest::newRow("file replaced") << true;
+        QTest::newRow("new file") << false;
+    }
+
+    void faultyWriteKeepsThePreviousFile()
+    {
+        QFETCH(bool, existed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("marks1P3.txt"));
+        if (existed)
+            QVERIFY(writeFileAtomically("#FSE#>90\r\n", path) == WriteOk);
+        setWriteFaultForTesting(true);
+        Fields lines{QString(), QString()};
+        const int rewrite = RewriteRecordLine(lines, Fields{"", "1"}, 1, "101", 1, 1, path);
+        const int six = WriteSixRecords(QVector<Fields>(6, Fields{"", "1"}),
+                                        {"A", "B", "C", "D", "E", "F"}, 1, path);
+        const int bytes = writeFileAtomically("x", path);
+        setWriteFaultForTesting(false);
+        QCOMPARE(rewrite, int(WriteFailed));
+        QCOMPARE(six, int(WriteFailed));
+        QCOMPARE(bytes, int(WriteFailed));
+        QCOMPARE(QFile::exists(path), existed);
+        if (existed)
+            QCOMPARE(readBytes(path), QByteArray("#FSE#>90\r\n"));
+        // No temporary file is left behind either.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), existed ? 1 : 0);
+        QCOMPARE(writeFileAtomically("y", path), int(WriteOk));
     }
 
     void writeToUnwritablePlaceFails()
