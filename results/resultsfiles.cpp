@@ -4,6 +4,7 @@
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
 
+#include <QBuffer>
 #include <QFile>
 
 namespace Results {
@@ -18,6 +19,74 @@ const QStringList kMarksKeys = {QStringLiteral("FSE"), QStringLiteral("SSE"),
 QString paperKeyText(int paperKey)
 {
     return QString::number(paperKey);
+}
+
+// The record of key as the writers make it: the marker, then its values from the first '>'
+// on, without stray carriage returns. A damaged file may hold bytes around the marker or a
+// lone CR inside a line; the readers would split such a line at the wrong place and the
+// writers refuse to write it back, so every later marking would fail.
+QString recordFrom(const QString &line, const QString &key)
+{
+    const QString marker = QLatin1Char('#') + key + QLatin1Char('#');
+    const int at = line.indexOf(marker, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return QString();
+    const int values = line.indexOf(QLatin1Char('>'), at + marker.size());
+    QString record = line.mid(at, marker.size());
+    if (values >= 0)
+        record += line.mid(values);
+    record.remove(QLatin1Char('\r'));
+    return record;
+}
+
+// Values as the writers can store them again: a last value that carries further values of
+// an overlong record keeps only its own text, and record marks left by damage are dropped.
+Records::Fields storableValues(Records::Fields fields)
+{
+    for (QString &value : fields) {
+        const int separator = value.indexOf(QLatin1Char('>'));
+        if (separator >= 0)
+            value.truncate(separator);
+        value.remove(QLatin1Char('#'));
+    }
+    return fields;
+}
+
+Records::Fields readValues(const QString &path, const QString &key, int n, int capacity)
+{
+    const QString line = recordFrom(Records::ReadRecordLine(path, key), key);
+    return storableValues(Records::SplitRecordLine(line, n, capacity));
+}
+
+// The lines of records 101..100 + count. The forward scan stops at the first missing
+// record; records after a gap or out of order are then looked for once more from the top,
+// so that a rewrite never drops the answers of papers that follow a damaged spot.
+Records::Fields paperLines(const QString &path, int count)
+{
+    QFile file(path);
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Records::Fields lines = Records::ReadPaperLines(&buffer, count);
+    count = qMin(count, int(lines.size()) - 1);
+    QStringList missing;
+    for (int i = 1; i <= count; ++i) {
+        if (lines.at(i).isEmpty())
+            missing.append(paperKeyText(100 + i));
+    }
+    buffer.seek(0);
+    const QStringList found = Records::ReadRecordLines(&buffer, missing);
+    for (int k = 0; k < missing.size(); ++k)
+        lines[missing.at(k).toInt() - 100] = found.at(k);
+    for (int i = 1; i <= count; ++i)
+        lines[i] = recordFrom(lines.at(i), paperKeyText(100 + i));
+    return lines;
+}
+
+QString trendLine(int subject, const QString &code)
+{
+    const QString key = QStringLiteral("TRD");
+    return recordFrom(Records::ReadRecordLine(filePath(Trend, subject, code), key), key);
 }
 
 int writeTrendLine(int subject, const QString &code, const QString &line)
@@ -79,11 +148,56 @@ int createMissingFiles(const Catalogue &catalogue)
     return created;
 }
 
+bool isDamaged(File file, int subject, const QString &code, int paperCount)
+{
+    QFile device(filePath(file, subject, code));
+    if (!device.open(QIODevice::ReadOnly))
+        return false; // missing: start-up makes it from its template
+    QByteArray bytes = device.readAll();
+    if (!bytes.endsWith('\n'))
+        return true; // cut short, or empty: every writer ends its last line
+    QStringList keys;
+    if (file == Marks)
+        keys = kMarksKeys;
+    else if (file == Trend)
+        keys = QStringList{QStringLiteral("TRD")};
+    else
+        for (int i = 1; i <= paperCount; ++i)
+            keys.append(paperKeyText(100 + i));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QStringList lines = Records::ReadRecordLines(&buffer, keys);
+    for (int k = 0; k < keys.size(); ++k) {
+        const QString record = recordFrom(lines.at(k), keys.at(k));
+        if (record.isEmpty())
+            return true;
+        if (file == Marks && record.count(QLatin1Char('>')) < paperCount)
+            return true;
+    }
+    return false;
+}
+
+QList<int> damagedSubjects(const Catalogue &catalogue)
+{
+    QList<int> subjects;
+    for (int s = 1; s <= 3; ++s) {
+        if (!catalogue.hasSubject(s))
+            continue;
+        for (int f = Marks; f <= Trend; ++f) {
+            if (isDamaged(File(f), s, catalogue.code, catalogue.paperCount[s])) {
+                subjects.append(s);
+                break;
+            }
+        }
+    }
+    return subjects;
+}
+
 MarksLists readMarks(int subject, const QString &code, int paperCount)
 {
     const QString path = filePath(Marks, subject, code);
     auto read = [&](int k) {
-        return Records::ReadRecordFields(path, kMarksKeys.at(k), paperCount, Records::Cap50);
+        return readValues(path, kMarksKeys.at(k), paperCount, Records::Cap50);
     };
     return MarksLists{read(0), read(1), read(2), read(3), read(4), read(5)};
 }
@@ -99,18 +213,20 @@ int writeMarks(int subject, const QString &code, int paperCount, const MarksList
 Records::Fields readPaperValues(File file, int subject, const QString &code, int paperCount,
                                 int paperKey, int blanks)
 {
-    const Records::Fields lines =
-        Records::ReadPaperLines(filePath(file, subject, code), paperCount);
+    const Records::Fields lines = paperLines(filePath(file, subject, code), paperCount);
     const int p = paperKey - 100;
     const QString line = p >= 1 && p < lines.size() ? lines.at(p) : QString();
-    return Records::SplitRecordLine(line, blanks, Records::Cap80);
+    return storableValues(Records::SplitRecordLine(line, blanks, Records::Cap80));
 }
 
 int writePaperValues(File file, int subject, const QString &code, int paperCount,
                      int paperKey, const Records::Fields &values, int blanks)
 {
+    if (paperCount < 1 || paperCount > Records::Cap50 || paperKey <= 100
+        || paperKey > 100 + paperCount)
+        return Records::WriteBadValue;
     const QString path = filePath(file, subject, code);
-    Records::Fields lines = Records::ReadPaperLines(path, paperCount);
+    Records::Fields lines = paperLines(path, paperCount);
     // A record the damaged file lacks is written back as a record without values rather
     // than as an empty line, so later reads still find every paper in order.
     for (int i = 1; i <= paperCount; ++i) {
@@ -123,8 +239,7 @@ int writePaperValues(File file, int subject, const QString &code, int paperCount
 
 QStringList readTrend(int subject, const QString &code)
 {
-    QString line = Records::ReadRecordLine(filePath(Trend, subject, code),
-                                           QStringLiteral("TRD"));
+    QString line = trendLine(subject, code);
     // A line ending in '>' has no value after it; the separator is not part of a score.
     if (line.endsWith(QLatin1Char('>')))
         line.chop(1);
@@ -132,44 +247,108 @@ QStringList readTrend(int subject, const QString &code)
     return Records::SplitRecordLine(line, n, Records::Cap50).mid(1, n);
 }
 
+namespace {
+
+// The files a recording changes, with their bytes before it started.
+struct FileBefore
+{
+    QString path;
+    bool existed = false;
+    QByteArray bytes;
+};
+
+QVector<FileBefore> filesBefore(const MarkedTake &t, std::initializer_list<File> files)
+{
+    QVector<FileBefore> before;
+    for (File f : files) {
+        FileBefore b;
+        b.path = filePath(f, t.subject, t.code);
+        QFile file(b.path);
+        b.existed = file.open(QIODevice::ReadOnly);
+        b.bytes = b.existed ? file.readAll() : QByteArray();
+        before.append(b);
+    }
+    return before;
+}
+
+// A take is recorded whole or not at all: when a later file cannot be written, the files
+// already written get their old bytes back, so marks, answers and ticks never disagree.
+void restore(const QVector<FileBefore> &before)
+{
+    for (const FileBefore &b : before) {
+        QFile file(b.path);
+        const bool exists = file.open(QIODevice::ReadOnly);
+        if (exists == b.existed && (!exists || file.readAll() == b.bytes))
+            continue;
+        file.close();
+        if (b.existed)
+            Records::writeFileAtomically(b.bytes, b.path);
+        else
+            QFile::remove(b.path);
+    }
+}
+
+bool isValidTake(const MarkedTake &t)
+{
+    const int p = t.paperKey - 100;
+    return t.paperCount >= 1 && t.paperCount <= Records::Cap50 && p >= 1 && p <= t.paperCount;
+}
+
+} // namespace
+
 int recordFirstTake(const MarkedTake &t)
 {
-    int error = writePaperValues(First, t.subject, t.code, t.paperCount, t.paperKey,
-                                 t.answers, t.blanks);
-    if (!error)
-        error = writePaperValues(FResults, t.subject, t.code, t.paperCount, t.paperKey,
-                                 t.results, t.blanks);
-    if (error)
-        return error;
-    QString trend = Records::ReadRecordLine(filePath(Trend, t.subject, t.code),
-                                            QStringLiteral("TRD"));
+    if (!isValidTake(t))
+        return Records::WriteBadValue;
+    const QVector<FileBefore> before = filesBefore(t, {First, FResults, Marks, Trend});
+    QString trend = trendLine(t.subject, t.code);
     if (trend.isEmpty())
         trend = QStringLiteral("#TRD#");
+    // A line cut short right after a separator must not gain an empty score.
+    if (trend.endsWith(QLatin1Char('>')))
+        trend.chop(1);
+    trend += QLatin1Char('>') + t.score;
     MarksLists marks = readMarks(t.subject, t.code, t.paperCount);
     const int p = t.paperKey - 100;
     marks.FSE[p] = t.score;
     marks.LTM[p] = t.timeTaken;
     marks.CDD[p] = t.dateDone;
     marks.FST[p] = QStringLiteral("1");
-    trend += QLatin1Char('>') + t.score;
-    error = writeMarks(t.subject, t.code, t.paperCount, marks);
-    return error ? error : writeTrendLine(t.subject, t.code, trend);
+
+    int error = writePaperValues(First, t.subject, t.code, t.paperCount, t.paperKey,
+                                 t.answers, t.blanks);
+    if (!error)
+        error = writePaperValues(FResults, t.subject, t.code, t.paperCount, t.paperKey,
+                                 t.results, t.blanks);
+    if (!error)
+        error = writeMarks(t.subject, t.code, t.paperCount, marks);
+    if (!error)
+        error = writeTrendLine(t.subject, t.code, trend);
+    if (error)
+        restore(before);
+    return error;
 }
 
 int recordSecondTake(const MarkedTake &t)
 {
+    if (!isValidTake(t))
+        return Records::WriteBadValue;
+    const QVector<FileBefore> before = filesBefore(t, {Second, SResults, Marks});
+    MarksLists marks = readMarks(t.subject, t.code, t.paperCount);
+    const int p = t.paperKey - 100;
+    marks.SSE[p] = t.score;
+    marks.SST[p] = QStringLiteral("1");
+
     int error = writePaperValues(Second, t.subject, t.code, t.paperCount, t.paperKey,
                                  t.answers, t.blanks);
     if (!error)
         error = writePaperValues(SResults, t.subject, t.code, t.paperCount, t.paperKey,
                                  t.results, t.blanks);
+    if (!error)
+        error = writeMarks(t.subject, t.code, t.paperCount, marks);
     if (error)
-        return error;
-    MarksLists marks = readMarks(t.subject, t.code, t.paperCount);
-    const int p = t.paperKey - 100;
-    marks.SSE[p] = t.score;
-    marks.SST[p] = QStringLiteral("1");
-    return writeMarks(t.subject, t.code, t.paperCount, marks);
+        restore(before);
+    return error;
 }
 
 } // namespace Results

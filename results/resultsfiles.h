@@ -4,6 +4,7 @@
 
 #include "records/recordfile.h"
 
+#include <QList>
 #include <QString>
 
 struct Catalogue;
@@ -30,16 +31,28 @@ int WriteBlankResults(const Catalogue &catalogue);
 // one could not be written.
 int createMissingFiles(const Catalogue &catalogue);
 
+// True when a results file is present but cannot be read whole: a record it must hold is
+// absent (the marks lists, each paper's record, the trend record), a marks list holds
+// fewer values than there are papers, or its last line has no line end (the file was cut
+// short; every writer ends its lines). A missing file is not damaged: start-up makes it.
+bool isDamaged(File file, int subject, const QString &code, int paperCount);
+// The named subjects of the catalogue with at least one damaged results file, ascending.
+QList<int> damagedSubjects(const Catalogue &catalogue);
+
 // The six per-paper lists of the marks file, entries 1..paper count.
 struct MarksLists
 {
     Records::Fields FSE, SSE, LTM, CDD, FST, SST;
 };
 
+// Values that damage left unstorable are cleaned (see readPaperValues).
 MarksLists readMarks(int subject, const QString &code, int paperCount);
 int writeMarks(int subject, const QString &code, int paperCount, const MarksLists &marks);
 
-// Values 1..blanks of the record of paperKey in an answer or result file.
+// Values 1..blanks of the record of paperKey in an answer or result file. Read from a
+// damaged file they are cleaned so that they can always be written back: a last value
+// keeps only its own text, and '#' and stray CRs are dropped. A record missing from the
+// forward scan is looked for again from the top of the file.
 Records::Fields readPaperValues(File file, int subject, const QString &code, int paperCount,
                                 int paperKey, int blanks);
 
@@ -67,9 +80,11 @@ struct MarkedTake
 };
 
 // Writes a marked first take: answers, results, the marks file (read again just before it
-// is updated) and the trend line. Returns 0 or the first write error.
+// is updated) and the trend line. Returns 0 or the first write error; after an error every
+// file holds what it held before.
 int recordFirstTake(const MarkedTake &take);
 // Writes a marked second take: answers, results, SSE and SST. The trend is left alone.
+// After an error every file holds what it held before.
 int recordSecondTake(const MarkedTake &take);
 
 } // namespace Results

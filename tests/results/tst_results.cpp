@@ -251,6 +251,217 @@ private slots:
         QCOMPARE(readMarks(1, code, 30).FSE.at(1), QStringLiteral("90"));
     }
 
+    // ---- damaged files ----
+
+    void damagedValuesCanBeWrittenBack_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("more values than blanks") << QByteArray("#101#>a>b>c>d")
+                                                 << QStringList{"a", "b"};
+        QTest::newRow("CR inside the line") << QByteArray("#101#>a\rb>c")
+                                            << QStringList{"ab", "c"};
+        QTest::newRow("bytes before the marker") << QByteArrayLiteral("\x00\xff#101#>a>b")
+                                                 << QStringList{"a", "b"};
+        QTest::newRow("bytes after the marker") << QByteArray("#101#zz>a>b")
+                                                << QStringList{"a", "b"};
+        QTest::newRow("record mark in a value") << QByteArray("#101#>a#b>c")
+                                                << QStringList{"ab", "c"};
+        QTest::newRow("NUL and Latin-1 kept")
+            << QByteArrayLiteral("#101#>\x00\xe9>\xfc")
+            << QStringList{QString(QChar(0)) + QChar(0xE9), tick()};
+    }
+
+    void damagedValuesCanBeWrittenBack()
+    {
+        // Values that could not be written back made every later save and marking fail.
+        QFETCH(QByteArray, record);
+        QFETCH(QStringList, values);
+        const QString code = m_catalogue.code;
+        writeBytes(filePath(First, 1, code), record + "\r\n#102#>x>y\r\n");
+        QCOMPARE(readPaperValues(First, 1, code, 30, 101, 2).mid(1, 2), values);
+        QCOMPARE(recordFirstTake(take(1, 103, 2, QStringLiteral("50"))), 0);
+        QCOMPARE(readPaperValues(First, 1, code, 30, 101, 2).mid(1, 2), values);
+        QCOMPARE(readPaperValues(First, 1, code, 30, 102, 2).mid(1, 2), QStringList({"x", "y"}));
+        QCOMPARE(readPaperValues(First, 1, code, 30, 103, 2).mid(1, 2), QStringList({"a1", "a2"}));
+    }
+
+    void damagedMarksCanBeWrittenBack()
+    {
+        const QString code = m_catalogue.code;
+        writeBytes(filePath(Marks, 1, code), "junk#FSE#>90>8\r0>\r\n#FST#>1>1>0\r\n");
+        const MarksLists marks = readMarks(1, code, 2);
+        QCOMPARE(marks.FSE.mid(1, 2), QStringList({"90", "80"}));
+        QCOMPARE(marks.FST.mid(1, 2), QStringList({"1", "1"}));
+        QCOMPARE(recordFirstTake(take(1, 103, 1, QStringLiteral("70"))), 0);
+        const MarksLists after = readMarks(1, code, 30);
+        QCOMPARE(after.FSE.mid(1, 3), QStringList({"90", "80", "70"}));
+        QCOMPARE(after.FST.mid(1, 3), QStringList({"1", "1", "1"}));
+    }
+
+    void recordsAfterAGapAreKept()
+    {
+        // Paper 102 is lost and 104 stands before 103: rewriting the file once dropped
+        // every record after the gap.
+        const QString code = m_catalogue.code;
+        writeBytes(filePath(First, 1, code), "#101#>a\r\n#104#>d\r\n#103#>c\r\n");
+        QCOMPARE(readPaperValues(First, 1, code, 30, 104, 1).at(1), QStringLiteral("d"));
+        QCOMPARE(readPaperValues(First, 1, code, 30, 103, 1).at(1), QStringLiteral("c"));
+        QCOMPARE(recordFirstTake(take(1, 102, 1, QStringLiteral("100"))), 0);
+        const QByteArray written = readBytes(filePath(First, 1, code));
+        QVERIFY(written.startsWith("#101#>a\r\n#102#>a1\r\n#103#>c\r\n#104#>d\r\n#105#\r\n"));
+        QCOMPARE(written.count("\r\n"), 30);
+    }
+
+    void trendCutAfterASeparatorGainsNoEmptyScore()
+    {
+        writeBytes(filePath(Trend, 1, m_catalogue.code), "#TRD#>80>");
+        QCOMPARE(recordFirstTake(take(1, 101, 1, QStringLiteral("90"))), 0);
+        QCOMPARE(readBytes(filePath(Trend, 1, m_catalogue.code)), QByteArray("#TRD#>80>90\r\n"));
+    }
+
+    void damageIsDetected_data()
+    {
+        QTest::addColumn<int>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("damaged");
+        const QByteArray marks = ResourceStore::resourceBytes(templateId(Marks, 1));
+        const QByteArray first = ResourceStore::resourceBytes(templateId(First, 1));
+        QTest::newRow("marks template") << int(Marks) << marks << false;
+        QTest::newRow("marks, LF only") << int(Marks) << QByteArray(marks).replace("\r\n", "\n")
+                                        << false;
+        QTest::newRow("marks cut short") << int(Marks) << marks.left(marks.size() - 20) << true;
+        QTest::newRow("marks empty") << int(Marks) << QByteArray() << true;
+        QTest::newRow("marks without SST") << int(Marks) << marks.left(marks.indexOf("#SST#"))
+                                           << true;
+        QTest::newRow("marks list too short") << int(Marks)
+                                              << QByteArray(marks).replace("#SSE#>>>", "#SSE#>")
+                                              << true;
+        QTest::newRow("marks with garbage lines") << int(Marks)
+                                                  << QByteArrayLiteral("\x00\xff\x80\r\n") + marks
+                                                  << false;
+        QTest::newRow("answers template") << int(First) << first << false;
+        QTest::newRow("answers without 130") << int(First)
+                                             << first.left(first.indexOf("#130#")) + "...\r\n"
+                                             << true;
+        QTest::newRow("answers, garbage file") << int(First) << QByteArrayLiteral("\x01\x00\xfe\n")
+                                               << true;
+        QTest::newRow("trend, no values") << int(Trend) << QByteArray("#TRD#\r\n") << false;
+        QTest::newRow("trend, no record") << int(Trend) << QByteArray("...\r\n") << true;
+    }
+
+    void damageIsDetected()
+    {
+        QFETCH(int, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, damaged);
+        const QString path = filePath(File(file), 1, m_catalogue.code);
+        writeBytes(path, bytes);
+        QCOMPARE(isDamaged(File(file), 1, m_catalogue.code, 30), damaged);
+        QCOMPARE(readBytes(path), bytes);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(!isDamaged(File(file), 1, m_catalogue.code, 30)); // missing is not damaged
+    }
+
+    void startUpNamesTheDamagedSubjects_data()
+    {
+        QTest::addColumn<QList<int>>("subjects");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("none") << QList<int>() << QString();
+        QTest::newRow("one") << QList<int>{2} << "Mathematics";
+        QTest::newRow("two") << QList<int>{1, 3} << "English and Science";
+        QTest::newRow("three") << QList<int>{1, 2, 3} << "English, Mathematics and Science";
+    }
+
+    void startUpNamesTheDamagedSubjects()
+    {
+        QFETCH(QList<int>, subjects);
+        QFETCH(QString, names);
+        for (int s : subjects)
+            writeBytes(filePath(s == 2 ? Trend : FResults, s, m_catalogue.code), "#10");
+        const QMap<QString, QByteArray> before = snapshot(m_dir->path());
+        const StartUpResult start = StartUp::prepareContent();
+        QCOMPARE(start.damagedSubjects, subjects);
+        QCOMPARE(snapshot(m_dir->path()), before); // damaged files are left as they are
+        const QString message = StartUp::damagedResultsMessage(start);
+        if (names.isEmpty())
+            QCOMPARE(message, QString());
+        else
+            QCOMPARE(message, QStringLiteral("Some of your saved results for %1 could not be "
+                                             "read. The scores that could be read are still "
+                                             "shown, and the papers you mark from now on are "
+                                             "saved as usual.")
+                                  .arg(names));
+    }
+
+    // ---- failing writes ----
+
+    void failedRecordingRestoresEarlierFiles_data()
+    {
+        QTest::addColumn<int>("take");
+        QTest::addColumn<int>("blocked");
+        QTest::newRow("first take, results blocked") << 1 << int(FResults);
+        QTest::newRow("first take, marks blocked") << 1 << int(Marks);
+        QTest::newRow("first take, trend blocked") << 1 << int(Trend);
+        QTest::newRow("second take, marks blocked") << 2 << int(Marks);
+    }
+
+    void failedRecordingRestoresEarlierFiles()
+    {
+        // Tests run as root, where a read-only file can still be written; a folder in the
+        // file's place cannot be replaced.
+        QFETCH(int, take);
+        QFETCH(int, blocked);
+        const QString code = m_catalogue.code;
+        QCOMPARE(recordFirstTake(this->take(1, 102, 2, QStringLiteral("50"))), 0);
+        const QString path = filePath(File(blocked), 1, code);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        const QMap<QString, QByteArray> before = snapshot(m_dir->path());
+        const MarkedTake t = this->take(1, 104, 2, QStringLiteral("75"));
+        QVERIFY((take == 1 ? recordFirstTake(t) : recordSecondTake(t)) != 0);
+        QCOMPARE(snapshot(m_dir->path()), before);
+    }
+
+    void writeFaultKeepsEveryFile()
+    {
+        const QString code = m_catalogue.code;
+        QCOMPARE(recordFirstTake(take(1, 102, 2, QStringLiteral("50"))), 0);
+        const QMap<QString, QByteArray> before = snapshot(m_dir->path());
+        Records::setWriteFaultForTesting(true);
+        const int first = recordFirstTake(take(1, 104, 2, QStringLiteral("75")));
+        const int second = recordSecondTake(take(1, 102, 2, QStringLiteral("100")));
+        const int save = writePaperValues(First, 1, code, 30, 105, Records::Fields{"", "x"}, 1);
+        const int reset = WriteBlankResults(m_catalogue);
+        Records::setWriteFaultForTesting(false);
+        QVERIFY(first != 0 && second != 0 && save != 0 && reset != 0);
+        QCOMPARE(snapshot(m_dir->path()), before);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), before.size());
+    }
+
+    void takeOutsideThePapersIsRefused_data()
+    {
+        QTest::addColumn<int>("paperKey");
+        QTest::addColumn<int>("paperCount");
+        QTest::newRow("key 100") << 100 << 30;
+        QTest::newRow("past the last paper") << 131 << 30;
+        QTest::newRow("more papers than a list holds") << 101 << 51;
+    }
+
+    void takeOutsideThePapersIsRefused()
+    {
+        QFETCH(int, paperKey);
+        QFETCH(int, paperCount);
+        const QMap<QString, QByteArray> before = snapshot(m_dir->path());
+        MarkedTake t = take(1, paperKey, 1, QStringLiteral("50"));
+        t.paperCount = paperCount;
+        QCOMPARE(recordFirstTake(t), int(Records::WriteBadValue));
+        QCOMPARE(recordSecondTake(t), int(Records::WriteBadValue));
+        QCOMPARE(writePaperValues(First, 1, t.code, paperCount, paperKey, t.answers, 1),
+                 int(Records::WriteBadValue));
+        QCOMPARE(snapshot(m_dir->path()), before);
+    }
+
     void absentSubjectGetsNoFiles()
     {
         QTemporaryDir dir;
