@@ -596,6 +596,9 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
         total - w->session().paper().blankMarks.first().toInt(), total);
     QCOMPARE(text(w, "PScoring"), score);
     QVERIFY(!child<QWidget>(w, "TxtRem")->isVisible());
+    // The strip's last piece takes the place the remaining questions left.
+    QCOMPARE(child<QWidget>(w, "Bot3")->geometry().right() + 1,
+             child<QWidget>(w, "RemQnsBG")->width());
     QVERIFY(child<QWidget>(w, "LTime")->isVisible());
     QVERIFY(!child<QWidget>(w, "lblClock")->isVisible());
     QVERIFY(child<QWidget>(w, "ETime")->isVisible());

@@ -437,6 +437,8 @@ void PracticeWindow::applyPracticeLayout(const PracticeRects &r)
                     page.y() + (page.height() - m_fmeMark->height()) / 2);
     m_qnTitleBG->raise();
     m_fmeMark->raise();
+    // The grip sits in the corner of the answer sheet; keep it on top.
+    sizer()->raise();
 }
 
 void PracticeWindow::placeStatusStrip()
@@ -448,8 +450,9 @@ void PracticeWindow::placeStatusStrip()
     m_statusPanel->setGeometry(0, 0, kBot1Width, h);
     m_bot2->setGeometry(kBot1Width, 0, kBot2Width, h);
     const int rest = kBot1Width + kBot2Width;
+    const int remWidth = m_txtRem->isVisibleTo(m_remQnsBG) ? kTxtRemWidth : 0;
     m_txtRem->setGeometry(qMax(0, w - kTxtRemWidth), 0, kTxtRemWidth, h);
-    m_bot3->setGeometry(rest, 0, qMax(0, w - kTxtRemWidth - rest), h);
+    m_bot3->setGeometry(rest, 0, qMax(0, w - remWidth - rest), h);
     m_txtRem->raise();
 }
 
@@ -668,6 +671,7 @@ void PracticeWindow::ShowMarkedState()
         row.answer->setReadOnly(true);
     showMarkedStatus();
     m_txtRem->hide();
+    placeStatusStrip();
     FillAnswerSheet();
     ShowAnswerRows();
 }
