@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then configures and builds into build/ with Ninja.
-#   scripts/build.sh [TARGET...]
+#   scripts/build.sh [TARGET...]      (QUORVEL_BUILD_DIR=DIR builds into DIR instead)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build ${1:+--target "$@"}
+build_dir=${QUORVEL_BUILD_DIR:-build}
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build_dir" ${1:+--target "$@"}
