@@ -125,6 +125,9 @@ void Contents::load(const StartUpResult &start)
                                             "so scores will not be kept.")
                                  .arg(ProgramFolder::path()));
     }
+    const QString damaged = StartUp::damagedResultsMessage(start);
+    if (!damaged.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Results damaged"), damaged);
     loadWithCatalogue(start.catalogue);
 }
 
