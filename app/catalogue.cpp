@@ -40,6 +40,11 @@ int readSubject(const QString &path, int s, Catalogue *c)
     c->paperCount[s] = papers;
     c->topicNames[s] =
         Records::ReadRecordFields(path, QStringLiteral("TN") + n, topics, Records::Cap10);
+    // A topic without a name could not be told apart from its neighbours on the tabs.
+    for (int t = 1; t <= topics; ++t) {
+        if (c->topicNames[s].at(t).trimmed().isEmpty())
+            return Damaged;
+    }
     return Ok;
 }
 
