@@ -584,6 +584,8 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
     QStringList answers = rightAnswers(w->session().paper());
     answers[0] = wrongAnswer();
     typeWholePaper(w, answers);
+    waitForTick();
+    QVERIFY(!child<QWidget>(w, "ToolBar06")->isEnabled());
     answerer.answers = {true};
     clickOn(w, QStringLiteral("ToolBar02"));
     QTRY_VERIFY(w->session().isMarked());
