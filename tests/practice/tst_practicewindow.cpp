@@ -331,9 +331,10 @@ void TestPracticeWindow::layoutPass()
     const int gap = twipsToPixels(120);
     QCOMPARE(child<QWidget>(w, "ToolBar01")->x(), gap);
     QCOMPARE(child<QWidget>(w, "ToolBar06")->geometry().right() + 1, strip->width() - gap);
-    QVERIFY(child<QWidget>(w, "ToolBar05")->geometry().right() < child<QWidget>(w, "ToolBar06")->x());
-    QVERIFY(child<QWidget>(w, "ToolBar04")->geometry().right() < child<QWidget>(w, "ToolBar05")->x()
-            || state == "minimum");
+    const QRect back = child<QWidget>(w, "ToolBar05")->geometry();
+    QVERIFY(back.right() < child<QWidget>(w, "ToolBar06")->x());
+    // At the smallest size the two groups of buttons may meet.
+    QVERIFY(child<QWidget>(w, "ToolBar04")->geometry().right() < back.x() || state == "minimum");
     QVERIFY(qAbs(child<QWidget>(w, "imgProgClose")->geometry().right() + 1
                  - (W - twipsToPixels(ChromeGeometry::himetricToTwips(120))))
             <= 1);

@@ -15,7 +15,6 @@
 #include "ui/practice/practicesession.h"
 
 #include <QDateTime>
-#include <QPointer>
 #include <QVector>
 
 #include <functional>
@@ -112,7 +111,6 @@ protected:
     QVector<RowWidgets> m_rowWidgets;      // rows 1..20 at 0..19
     QVector<AnswerSheet::Row> m_rows;      // their shapes, twips
     QWidget *m_statusPanel = nullptr;      // Bot1
-    QDateTime m_markedAt;
 
     // SkinnedWindow
     void closeRequested() override;
