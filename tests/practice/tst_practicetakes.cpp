@@ -321,6 +321,16 @@ private slots:
         QVERIFY(pageFiles().isEmpty());
     }
 
+    void captionNamesThePaperOfItsTopic()
+    {
+        const PaperSelection sel = selection(m_catalogue, m_subject, 2, 5);
+        QCOMPARE(sel.PaperNum, 110);
+        PracticeWindow *w = openPaper(sel);
+        QVERIFY(w);
+        QCOMPARE(w->titleLabel()->text(), sel.SubH1 + QStringLiteral(" - Paper 5"));
+        QCOMPARE(w->windowTitle(), w->titleLabel()->text());
+    }
+
     void clockGoesPastADay()
     {
         PracticeWindow *w = openPaper(firstPaper());
