@@ -4,6 +4,7 @@
 #include "app/startup/startup.h"
 #include "program/singleinstance.h"
 #include "ui/main/contents.h"
+#include "ui/practice/browsercontrol.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
                      argv[0]);
         return 2;
     }
+    BrowserControl::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
     ProgramFolder::choose();
