@@ -2,34 +2,18 @@
 
 #include "ui/chrome/picturecache.h"
 #include "ui/main/makerwebpage.h"
+#include "ui/main/panelwidgets.h"
 
 #include <QEvent>
 #include <QLabel>
 
-namespace {
-
-QLabel *makeText(QWidget *parent, const QString &name, const QString &text,
-                 const QRect &geometry, const QString &style = QString())
-{
-    auto *label = new QLabel(text, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
-    label->setAccessibleName(text);
-    label->setGeometry(geometry);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setStyleSheet(style);
-    return label;
-}
-
-} // namespace
+using PanelWidgets::makeWrappedText;
 
 AboutPanel::AboutPanel(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("Body_About"));
-    setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("#Body_About { background: white; }"));
+    PanelWidgets::paintWhite(this);
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Logo"));
     logo->setAccessibleName(QStringLiteral("Program logo"));
@@ -37,18 +21,18 @@ AboutPanel::AboutPanel(QWidget *parent)
     logo->adjustSize();
     logo->move((400 - logo->width()) / 2, 12);
     const int top = 24 + logo->height();
-    m_programName = makeText(this, QStringLiteral("ProgramName"), QString(),
+    m_programName = makeWrappedText(this, QStringLiteral("ProgramName"), QString(),
                              QRect(10, top, 380, 26),
                              QStringLiteral("font-size: 14pt; font-weight: bold; color: #1d4f7c;"));
-    makeText(this, QString(), QStringLiteral("Version 2.0"), QRect(10, top + 30, 380, 20));
-    makeText(this, QString(), QStringLiteral("For Linux"), QRect(10, top + 50, 380, 20));
-    makeText(this, QStringLiteral("lblWarning"),
+    makeWrappedText(this, QString(), QStringLiteral("Version 2.0"), QRect(10, top + 30, 380, 20));
+    makeWrappedText(this, QString(), QStringLiteral("For Linux"), QRect(10, top + 50, 380, 20));
+    makeWrappedText(this, QStringLiteral("lblWarning"),
              QStringLiteral("This program and its practice papers are protected by copyright. "
                             "Copying or passing on the program, its questions or its pictures, "
                             "in whole or in part, without the permission of the publisher is "
                             "not allowed."),
              QRect(20, top + 80, 360, 80), QStringLiteral("color: #555; font-size: 8pt;"));
-    m_link = makeText(this, QStringLiteral("lbl_QVURL"), MakerWebPage::caption(),
+    m_link = makeWrappedText(this, QStringLiteral("lbl_QVURL"), MakerWebPage::caption(),
                       QRect(10, top + 160, 380, 22),
                       QStringLiteral("color: #1a5fb4; text-decoration: underline;"));
     m_link->setToolTip(QStringLiteral("Go to Quorvel home page"));

@@ -4,10 +4,13 @@
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/main/homerules.h"
+#include "ui/main/panelwidgets.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+
+using PanelWidgets::makeLabel;
 
 namespace {
 
@@ -19,15 +22,6 @@ constexpr int kRowTop = 60;
 constexpr int kRowPitch = 60;
 constexpr int kPercentLeft = 316;
 constexpr int kButtonLeft = 334;
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
-    label->setAccessibleName(text);
-    return label;
-}
 
 QLabel *makeColumnHead(QWidget *parent, const QString &name, const QString &picture,
                        const QString &text, int left)
@@ -48,8 +42,7 @@ HomePanel::HomePanel(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("Body_Home"));
-    setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("#Body_Home { background: white; }"));
+    PanelWidgets::paintWhite(this);
     buildTopicColumn();
     buildPaperColumn();
 }

@@ -1,6 +1,7 @@
 #include "ui/main/reportpanel.h"
 
 #include "ui/chrome/picturecache.h"
+#include "ui/main/panelwidgets.h"
 #include "ui/main/reportlayout.h"
 #include "ui/main/trendplotarea.h"
 
@@ -8,31 +9,19 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using PanelWidgets::makeLabel;
+
 namespace {
 
 constexpr int kBarHeight = 24;
 constexpr int kRowPitch = 25;
 constexpr int kBarWidth = 80;
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
-                  const QRect &geometry)
-{
-    auto *label = new QLabel(text, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
-    label->setAccessibleName(text);
-    label->setGeometry(geometry);
-    return label;
-}
-
 QWidget *makeBody(QWidget *parent, const QString &name)
 {
     auto *body = new QWidget(parent);
     body->setObjectName(name);
-    body->setAutoFillBackground(true);
-    QPalette p = body->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    body->setPalette(p);
+    PanelWidgets::paintWhite(body);
     return body;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/main/trashpanel.h"
 
 #include "ui/chrome/picturebutton.h"
+#include "ui/main/panelwidgets.h"
 
 #include <QLabel>
 
@@ -8,14 +9,8 @@ namespace {
 
 QLabel *makeText(QWidget *parent, const QString &name, const QString &text, int top)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(text);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(40, top, 320, 60);
-    label->setStyleSheet(QStringLiteral("font-size: 11pt;"));
-    return label;
+    return PanelWidgets::makeWrappedText(parent, name, text, QRect(40, top, 320, 60),
+                                         QStringLiteral("font-size: 11pt;"));
 }
 
 } // namespace
@@ -24,8 +19,7 @@ TrashPanel::TrashPanel(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("Body_Trash"));
-    setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("#Body_Trash { background: white; }"));
+    PanelWidgets::paintWhite(this);
     m_offerText = makeText(this, QStringLiteral("Trashlbl1"),
                            QStringLiteral("Click on the button below if you wish to erase all "
                                           "your past results and reset the program."),

@@ -1,6 +1,7 @@
 #include "ui/main/trendplotarea.h"
 
 #include "ui/chrome/chromegeometry.h"
+#include "ui/main/panelwidgets.h"
 #include "ui/main/reportfigures.h"
 
 #include <QPainter>
@@ -10,10 +11,7 @@ TrendPlotArea::TrendPlotArea(QWidget *parent)
 {
     setObjectName(QStringLiteral("RC3TrendPlot"));
     setAccessibleName(QStringLiteral("Trend of recent first attempt scores"));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    PanelWidgets::paintWhite(this);
 }
 
 void TrendPlotArea::setValues(const QList<double> &values)
