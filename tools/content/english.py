@@ -39,6 +39,33 @@ def _written(sentence, answer, tag):
     return Question(body, [blank], tag=tag)
 
 
+# Shown on every long-answer page: the answer is marked letter for letter (case aside), so the
+# pupil is told what exactly to type.
+LONG_REMINDER = "Write the whole sentence in the answer box and end it with a full stop."
+
+def _long(instruction, sentence, answer, start, tag):
+    """A long-answer question: one blank of code L whose key is the one expected sentence."""
+    assert answer.endswith(".") and answer.count(".") == 1, answer
+    assert "," not in answer and "  " not in answer and "n't" not in answer, answer
+    plain = sentence.replace("*", "")
+    assert answer.lower() != plain.lower(), answer
+    if "*" in sentence:
+        # Only the underlined words change: every other word stays in its place.
+        words = sentence.split(" ")
+        said = answer.split(" ")
+        assert len(said) == len(words), (sentence, answer)
+        for word, new in zip(words, said):
+            assert "*" in word or word == new, (sentence, answer)
+    body = ('<p class="ins">%s</p><p class="stem">%s</p>' % (_sentence(instruction),
+                                                             _sentence(sentence)))
+    if start:
+        assert answer.startswith(start + " "), (start, answer)
+        body += ('<p class="stem">Begin with: <b class="begin">%s</b> ...</p>' % esc(start))
+    body += ('<p class="ins">%s</p><div class="rows"><p>%s</p></div>'
+             % (LONG_REMINDER, answer_line(1, 1, wide=True)))
+    return Question(body, [Blank("L", answer)], tag=tag)
+
+
 INSTRUCTIONS = {
     "C": "Choose the word or words that best complete the sentence.",
     "S": "Choose the word or phrase closest in meaning to the underlined word.",
@@ -47,19 +74,25 @@ INSTRUCTIONS = {
 
 
 def grammar_items(r):
-    choices, written = [], []
+    """Choice, written and long-answer items; the long answers keep the bank's order."""
+    choices, written, long_answers = [], [], []
     for kind, fields in bank.lines("grammar.txt"):
         tag = "g:" + fields[0]
         if kind == "C":
             assert len(fields) == 5, fields
             choices.append(_choice(r, "Choose the correct answer.", fields[0], fields[1],
                                    fields[2:], tag))
+        elif kind == "L":
+            assert len(fields) in (3, 4), fields
+            start = fields[3] if len(fields) == 4 else ""
+            long_answers.append(_long(fields[0], fields[1], fields[2], start,
+                                      "gl:" + fields[1]))
         else:
             assert kind == "W" and len(fields) == 2 and "___" in fields[0], fields
             written.append(_written(fields[0], fields[1], tag))
     r.shuffle(choices)
     r.shuffle(written)
-    return choices, written
+    return choices, written, long_answers
 
 
 def vocabulary_items(r):
@@ -174,13 +207,15 @@ def _passages(name, count, make):
 
 def build():
     r = random.Random(SEED)
-    choices, written = grammar_items(r)
+    choices, written, long_answers = grammar_items(r)
     vocab = vocabulary_items(r)
     gcloze = _passages("grammar_cloze.txt", 20, grammar_cloze)
     vcloze = _passages("vocabulary_cloze.txt", 20, lambda i: vocabulary_cloze(i, r))
     comp = _passages("comprehension.txt", 20, lambda i: comprehension(i, r))
 
-    grammar = [_take(choices, 19) + _take(written, 11) for _ in range(5)]
+    # Each grammar paper ends with two long answers of one mark, like every other item there.
+    grammar = [_take(choices, 19) + _take(written, 9) + _take(long_answers, 2)
+               for _ in range(5)]
     vocabulary = [_take(vocab, 30) for _ in range(5)]
     cloze_g = [_take(gcloze, 3) for _ in range(5)]
     cloze_v = [_take(vcloze, 3) for _ in range(5)]
@@ -188,6 +223,8 @@ def build():
     mocks = []
     for i in range(5):
         mock_choices = len(choices) // (5 - i)  # what is left, shared out evenly
-        mocks.append(_take(choices, mock_choices) + _take(written, 20 - mock_choices)
-                     + _take(vocab, 10) + _take(gcloze, 1) + _take(vcloze, 1) + _take(comp, 1))
+        mocks.append(_take(choices, mock_choices) + _take(written, 18 - mock_choices)
+                     + _take(long_answers, 2) + _take(vocab, 10) + _take(gcloze, 1)
+                     + _take(vcloze, 1) + _take(comp, 1))
+    assert not long_answers, len(long_answers)
     return [grammar, vocabulary, cloze_g, cloze_v, comprehension_papers, mocks]

@@ -47,7 +47,11 @@ def label(n):
     return "(" + ROW_LABELS[n - 1] + ")"
 
 
-def line():
+def line(wide=False):
+    # A sentence needs a line across most of the page; the style stays on the one element so
+    # the shared style sheet of every other page is untouched.
+    if wide:
+        return '<span class="line" style="min-width:70%">&nbsp;</span>'
     return '<span class="line">&nbsp;</span>'
 
 
@@ -57,16 +61,16 @@ def options(texts, start=1):
     return '<ol class="opts">' + items + "</ol>"
 
 
-def answer_line(n, count, before="", after="", calc=None):
+def answer_line(n, count, before="", after="", calc=None, wide=False):
     """The place of blank n shown on the page: label when the question has 2+ blanks,
-    an empty line, and the unit or currency printed beside it."""
+    an empty line (wide for a whole sentence), and the unit or currency printed beside it."""
     attrs = ' data-b="%d"' % n
     if calc:
         attrs += ' data-calc="%s"' % esc(calc)
     lab = '<span class="lbl">%s</span>' % label(n) if count > 1 else ""
     if count == 1 and not lab:
         lab = '<span class="lbl">Answer:</span>'
-    return '<span class="ans"%s>%s%s%s%s</span>' % (attrs, lab, before, line(), after)
+    return '<span class="ans"%s>%s%s%s%s</span>' % (attrs, lab, before, line(wide), after)
 
 
 def rows(items, start=1, total=None):
