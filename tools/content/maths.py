@@ -417,6 +417,26 @@ def t2_two_step(r):
     return q(body + html, blanks, tag=tag)
 
 
+def t2_times_table(r):
+    """Fifteen blanks: five numbers times three others, laid out as a table to complete."""
+    across = sorted(r.sample([3, 4, 6, 7, 8, 9], 3))
+    down = sorted(r.sample(range(12, 100), 5))
+    head = "<tr><th>%s</th>%s</tr>" % (TIMES, "".join("<th>%s</th>" % v(c) for c in across))
+    lines, blanks = [], []
+    for i, a in enumerate(down):
+        cells = []
+        for j, b in enumerate(across):
+            n = len(blanks) + 1
+            # v1..v3 head the columns; the number heading row i is v(4 + i).
+            cells.append("<td>%s</td>" % blank_inline(n, 15, "v%d*v%d" % (4 + i, 1 + j)))
+            blanks.append(Blank("N", str(a * b)))
+        lines.append("<tr><th>%s</th>%s</tr>" % (v(a), "".join(cells)))
+    body = (ins("Complete the multiplication table. Type the number that goes in each space in "
+                "the answer box with the same letter.")
+            + '<table class="t">%s%s</table>' % (head, "".join(lines)))
+    return q(body, blanks, tag="tt%s%s" % (across, down))
+
+
 TOPIC2 = {
     "mcq": [t2_same_value, t2_multiple, t2_remainder_choice, t2_sentence, t2_product_choice],
     "short": [t2_table, t2_table, t2_multiply, t2_multiply, t2_divide, t2_divide,
@@ -1195,6 +1215,13 @@ def _draw(r, makers, marks, used_tags, used_bodies):
     raise RuntimeError("no question fits")
 
 
+def _table_question():
+    question = t2_times_table(random.Random(SEED + 15))
+    for b in question.blanks:
+        b.marks = 1
+    return question
+
+
 def build():
     r = random.Random(SEED)
     topics = []
@@ -1206,6 +1233,10 @@ def build():
             papers.append([_draw(r, topic[pool], marks, used, bodies)
                            for pool, marks in TOPIC_PLAN])
         topics.append(papers)
+    # The first Multiplication and Division paper ends with a table of fifteen one-mark spaces
+    # in place of its last longer question; its own generator leaves every other question as
+    # it was.
+    topics[1][0][-1] = _table_question()
     mocks = []
     for _ in range(5):
         bodies = set()
