@@ -433,6 +433,8 @@ QString visibleText(QString html)
     html.replace(QStringLiteral("&divide;"), QStringLiteral("/"));
     html.replace(QStringLiteral("&minus;"), QStringLiteral("-"));
     html.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+    html.replace(QStringLiteral("&#x27;"), QStringLiteral("'"));
+    html.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
     html.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
     return html.simplified();
 }
@@ -483,6 +485,12 @@ private slots:
     void pagesMatchTables();
     void pages_data();
     void pages();
+    void longAnswers();
+    void longAnswerPlaces_data();
+    void longAnswerPlaces();
+    void fifteenBlanks_data();
+    void fifteenBlanks();
+    void clozeWordBox();
     void evaluator_data();
     void evaluator();
     void arithmetic_data();
@@ -918,6 +926,139 @@ void TestContent::pages()
         QVERIFY2(!bodiesOfPaper[q.paper].contains(body), id.constData());
         bodiesOfPaper[q.paper].insert(body);
     }
+}
+
+void TestContent::longAnswers()
+{
+    // A long answer is marked by its exact text once trimmed and lower-cased, so its key must be
+    // the one sentence the page asks for, and the page must say how to write it.
+    static const QString reminder = QStringLiteral(
+        "Write the whole sentence in the answer box and end it with a full stop.");
+    static const QRegularExpression beginRe(QStringLiteral("<b class=\"begin\">([^<]*)</b>"));
+    int found = 0;
+    for (const Subject &s : m_subjects) {
+        for (const Question &q : s.questions) {
+            if (!q.codes.contains(QStringLiteral("L")))
+                continue;
+            ++found;
+            const QByteArray id = QByteArray::number(q.id);
+            // Only row 1 of the answer sheet is shaped for a long answer.
+            QVERIFY2(q.codes.size() == 1, id.constData());
+            const QString key = q.keys.first();
+            QVERIFY2(key.at(0).isUpper() && key.endsWith(QLatin1Char('.'))
+                         && key.count(QLatin1Char('.')) == 1,
+                     qPrintable(id + ": " + key.toLatin1()));
+            // Commas, double spaces and short forms are where a right answer would differ.
+            QVERIFY2(!key.contains(QLatin1Char(',')) && !key.contains(QStringLiteral("  "))
+                         && !key.contains(QStringLiteral("n't")),
+                     qPrintable(id + ": " + key.toLatin1()));
+            const MhtPage page = readMht(pagePath(q.id));
+            QVERIFY2(page.error.isEmpty(), id.constData());
+            const QString text = visibleText(page.html);
+            QVERIFY2(text.contains(reminder), id.constData());
+            QVERIFY2(!text.contains(key, Qt::CaseInsensitive), id.constData());
+            const QRegularExpressionMatch begin = beginRe.match(page.html);
+            if (begin.hasMatch()) {
+                const QString start = visibleText(begin.captured(1));
+                QVERIFY2(!start.isEmpty() && key.startsWith(start + QLatin1Char(' ')),
+                         qPrintable(id + ": " + start.toLatin1()));
+            }
+        }
+    }
+    QVERIFY(found > 0);
+}
+
+void TestContent::longAnswerPlaces_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<int>("firstPaper");
+    QTest::addColumn<int>("lastPaper");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::newRow("English Grammar") << 1 << 101 << 105 << 1 << 2;
+    QTest::newRow("English Vocabulary to Comprehension") << 1 << 106 << 125 << 0 << 0;
+    QTest::newRow("English Mock Examination") << 1 << 126 << 130 << 1 << 3;
+    QTest::newRow("Mathematics") << 2 << 101 << 135 << 0 << 0;
+    QTest::newRow("Science") << 3 << 101 << 135 << 0 << 0;
+}
+
+void TestContent::longAnswerPlaces()
+{
+    QFETCH(int, subject);
+    QFETCH(int, firstPaper);
+    QFETCH(int, lastPaper);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    const Subject &s = m_subjects[subject - 1];
+    QCOMPARE(s.papers.size(), m_shapes[subject - 1].papers);
+    for (int key = firstPaper; key <= lastPaper; ++key) {
+        const auto &paper = s.papers[key - 101];
+        QCOMPARE(paper.first, QString::number(key));
+        int count = 0;
+        for (int id : paper.second)
+            count += s.questions[s.indexOfId[id]].codes.count(QStringLiteral("L"));
+        QVERIFY2(count >= minimum && count <= maximum,
+                 qPrintable(QStringLiteral("paper %1 has %2").arg(key).arg(count)));
+    }
+}
+
+void TestContent::fifteenBlanks_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<int>("minimum");
+    // The answer sheet's fifteen-row layout must be reachable from shipped papers.
+    QTest::newRow("English") << 1 << 2;
+    QTest::newRow("Mathematics") << 2 << 1;
+}
+
+void TestContent::fifteenBlanks()
+{
+    QFETCH(int, subject);
+    QFETCH(int, minimum);
+    const Subject &s = m_subjects[subject - 1];
+    int found = 0;
+    for (const Question &q : s.questions) {
+        if (q.keys.size() != 15)
+            continue;
+        ++found;
+        // Its page lists the fifteen places (a) to (o) in order, as the answer rows do.
+        const QString text = visibleText(readMht(pagePath(q.id)).html);
+        int from = 0;
+        for (int n = 1; n <= 15; ++n) {
+            from = text.indexOf(rowLabel(n), from);
+            QVERIFY2(from >= 0, qPrintable(QStringLiteral("%1 %2").arg(q.id).arg(rowLabel(n))));
+        }
+    }
+    QVERIFY2(found >= minimum, qPrintable(QString::number(found)));
+}
+
+void TestContent::clozeWordBox()
+{
+    // A passage whose words come from a box: every blank's answer is in the box, and no two
+    // blanks share a word, since each word is to be used once.
+    static const QRegularExpression boxRe(QStringLiteral("<div class=\"box\">(.*?)</div>"));
+    int passages = 0;
+    for (const Question &q : m_subjects[0].questions) {
+        const MhtPage page = readMht(pagePath(q.id));
+        const QRegularExpressionMatch box = boxRe.match(page.html);
+        if (!box.hasMatch())
+            continue;
+        ++passages;
+        const QByteArray id = QByteArray::number(q.id);
+        const QStringList words = visibleText(box.captured(1)).split(QLatin1Char(' '),
+                                                                     Qt::SkipEmptyParts);
+        const QSet<QString> inBox(words.begin(), words.end());
+        QSet<QString> used;
+        for (const QString &key : q.keys) {
+            const QString word = (key.startsWith(QLatin1Char(';')) ? key.mid(1).section(';', 0, 0)
+                                                                   : key).toLower();
+            QVERIFY2(inBox.contains(word), qPrintable(id + ": " + word.toLatin1()));
+            QVERIFY2(!used.contains(word), qPrintable(id + ": " + word.toLatin1()));
+            used.insert(word);
+        }
+        QVERIFY2(inBox.size() > q.keys.size(), id.constData());
+    }
+    QVERIFY(passages >= 20);
 }
 
 void TestContent::evaluator_data()
