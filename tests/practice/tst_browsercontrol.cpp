@@ -169,6 +169,37 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(finished.size(), 0);
     }
+
+    // Once a control has shown a page, the next control starts from a spare page made
+    // meanwhile: it reports one load, its own page, and each control gets only the reports
+    // of its own page.
+    void nextControlShowsItsOwnPage()
+    {
+        BrowserControl first;
+        first.resize(600, 400);
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        QVERIFY(showPage(first, writePage(13001)));
+        QTest::qWait(1000); // the spare page is made meanwhile
+
+        BrowserControl second;
+        second.resize(600, 400);
+        QSignalSpy loaded(&second, &BrowserControl::pageLoaded);
+        second.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QSignalSpy firstKeys(&first, &BrowserControl::documentKeyDown);
+        QVERIFY(showPage(second, writePage(13002)));
+        QCOMPARE(loaded.size(), 1);
+        QVERIFY(loaded.first().first().toBool());
+        QCOMPARE(firstKeys.size(), 0);
+
+        QSignalSpy secondKeys(&second, &BrowserControl::documentKeyDown);
+        QTest::keyClick(first.inputWidget(), Qt::Key_A);
+        QTRY_COMPARE_WITH_TIMEOUT(firstKeys.size(), 1, 10000);
+        QCOMPARE(firstKeys.first().at(1).toInt(), 65);
+        QTest::qWait(300);
+        QCOMPARE(secondKeys.size(), 0);
+    }
 };
 
 int main(int argc, char **argv)

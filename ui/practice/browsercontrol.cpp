@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QUrl>
 #include <QUuid>
 #include <QVBoxLayout>
@@ -37,14 +38,13 @@ private:
 class BrowserPage : public QWebEnginePage
 {
 public:
-    BrowserPage(QWebEngineProfile *profile, QObject *parent, QString token,
-                std::function<void(const QString &)> report)
-        : QWebEnginePage(profile, parent), m_token(std::move(token)),
-          m_report(std::move(report))
+    BrowserPage(QWebEngineProfile *profile, QString token)
+        : QWebEnginePage(profile), m_token(std::move(token))
     {
     }
 
     void setAllowed(const QUrl &url) { m_allowed = url; }
+    void setReport(std::function<void(const QString &)> report) { m_report = std::move(report); }
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
@@ -58,7 +58,7 @@ protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &message, int,
                                   const QString &) override
     {
-        if (message.startsWith(m_token))
+        if (m_report && message.startsWith(m_token))
             m_report(message.mid(m_token.size()));
     }
 
@@ -114,35 +114,101 @@ void keepLight(QWebEngineSettings *s)
     s->setAttribute(S::PlaybackRequiresUserGesture, true);
 }
 
-} // namespace
-
-BrowserControl::BrowserControl(QWidget *parent)
-    : QWidget(parent), m_token(QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char(':'))
+// A page with an off-the-record profile of its own (nothing is cached or kept on disk) that
+// holds the request filter and the guard script with the page's token.
+struct EnginePage
 {
-    // An off-the-record profile of its own: nothing is cached or kept on disk.
-    m_profile = new QWebEngineProfile(this);
-    m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    m_profile->setSpellCheckEnabled(false);
-    m_filter = new BrowserPageFilter(m_profile);
-    m_profile->setUrlRequestInterceptor(m_filter);
+    QWebEngineProfile *profile = nullptr;
+    BrowserPage *page = nullptr;
+    BrowserPageFilter *filter = nullptr;
+    QString token;
+};
+
+EnginePage makeEnginePage()
+{
+    EnginePage e;
+    e.token = QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char(':');
+    e.profile = new QWebEngineProfile;
+    e.profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    e.profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    e.profile->setSpellCheckEnabled(false);
+    e.filter = new BrowserPageFilter(e.profile);
+    e.profile->setUrlRequestInterceptor(e.filter);
 
     QWebEngineScript guard;
     guard.setName(QStringLiteral("guard"));
-    guard.setSourceCode(guardScript(m_token));
+    guard.setSourceCode(guardScript(e.token));
     guard.setInjectionPoint(QWebEngineScript::DocumentCreation);
     guard.setWorldId(QWebEngineScript::ApplicationWorld);
     guard.setRunsOnSubFrames(true);
-    m_profile->scripts()->insert(guard);
+    e.profile->scripts()->insert(guard);
+
+    e.page = new BrowserPage(e.profile, e.token);
+    keepLight(e.page->settings());
+    return e;
+}
+
+// Starting a page's renderer is most of the time a practice window takes to show its first
+// question. So once a control has shown its first page, a spare page with its renderer
+// running waits for the next control.
+constexpr int kSpareDelayMs = 200;
+
+EnginePage &sparePage()
+{
+    static EnginePage spare;
+    return spare;
+}
+
+void deleteSparePage()
+{
+    EnginePage &spare = sparePage();
+    delete spare.page; // the page must go before its profile
+    delete spare.profile;
+    spare = EnginePage();
+}
+
+void prepareSparePage()
+{
+    EnginePage &spare = sparePage();
+    if (spare.page)
+        return;
+    static bool cleanupAdded = false;
+    if (!cleanupAdded) {
+        // Runs before the engine's own clean-up, which was added when the engine started.
+        qAddPostRoutine(deleteSparePage);
+        cleanupAdded = true;
+    }
+    spare = makeEnginePage();
+    const QUrl blank(QStringLiteral("about:blank"));
+    spare.filter->setAllowed(blank);
+    spare.page->setAllowed(blank);
+    spare.page->load(blank);
+}
+
+} // namespace
+
+BrowserControl::BrowserControl(QWidget *parent) : QWidget(parent)
+{
+    EnginePage engine = sparePage();
+    sparePage() = EnginePage();
+    if (!engine.page)
+        engine = makeEnginePage();
+    m_profile = engine.profile;
+    m_profile->setParent(this);
+    m_filter = engine.filter;
+    m_token = engine.token;
+    m_page = engine.page;
+    m_page->setReport([this](const QString &m) { reportFromPage(m); });
 
     m_view = new QWebEngineView(this);
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setAcceptDrops(false);
-    m_page = new BrowserPage(m_profile, m_view, m_token,
-                             [this](const QString &m) { reportFromPage(m); });
-    keepLight(m_page->settings());
+    m_page->setParent(m_view);
     m_view->setPage(m_page);
     connect(m_view, &QWebEngineView::loadFinished, this, &BrowserControl::pageLoaded);
+    connect(m_view, &QWebEngineView::loadFinished, this,
+            [] { QTimer::singleShot(kSpareDelayMs, prepareSparePage); },
+            Qt::SingleShotConnection);
     connect(m_view, &QWebEngineView::printFinished, this, [this](bool ok) {
         m_printer.reset();
         emit printFinished(ok);

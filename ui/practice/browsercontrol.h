@@ -3,7 +3,8 @@
 // disk by the practice window. It is the only class of the program that uses Qt WebEngine.
 // It shows the page file it was given and nothing else (links, other schemes and requests
 // to other addresses are refused), reports key-down and mouse-down events of every page it
-// shows, and prints the page on show. The engine starts with the first BrowserControl.
+// shows, and prints the page on show. The engine starts with the first BrowserControl;
+// once a control has shown its first page, a spare page is started for the next one.
 
 #include <QRect>
 #include <QString>
