@@ -70,8 +70,13 @@ QPixmap PictureCache::picture(const QString &name)
         return it.value();
     QPixmap pixmap;
     const QString path = filePath(name);
-    if (!path.isEmpty())
-        pixmap = QPixmap::fromImage(QImageReader(path).read());
+    if (!path.isEmpty()) {
+        // Read as the format its name gives: left to guess, the reader loads every image
+        // plugin installed (and their libraries) to ask whether one would rather read BMP.
+        QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+        reader.setAutoDetectImageFormat(false);
+        pixmap = QPixmap::fromImage(reader.read());
+    }
     if (pixmap.isNull())
         pixmap = placeholder();
     s.pictures.insert(key, pixmap);
