@@ -1,6 +1,7 @@
 #include "records/recordfile.h"
 
 #include <QFile>
+#include <QMultiHash>
 #include <QSaveFile>
 
 namespace Records {
@@ -125,17 +126,41 @@ QString ReadRecordLine(const QString &path, const QString &key)
 QStringList ReadRecordLines(QIODevice *device, const QStringList &keys)
 {
     QStringList found(keys.size(), QString());
-    QStringList markers;
-    for (const QString &key : keys)
-        markers.append(marker(key));
+    // A "#key#" in a line runs from one '#' to the next, so the line's pieces between
+    // neighbouring '#' are looked up among the markers instead of searching the whole
+    // line once per key (start-up reads every results file so). Keys holding '#' would
+    // span several pieces: those are searched for as before.
+    QMultiHash<QString, int> byMarker;
+    QList<int> searched;
+    for (int k = 0; k < keys.size(); ++k) {
+        if (keys.at(k).contains(QLatin1Char('#')))
+            searched.append(k);
+        else
+            byMarker.insert(marker(keys.at(k)).toCaseFolded(), k);
+    }
     int left = keys.size();
+    const auto take = [&](int k, const QString &line) {
+        if (found.at(k).isEmpty()) {
+            found[k] = line;
+            --left;
+        }
+    };
     QString line;
     while (left > 0 && readLine(device, &line)) {
-        for (int k = 0; k < markers.size(); ++k) {
-            if (found.at(k).isEmpty() && line.contains(markers.at(k), Qt::CaseInsensitive)) {
-                found[k] = line;
-                --left;
-            }
+        int from = line.indexOf(QLatin1Char('#'));
+        while (from >= 0) {
+            const int to = line.indexOf(QLatin1Char('#'), from + 1);
+            if (to < 0)
+                break;
+            const QString piece = line.mid(from, to - from + 1).toCaseFolded();
+            for (auto it = byMarker.constFind(piece); it != byMarker.cend() && it.key() == piece;
+                 ++it)
+                take(it.value(), line);
+            from = to;
+        }
+        for (int k : std::as_const(searched)) {
+            if (line.contains(marker(keys.at(k)), Qt::CaseInsensitive))
+                take(k, line);
         }
     }
     return found;

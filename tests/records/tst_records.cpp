@@ -211,13 +211,36 @@ private slots:
                                              "#CDD#>08/12/2026>\r\n#FST#>1>0\r\n#SST#>0>0\r\n"));
     }
 
+    void recordLinesInOnePass_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("any order, first line wins, absent key")
+            << QByteArray("#101#>a\r\n#103#>c\r\nnoise #102#>b\n#101#>later\r\n")
+            << QStringList{"103", "101", "104", "102"}
+            << QStringList{"#103#>c", "#101#>a", "", "noise #102#>b"};
+        QTest::newRow("letter case ignored")
+            << QByteArray("#fse#>1\r\n#Sse#>2\r\n") << QStringList{"FSE", "sSE"}
+            << QStringList{"#fse#>1", "#Sse#>2"};
+        QTest::newRow("markers side by side")
+            << QByteArray("x#101##102#>v\r\n") << QStringList{"102", "101"}
+            << QStringList{"x#101##102#>v", "x#101##102#>v"};
+        QTest::newRow("a '#' of a value does not hide the marker")
+            << QByteArray("#101#>a#b\r\n>#1#02#\r\n#102#>c\r\n") << QStringList{"102", "101"}
+            << QStringList{"#102#>c", "#101#>a#b"};
+        QTest::newRow("key holding '#', empty key, same key twice")
+            << QByteArray("#1#2#>v\r\na##b\r\n") << QStringList{"1#2", "", "1#2"}
+            << QStringList{"#1#2#>v", "a##b", "#1#2#>v"};
+    }
+
     void recordLinesInOnePass()
     {
-        QByteArray bytes = "#101#>a\r\n#103#>c\r\nnoise #102#>b\n#101#>later\r\n";
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, keys);
         QBuffer buffer(&bytes);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
-        QCOMPARE(ReadRecordLines(&buffer, {"103", "101", "104", "102"}),
-                 QStringList({"#103#>c", "#101#>a", "", "noise #102#>b"}));
+        QTEST(ReadRecordLines(&buffer, keys), "lines");
     }
 
     void recordAfterAMillionEmptyLines()
