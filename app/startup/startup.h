@@ -20,7 +20,7 @@ namespace StartUp {
 
 // Writes the skin pictures, reads the catalogue and creates any missing results file.
 // Damaged results files are noted and left as they are: what can still be read is shown,
-// and the next marking of a paper or a reset writes them whole again.
+// and the next save or marking that writes such a file, or a reset, makes it whole again.
 StartUpResult prepareContent();
 
 // What the main window tells the pupil, once, when results files are damaged: the subjects
