@@ -10,6 +10,7 @@
 #include "app/startup/startup.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/main/contents.h"
+#include "ui/practice/browsercontrol.h"
 
 #include <QtTest>
 
@@ -95,6 +96,7 @@ private slots:
 
     void cleanup()
     {
+        Records::setWriteFaultForTesting(false);
         m_window.reset();
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (qobject_cast<PracticeWindow *>(w))
@@ -190,6 +192,41 @@ private slots:
               qPrintable(rows.join(QLatin1Char('|'))));
     }
 
+    void writeFaultInTheWindows()
+    {
+        // The disk refuses every write: Save, Mark and the reset change no file, the pupil
+        // is told, and the typed answers stay in the window until a write succeeds.
+        QVERIFY(fillSampleResults(m_catalogue));
+        DialogAnswerer answerer;
+        startWindow(StartUp::prepareContent());
+        QVERIFY(clickIfShown(QStringLiteral("P4a")));
+        QPointer<PracticeWindow> w = m_window->practiceWindow();
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowExposed(w.data()));
+        box(w, 1)->setText(QStringLiteral("7"));
+        const QMap<QString, QByteArray> before = snapshot();
+        const QString notSaved = QStringLiteral("Your answers could not be saved (error %1).")
+                                     .arg(int(Records::WriteFailed));
+        Records::setWriteFaultForTesting(true);
+        clickOn(w, QStringLiteral("ToolBar01"));
+        QCOMPARE(answerer.messages(), QStringList{notSaved});
+        answerer.answers = {true, true};
+        clickOn(w, QStringLiteral("ToolBar02"));
+        QCOMPARE(answerer.messages(), QStringList({notSaved, notSaved}));
+        QVERIFY(!w->session().isMarked());
+        QCOMPARE(box(w, 1)->text(), QStringLiteral("7"));
+        for (const char *name : {"Tab04", "ToolBar02", "ButTrash", "ButTrash_Yes"})
+            QVERIFY(clickIfShown(QLatin1String(name)));
+        Records::setWriteFaultForTesting(false);
+        QCOMPARE(snapshot(), before);
+
+        answerer.answers = {true, true};
+        clickOn(w, QStringLiteral("ToolBar02"));
+        QTRY_VERIFY(w->session().isMarked());
+        QCOMPARE(Results::readPaperValues(Results::First, 1, m_catalogue.code, 30, 104, 1).at(1),
+                 QStringLiteral("7"));
+    }
+
     void damagedCatalogueContent_data()
     {
         QTest::addColumn<Damage::Kind>("kind");
@@ -227,5 +264,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDamagedWindow)
+int main(int argc, char **argv)
+{
+    BrowserControl::prepareApplication();
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    TestDamagedWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_damagedwindow.moc"
