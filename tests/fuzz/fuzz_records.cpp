@@ -132,6 +132,8 @@ void fuzzResultsFiles(const QByteArray &bytes, int papers, int paperKey, int bla
     for (int f = Results::Marks; f <= Results::Trend; ++f)
         writeBytes(Results::filePath(Results::File(f), 1, code), bytes);
 
+    for (int f = Results::Marks; f <= Results::Trend; ++f)
+        Results::isDamaged(Results::File(f), 1, code, papers);
     const Results::MarksLists marksBefore = Results::readMarks(1, code, papers);
     QMap<int, Records::Fields> firstBefore;
     for (int key : {101, 100 + papers, paperKey - 1, paperKey, paperKey + 1, other}) {
@@ -168,6 +170,8 @@ void fuzzResultsFiles(const QByteArray &bytes, int papers, int paperKey, int bla
     }
     expect(marks.FSE.at(p) == take.score && marks.FST.at(p) == QLatin1String("1"),
            "the take's score is recorded");
+    for (Results::File f : {Results::Marks, Results::First, Results::FResults, Results::Trend})
+        expect(!Results::isDamaged(f, 1, code, papers), "a file the take wrote is whole");
     for (auto it = firstBefore.cbegin(); it != firstBefore.cend(); ++it) {
         const Records::Fields now =
             Results::readPaperValues(Results::First, 1, code, papers, it.key(), blanks);
