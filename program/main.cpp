@@ -62,5 +62,6 @@ int main(int argc, char *argv[])
     QObject::connect(&instance, &SingleInstance::activationRequested, &contents,
                      [&contents] { bringForward(&contents); });
     contents.show();
+    BrowserControl::preloadEngine();
     return app.exec();
 }

@@ -1,74 +1,21 @@
 #include "ui/practice/browsercontrol.h"
 
+#include "ui/practice/browserengine.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLibrary>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
 #include <QUrl>
-#include <QUuid>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
-#include <QWebEngineUrlRequestInterceptor>
-#include <QWebEngineView>
-
-// Lets through only the page file itself; the page's pictures travel inside it.
-class BrowserPageFilter : public QWebEngineUrlRequestInterceptor
-{
-public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-
-    void setAllowed(const QUrl &url) { m_allowed = url; }
-
-    void interceptRequest(QWebEngineUrlRequestInfo &info) override
-    {
-        if (info.requestUrl().adjusted(QUrl::RemoveFragment) != m_allowed)
-            info.block(true);
-    }
-
-private:
-    QUrl m_allowed;
-};
-
-// Shows only the page the control navigated to, opens no windows and hands the guard's
-// console reports to the control.
-class BrowserPage : public QWebEnginePage
-{
-public:
-    BrowserPage(QWebEngineProfile *profile, QString token)
-        : QWebEnginePage(profile), m_token(std::move(token))
-    {
-    }
-
-    void setAllowed(const QUrl &url) { m_allowed = url; }
-    void setReport(std::function<void(const QString &)> report) { m_report = std::move(report); }
-
-protected:
-    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
-    {
-        Q_UNUSED(type);
-        return isMainFrame && url.adjusted(QUrl::RemoveFragment) == m_allowed;
-    }
-
-    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
-
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &message, int,
-                                  const QString &) override
-    {
-        if (m_report && message.startsWith(m_token))
-            m_report(message.mid(m_token.size()));
-    }
-
-private:
-    QUrl m_allowed;
-    QString m_token;
-    std::function<void(const QString &)> m_report;
-};
 
 namespace {
+
+// Long enough for the main window to be painted first, short next to a pupil's first click.
+constexpr int kPreloadDelayMs = 100;
 
 BrowserControl::PrintDialogHook &printDialogHook()
 {
@@ -76,160 +23,66 @@ BrowserControl::PrintDialogHook &printDialogHook()
     return hook;
 }
 
-// Reports every key-down and mouse-down of the document. It runs in a world of its own,
-// so the page cannot see the token or remove the listeners, and it neither cancels nor
-// stops the events.
-QString guardScript(const QString &token)
+// The engine module beside the program file, else the one this build made (tests and the
+// benchmark run from their own folders). Loaded once and kept.
+CreateBrowserEngine engineFactory()
 {
-    return QStringLiteral(
-               "(function () {"
-               "  var tag = '%1';"
-               "  document.addEventListener('keydown', function (e) {"
-               "    console.log(tag + 'key:' + (e.ctrlKey ? 1 : 0) + ':' + e.keyCode);"
-               "  }, true);"
-               "  document.addEventListener('mousedown', function (e) {"
-               "    var b = e.button === 0 ? 1 : e.button === 1 ? 4 : e.button === 2 ? 2 : 0;"
-               "    console.log(tag + 'mouse:' + b);"
-               "  }, true);"
-               "})();")
-        .arg(token);
-}
-
-void keepLight(QWebEngineSettings *s)
-{
-    using S = QWebEngineSettings;
-    // The question pages need no script, storage or plugin; the guard runs in its own world.
-    const S::WebAttribute off[] = {
-        S::JavascriptEnabled, S::JavascriptCanOpenWindows, S::JavascriptCanAccessClipboard,
-        S::JavascriptCanPaste, S::LocalStorageEnabled, S::LocalContentCanAccessRemoteUrls,
-        S::SpatialNavigationEnabled, S::HyperlinkAuditingEnabled, S::ScrollAnimatorEnabled,
-        S::ErrorPageEnabled, S::PluginsEnabled, S::FullScreenSupportEnabled,
-        S::ScreenCaptureEnabled, S::WebGLEnabled, S::Accelerated2dCanvasEnabled,
-        S::AutoLoadIconsForPage, S::TouchIconsEnabled, S::FocusOnNavigationEnabled,
-        S::AllowRunningInsecureContent, S::AllowGeolocationOnInsecureOrigins,
-        S::DnsPrefetchEnabled, S::PdfViewerEnabled, S::NavigateOnDropEnabled,
-        S::AllowWindowActivationFromJavaScript};
-    for (S::WebAttribute a : off)
-        s->setAttribute(a, false);
-    s->setAttribute(S::PlaybackRequiresUserGesture, true);
-}
-
-// A page with an off-the-record profile of its own (nothing is cached or kept on disk) that
-// holds the request filter and the guard script with the page's token.
-struct EnginePage
-{
-    QWebEngineProfile *profile = nullptr;
-    BrowserPage *page = nullptr;
-    BrowserPageFilter *filter = nullptr;
-    QString token;
-};
-
-EnginePage makeEnginePage()
-{
-    EnginePage e;
-    e.token = QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char(':');
-    e.profile = new QWebEngineProfile;
-    e.profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    e.profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    e.profile->setSpellCheckEnabled(false);
-    e.filter = new BrowserPageFilter(e.profile);
-    e.profile->setUrlRequestInterceptor(e.filter);
-
-    QWebEngineScript guard;
-    guard.setName(QStringLiteral("guard"));
-    guard.setSourceCode(guardScript(e.token));
-    guard.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    guard.setWorldId(QWebEngineScript::ApplicationWorld);
-    guard.setRunsOnSubFrames(true);
-    e.profile->scripts()->insert(guard);
-
-    e.page = new BrowserPage(e.profile, e.token);
-    keepLight(e.page->settings());
-    return e;
-}
-
-// Starting a page's renderer is most of the time a practice window takes to show its first
-// question. So once a control has shown its first page, a spare page with its renderer
-// running waits for the next control.
-constexpr int kSpareDelayMs = 200;
-
-EnginePage &sparePage()
-{
-    static EnginePage spare;
-    return spare;
-}
-
-void deleteSparePage()
-{
-    EnginePage &spare = sparePage();
-    delete spare.page; // the page must go before its profile
-    delete spare.profile;
-    spare = EnginePage();
-}
-
-void prepareSparePage()
-{
-    EnginePage &spare = sparePage();
-    if (spare.page)
-        return;
-    static bool cleanupAdded = false;
-    if (!cleanupAdded) {
-        // Runs before the engine's own clean-up, which was added when the engine started.
-        qAddPostRoutine(deleteSparePage);
-        cleanupAdded = true;
-    }
-    spare = makeEnginePage();
-    const QUrl blank(QStringLiteral("about:blank"));
-    spare.filter->setAllowed(blank);
-    spare.page->setAllowed(blank);
-    spare.page->load(blank);
+    static const CreateBrowserEngine create = [] {
+        const QString paths[] = {QCoreApplication::applicationDirPath()
+                                     + QStringLiteral("/quorvel-browser.so"),
+                                 QStringLiteral(QUORVEL_BROWSER_MODULE)};
+        for (const QString &path : paths) {
+            if (!QFileInfo::exists(path))
+                continue;
+            QLibrary module(path);
+            module.setLoadHints(QLibrary::PreventUnloadHint);
+            if (auto found = reinterpret_cast<CreateBrowserEngine>(
+                    module.resolve(kCreateBrowserEngine)))
+                return found;
+            qWarning("quorvel: %s", qPrintable(module.errorString()));
+        }
+        return CreateBrowserEngine(nullptr);
+    }();
+    return create;
 }
 
 } // namespace
 
 BrowserControl::BrowserControl(QWidget *parent) : QWidget(parent)
 {
-    EnginePage engine = sparePage();
-    sparePage() = EnginePage();
-    if (!engine.page)
-        engine = makeEnginePage();
-    m_profile = engine.profile;
-    m_profile->setParent(this);
-    m_filter = engine.filter;
-    m_token = engine.token;
-    m_page = engine.page;
-    m_page->setReport([this](const QString &m) { reportFromPage(m); });
-
-    m_view = new QWebEngineView(this);
-    m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    m_view->setAcceptDrops(false);
-    m_page->setParent(m_view);
-    m_view->setPage(m_page);
-    connect(m_view, &QWebEngineView::loadFinished, this, &BrowserControl::pageLoaded);
-    connect(m_view, &QWebEngineView::loadFinished, this,
-            [] { QTimer::singleShot(kSpareDelayMs, prepareSparePage); },
-            Qt::SingleShotConnection);
-    connect(m_view, &QWebEngineView::printFinished, this, [this](bool ok) {
-        m_printer.reset();
-        emit printFinished(ok);
-    });
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+    BrowserEngine::Reports reports;
+    reports.page = [this](const QString &m) { reportFromPage(m); };
+    reports.loaded = [this](bool ok) { emit pageLoaded(ok); };
+    reports.printed = [this](bool ok) {
+        m_printer.reset();
+        emit printFinished(ok);
+    };
+    if (const CreateBrowserEngine create = engineFactory()) {
+        m_engine.reset(create(this, reports));
+        layout->addWidget(m_engine->view());
+    } else {
+        auto *missing = new QLabel(QStringLiteral("The question page cannot be shown: the "
+                                                  "program's browser module is missing."),
+                                   this);
+        missing->setWordWrap(true);
+        missing->setAlignment(Qt::AlignCenter);
+        layout->addWidget(missing);
+    }
 }
 
-BrowserControl::~BrowserControl()
-{
-    // The page must go before its profile.
-    delete m_view;
-    m_view = nullptr;
-    m_page = nullptr;
-}
+BrowserControl::~BrowserControl() = default;
 
 void BrowserControl::prepareApplication()
 {
+    // Set before the application exists, as the engine needs it when it is loaded later.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void BrowserControl::preloadEngine()
+{
+    QTimer::singleShot(kPreloadDelayMs, [] { engineFactory(); });
 }
 
 void BrowserControl::Place(const QRect &rect)
@@ -240,15 +93,15 @@ void BrowserControl::Place(const QRect &rect)
 void BrowserControl::Navigate2(const QString &path)
 {
     m_pagePath = path;
-    const QUrl url = QUrl::fromLocalFile(path);
-    m_page->setAllowed(url);
-    m_filter->setAllowed(url);
-    m_view->load(url);
+    if (m_engine)
+        m_engine->navigate(QUrl::fromLocalFile(path));
+    else
+        QTimer::singleShot(0, this, [this] { emit pageLoaded(false); });
 }
 
 bool BrowserControl::printWithDialog(QWidget *window)
 {
-    if (m_printer)
+    if (m_printer || !m_engine)
         return false; // one print at a time; the engine is still busy with the last
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     bool accepted;
@@ -264,7 +117,7 @@ bool BrowserControl::printWithDialog(QWidget *window)
         m_printer.reset();
         return false;
     }
-    m_view->print(m_printer.get());
+    m_engine->print(m_printer.get());
     return true;
 }
 
@@ -275,7 +128,7 @@ void BrowserControl::setPrintDialogHook(PrintDialogHook hook)
 
 QWidget *BrowserControl::inputWidget() const
 {
-    return m_view->focusProxy() ? m_view->focusProxy() : m_view;
+    return m_engine ? m_engine->inputWidget() : const_cast<BrowserControl *>(this);
 }
 
 void BrowserControl::reportFromPage(const QString &message)

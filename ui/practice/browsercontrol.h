@@ -1,10 +1,10 @@
 #pragma once
 // The embedded browser that shows one question page: a single-file MHT document written to
-// disk by the practice window. It is the only class of the program that uses Qt WebEngine.
+// disk by the practice window. The rest of the program uses the web engine only through it.
 // It shows the page file it was given and nothing else (links, other schemes and requests
 // to other addresses are refused), reports key-down and mouse-down events of every page it
-// shows, and prints the page on show. The engine starts with the first BrowserControl;
-// once a control has shown its first page, a spare page is started for the next one.
+// shows, and prints the page on show. The engine (see browserengine.h) is loaded with the
+// first BrowserControl, or earlier by preloadEngine(), and starts with the first control.
 
 #include <QRect>
 #include <QString>
@@ -13,11 +13,8 @@
 #include <functional>
 #include <memory>
 
-class BrowserPage;
-class BrowserPageFilter;
+class BrowserEngine;
 class QPrinter;
-class QWebEngineProfile;
-class QWebEngineView;
 
 class BrowserControl : public QWidget
 {
@@ -29,6 +26,9 @@ public:
     // Sets what the engine needs of the application object; call before QApplication is
     // constructed. Does not start the engine.
     static void prepareApplication();
+    // Loads the engine's module shortly after the call, without starting the engine; the
+    // program calls it once its main window is shown, so the first paper does not wait.
+    static void preloadEngine();
 
     // Places the control in its parent (pixels).
     void Place(const QRect &rect);
@@ -63,11 +63,7 @@ signals:
 private:
     void reportFromPage(const QString &message);
 
-    QWebEngineProfile *m_profile = nullptr;
-    QWebEngineView *m_view = nullptr;
-    BrowserPage *m_page = nullptr;
-    BrowserPageFilter *m_filter = nullptr;
+    std::unique_ptr<BrowserEngine> m_engine; // none when the module is missing
     QString m_pagePath;
-    QString m_token;
     std::unique_ptr<QPrinter> m_printer;
 };
