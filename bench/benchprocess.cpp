@@ -62,10 +62,13 @@ bool BenchProcess::expect(const QByteArray &name, double *value, int timeoutMs)
 
 bool BenchProcess::finish(int timeoutMs)
 {
-    m_process.write("quit\n");
-    m_process.closeWriteChannel();
-    return m_process.waitForFinished(timeoutMs) && m_process.exitStatus() == QProcess::NormalExit
-           && m_process.exitCode() == 0;
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.write("quit\n");
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(timeoutMs))
+            return false;
+    }
+    return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
 }
 
 QString BenchProcess::failure(const QString &what) const

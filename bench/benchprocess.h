@@ -25,7 +25,8 @@ public:
     // Reads lines until one named name; false when it did not come.
     bool expect(const QByteArray &name, double *value, int timeoutMs);
 
-    // Tells an idling child to close its windows and waits for it to end.
+    // Tells an idling child to close its windows and waits for it to end; true when it
+    // ended (or had ended) normally with exit code 0.
     bool finish(int timeoutMs);
 
     // What went wrong, with the end of the child's stderr.
