@@ -10,6 +10,7 @@
 #include "ui/main/contents.h"
 #include "ui/main/homerules.h"
 #include "ui/practice/practicewindow.h"
+#include "tests/practice/windowdriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -294,6 +295,25 @@ private slots:
         click(QStringLiteral("Tab01"));
         QCOMPARE(caption(QStringLiteral("MSA1")), QString());
         QVERIFY(!child(QStringLiteral("P1b"))->isVisible());
+    }
+
+    void failedResetKeepsResultsAndSaysSo()
+    {
+        setFirstScores(1, {QStringLiteral("80")});
+        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QByteArray taken = readBytes(marks);
+        DialogAnswerer answerer;
+        click(QStringLiteral("Tab04"));
+        click(QStringLiteral("ToolBar02"));
+        click(QStringLiteral("ButTrash"));
+        Records::setWriteFaultForTesting(true);
+        click(QStringLiteral("ButTrash_Yes"));
+        Records::setWriteFaultForTesting(false);
+        QTRY_COMPARE(answerer.messageBoxes.size(), 1);
+        QCOMPARE(answerer.messageBoxes.first().title, QStringLiteral("Results not erased"));
+        QVERIFY(child(QStringLiteral("Trashlbl1"))->isVisible());
+        QVERIFY(!child(QStringLiteral("Trashlbl3"))->isVisible());
+        QCOMPARE(readBytes(marks), taken);
     }
 
     void reportShowsFigures()

@@ -420,7 +420,16 @@ void Contents::PrintSetup()
 
 void Contents::eraseAllResults()
 {
-    Results::WriteBlankResults(m_catalogue);
+    if (Results::WriteBlankResults(m_catalogue) == 0) {
+        m_trash->setState(TrashPanel::State::Done);
+        return;
+    }
+    // Every file is either erased or left whole, never half written; say so rather than
+    // claim an erase that did not happen.
+    QMessageBox::warning(this, QStringLiteral("Results not erased"),
+                         QStringLiteral("Some of your past results could not be erased, so "
+                                        "they are still kept. Please try again."));
+    m_trash->setState(TrashPanel::State::Offer);
 }
 
 void Contents::pollTick()

@@ -48,7 +48,6 @@ TrashPanel::TrashPanel(QWidget *parent)
         if (m_state != State::Confirm)
             return;
         emit eraseConfirmed();
-        setState(State::Done);
     });
     setState(State::Offer);
 }

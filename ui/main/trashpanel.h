@@ -19,7 +19,8 @@ public:
     QList<PictureButton *> buttons() const;
 
 signals:
-    // The pupil confirmed: the window erases the results, then the panel shows Done.
+    // The pupil confirmed: the window erases the results and then shows Done, or Offer
+    // again when they could not be erased.
     void eraseConfirmed();
 
 private:
