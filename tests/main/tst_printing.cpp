@@ -71,13 +71,17 @@ private:
         const QStringList folders{QDir::homePath() + QStringLiteral("/PDF"),
                                   QStringLiteral("/root/PDF"),
                                   QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
-        for (int wait = 0; wait < 300; ++wait) {
+        for (int wait = 0; wait < 600; ++wait) {
             for (const QString &folder : folders) {
-                const QString pdf = folder + QLatin1Char('/') + title + QStringLiteral(".pdf");
-                if (QFileInfo(pdf).size() == 0)
-                    continue;
-                QFile::remove(pdf);
-                return true;
+                // The backend may add to the title when it names the file.
+                const QFileInfoList pdfs = QDir(folder).entryInfoList(
+                    {title + QStringLiteral("*.pdf")}, QDir::Files);
+                for (const QFileInfo &pdf : pdfs) {
+                    if (pdf.size() == 0)
+                        continue;
+                    QFile::remove(pdf.filePath());
+                    return true;
+                }
             }
             QTest::qWait(100);
         }
