@@ -80,12 +80,14 @@ void ReportPanel::buildSummary()
 void ReportPanel::buildTopical()
 {
     m_bodies[2] = makeBody(this, QStringLiteral("RC2Topical"));
-    makeLabel(m_bodies[2], QString(), QStringLiteral("First Attempt results"),
-              QRect(148, 4, 124, 18));
-    makeLabel(m_bodies[2], QString(), QStringLiteral("Second Attempt Score"),
-              QRect(274, 4, 124, 18));
+    for (const auto &[text, left] : {std::pair<QString, int>(QStringLiteral("First Attempt results"), 148),
+                                     std::pair<QString, int>(QStringLiteral("Second Attempt Score"), 274)}) {
+        QLabel *heading = makeLabel(m_bodies[2], QString(), text, QRect(left, 2, 122, 30));
+        heading->setWordWrap(true);
+        heading->setStyleSheet(QStringLiteral("font-size: 8pt; font-weight: bold;"));
+    }
     for (int i = 1; i <= ReportFigures::kTopicRows; ++i) {
-        const int top = 26 + (i - 1) * kRowPitch;
+        const int top = 36 + (i - 1) * kRowPitch;
         m_topLab[i] = new QLineEdit(m_bodies[2]);
         m_topLab[i]->setObjectName(QStringLiteral("TopLab%1").arg(i));
         m_topLab[i]->setReadOnly(true);
@@ -111,13 +113,13 @@ void ReportPanel::buildTopical()
 void ReportPanel::buildTrend()
 {
     m_bodies[3] = makeBody(this, QStringLiteral("RC3Trend"));
-    QString legend;
-    for (int g = 100; g >= 0; g -= 10)
-        legend += QString::number(g) + QStringLiteral("%\n");
-    QLabel *axis = makeLabel(m_bodies[3], QStringLiteral("lblTrendAxis"), legend.trimmed(),
-                             QRect(2, 4, 40, 10));
-    axis->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    axis->setStyleSheet(QStringLiteral("font-size: 7pt;"));
+    // The axis legend: one label per grid step, placed beside its line by the layout.
+    for (int g = 0; g <= 100; g += 10) {
+        QLabel *mark = makeLabel(m_bodies[3], QStringLiteral("lblTrendAxis%1").arg(g),
+                                 QString::number(g) + QStringLiteral("%"), QRect(2, 0, 40, 12));
+        mark->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        mark->setStyleSheet(QStringLiteral("font-size: 7pt;"));
+    }
     m_plot = new TrendPlotArea(m_bodies[3]);
     makeLabel(m_bodies[3], QStringLiteral("lblTrendCaption"), QStringLiteral("Recent Papers Attempted"),
               QRect(0, 0, 10, 18))
@@ -164,8 +166,10 @@ void ReportPanel::LayoutReportSections(int open)
     if (body == 3) {
         const int plotHeight = qMax(0, s.bodyHeight - 34);
         m_plot->setGeometry(46, 8, width() - 58, plotHeight);
-        auto *axis = m_bodies[3]->findChild<QLabel *>(QStringLiteral("lblTrendAxis"));
-        axis->setGeometry(2, 2, 40, plotHeight + 12);
+        for (int g = 0; g <= 100; g += 10) {
+            auto *mark = m_bodies[3]->findChild<QLabel *>(QStringLiteral("lblTrendAxis%1").arg(g));
+            mark->move(2, 8 + (100 - g) * plotHeight / 100 - mark->height() / 2);
+        }
         auto *caption = m_bodies[3]->findChild<QLabel *>(QStringLiteral("lblTrendCaption"));
         caption->setGeometry(46, 12 + plotHeight, width() - 58, 18);
     }
