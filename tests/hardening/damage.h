@@ -10,6 +10,7 @@
 #include "ui/practice/practicesession.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QList>
 #include <QMap>
 #include <QRandomGenerator>
@@ -251,4 +252,19 @@ inline bool fillSampleResults(const Catalogue &c)
            && markPaper(c, 1, 1, 2, 2) == 0;
 }
 
+// Writes the bytes as the whole file; a test that cannot prepare its file stops.
+inline void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file");
+}
+
+// Base names of the six results files, by Results::File.
+inline const char *const kFileNames[] = {"", "marks", "first", "second", "fresults",
+                                         "sresults", "trend"};
+
 } // namespace Damage
+
+Q_DECLARE_METATYPE(Damage::Kind)

@@ -17,23 +17,6 @@
 using namespace Damage;
 using namespace PracticeFixture;
 
-Q_DECLARE_METATYPE(Damage::Kind)
-
-namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file");
-}
-
-const char *const kFileNames[] = {"", "marks", "first", "second", "fresults", "sresults",
-                                  "trend"};
-
-} // namespace
-
 class TestDamagedWindow : public QObject
 {
     Q_OBJECT
