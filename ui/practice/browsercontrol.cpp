@@ -2,12 +2,16 @@
 
 #include "ui/practice/browserengine.h"
 
+#include "app/programfolder.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLibrary>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -23,16 +27,35 @@ BrowserControl::PrintDialogHook &printDialogHook()
     return hook;
 }
 
-// The engine module beside the program file, else the one this build made (tests and the
+// Writes the module the program file carries to the program folder, unless the same bytes
+// are there already. Replaced atomically, so a module another process has loaded stays
+// intact. Returns the path, or an empty text when the program carries none (tests).
+QString writeEmbeddedModule()
+{
+    QFile embedded(QStringLiteral(":/module/quorvel-browser.so"));
+    if (!embedded.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray bytes = embedded.readAll();
+    const QString path = ProgramFolder::filePath(QStringLiteral("quorvel-browser.so"));
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+        return path;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QString();
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+    return path;
+}
+
+// The module the program file carries, else the one this build made (tests and the
 // benchmark run from their own folders). Loaded once and kept.
 CreateBrowserEngine engineFactory()
 {
     static const CreateBrowserEngine create = [] {
-        const QString paths[] = {QCoreApplication::applicationDirPath()
-                                     + QStringLiteral("/quorvel-browser.so"),
+        const QString paths[] = {writeEmbeddedModule(),
                                  QStringLiteral(QUORVEL_BROWSER_MODULE)};
         for (const QString &path : paths) {
-            if (!QFileInfo::exists(path))
+            if (path.isEmpty() || !QFileInfo::exists(path))
                 continue;
             QLibrary module(path);
             module.setLoadHints(QLibrary::PreventUnloadHint);
