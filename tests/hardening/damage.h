@@ -14,6 +14,7 @@
 #include <QList>
 #include <QMap>
 #include <QRandomGenerator>
+#include <QtTest>
 
 namespace Damage {
 
@@ -268,3 +269,18 @@ inline const char *const kFileNames[] = {"", "marks", "first", "second", "fresul
 } // namespace Damage
 
 Q_DECLARE_METATYPE(Damage::Kind)
+
+namespace Damage {
+
+// Test rows: every results file with every kind of damage (columns "file" and "kind").
+inline void addResultsDamageRows()
+{
+    QTest::addColumn<int>("file");
+    QTest::addColumn<Kind>("kind");
+    for (int f = Results::Marks; f <= Results::Trend; ++f) {
+        for (Kind kind : allKinds())
+            QTest::addRow("%s, %s", kFileNames[f], name(kind)) << f << kind;
+    }
+}
+
+} // namespace Damage

@@ -69,12 +69,7 @@ private slots:
 
     void damagedResultsFile_data()
     {
-        QTest::addColumn<int>("file");
-        QTest::addColumn<Damage::Kind>("kind");
-        for (int f = Results::Marks; f <= Results::Trend; ++f) {
-            for (Kind kind : allKinds())
-                QTest::addRow("%s, %s", kFileNames[f], name(kind)) << f << kind;
-        }
+        addResultsDamageRows();
     }
 
     void damagedResultsFile()

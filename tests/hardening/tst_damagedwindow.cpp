@@ -81,20 +81,12 @@ private slots:
     {
         Records::setWriteFaultForTesting(false);
         m_window.reset();
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<PracticeWindow *>(w))
-                delete w;
-        }
+        deletePracticeWindows();
     }
 
     void damagedResultsFile_data()
     {
-        QTest::addColumn<int>("file");
-        QTest::addColumn<Damage::Kind>("kind");
-        for (int f = Results::Marks; f <= Results::Trend; ++f) {
-            for (Kind kind : allKinds())
-                QTest::addRow("%s, %s", kFileNames[f], name(kind)) << f << kind;
-        }
+        addResultsDamageRows();
     }
 
     void damagedResultsFile()

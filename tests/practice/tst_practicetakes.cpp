@@ -63,19 +63,12 @@ private slots:
 
     void init()
     {
-        QVERIFY(freshFolder(m_dir, &m_catalogue));
-        ExtractSkinFiles();
-        m_subject = m_catalogue.firstSubject();
-        PracticeWindow::setPaperSource({});
+        QVERIFY(startWindowTest(m_dir, &m_catalogue, &m_subject));
     }
 
     void cleanup()
     {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<PracticeWindow *>(w))
-                delete w;
-        }
-        PracticeWindow::setPaperSource({});
+        deletePracticeWindows();
     }
 
     void secondTakeOpensWithTheFirstTakesRightAnswers()

@@ -5,6 +5,7 @@
 
 #include "practicefixture.h"
 
+#include "app/resourcestore.h"
 #include "records/recordfile.h"
 #include "ui/chrome/frmpopup.h"
 #include "ui/chrome/picturebutton.h"
@@ -172,4 +173,27 @@ inline void typeText(QWidget *w, const QString &text)
 {
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// A fresh program folder with its skin pictures, for a window test; the paper source back
+// to the real tables.
+inline bool startWindowTest(QScopedPointer<QTemporaryDir> &dir, Catalogue *catalogue,
+                            int *subject)
+{
+    if (!PracticeFixture::freshFolder(dir, catalogue))
+        return false;
+    ExtractSkinFiles();
+    *subject = catalogue->firstSubject();
+    PracticeWindow::setPaperSource({});
+    return true;
+}
+
+// Deletes every practice window a test left open and restores the paper source.
+inline void deletePracticeWindows()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<PracticeWindow *>(w))
+            delete w;
+    }
+    PracticeWindow::setPaperSource({});
 }
