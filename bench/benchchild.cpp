@@ -96,20 +96,32 @@ double openPaper(Contents &contents, const QString &button)
     return BenchClock::msBetween(start, watch.paintedAtNs());
 }
 
-double nextQuestion(Contents &contents)
+// The parts of a move to the next question, in ms from the click.
+struct NextTimes
+{
+    double ownWork = -1;  // the program's own handling, until the engine is asked
+    double loaded = -1;   // the engine reports the load finished
+    double painted = -1;  // the new page is on screen
+};
+
+NextTimes nextQuestion(Contents &contents)
 {
     PracticeWindow *window = contents.practiceWindow();
     BrowserControl *browser = browserOf(contents);
+    NextTimes times;
     if (!window || !browser)
-        return -1;
+        return times;
     const int count = window->session().questionCount();
     const int target = window->session().qsCount() % count + 1;
     PageWatch watch(browser, PageWatch::snapshot(browser));
     const qint64 start = BenchClock::nowNs();
     window->GoToQuestion(target);
+    times.ownWork = BenchClock::msBetween(start, BenchClock::nowNs());
     if (!watch.wait(kPageTimeoutMs))
-        return -1;
-    return BenchClock::msBetween(start, watch.paintedAtNs());
+        return times;
+    times.loaded = BenchClock::msBetween(start, watch.loadedAtNs());
+    times.painted = BenchClock::msBetween(start, watch.paintedAtNs());
+    return times;
 }
 
 void waitForStdin()
@@ -163,10 +175,12 @@ int run(int argc, char **argv, const QString &mode, const QString &folder, int r
         }
         for (int k = 0; k < repeats; ++k) {
             pause(kPauseMs);
-            const double ms = nextQuestion(contents);
-            if (ms < 0)
+            const NextTimes times = nextQuestion(contents);
+            if (times.painted < 0)
                 return 6;
-            report("next-ms", ms);
+            report("next-ms", times.painted);
+            report("next-own-ms", times.ownWork);
+            report("next-loaded-ms", times.loaded);
         }
     }
     contents.close();

@@ -116,16 +116,25 @@ bool runPages(const Options &o, Figure *another, Figure *next)
     }
     QByteArray name;
     double value = 0;
+    QList<double> ownWork, loaded;
     while (child.readFigure(&name, &value, kStartTimeoutMs)) {
         if (name == "open-another-ms")
             another->samples << value;
         else if (name == "next-ms")
             next->samples << value;
+        else if (name == "next-own-ms")
+            ownWork << value;
+        else if (name == "next-loaded-ms")
+            loaded << value;
     }
     if (another->samples.size() < o.repeats || next->samples.size() < o.repeats) {
         say(child.failure(QStringLiteral("pages ended early")));
         return false;
     }
+    say(QStringLiteral("  Next, medians from the click: program's own work %1 ms, load "
+                       "finished %2 ms, painted %3 ms")
+            .arg(number(median(ownWork), 2), number(median(loaded), 1),
+                 number(median(next->samples), 1)));
     return child.finish(30000);
 }
 

@@ -33,6 +33,7 @@ PageWatch::PageWatch(BrowserControl *browser, const QImage &before)
 {
     connect(browser, &BrowserControl::pageLoaded, this, [this](bool) {
         m_loaded = true;
+        m_loadedAt = BenchClock::nowNs();
         // The widget that draws the page exists once the engine has shown a document.
         m_surface = m_browser->inputWidget();
         m_surface->installEventFilter(this);

@@ -23,6 +23,8 @@ public:
     bool wait(int timeoutMs);
     // When it was painted (steady clock, ns).
     qint64 paintedAtNs() const { return m_paintedAt; }
+    // When the engine reported the load finished (steady clock, ns; 0 before).
+    qint64 loadedAtNs() const { return m_loadedAt; }
 
     // What the control shows now.
     static QImage snapshot(BrowserControl *browser);
@@ -40,5 +42,6 @@ private:
     QPointer<QWidget> m_surface;
     QImage m_before;
     bool m_loaded = false;
+    qint64 m_loadedAt = 0;
     qint64 m_paintedAt = 0;
 };
