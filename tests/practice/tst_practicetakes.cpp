@@ -130,7 +130,7 @@ private slots:
         QVERIFY(child<QWidget>(w, "SR1")->isVisible());
         QCOMPARE(text(w, "SR1"), QString(QChar(0x2718)));
         QVERIFY(!child<QWidget>(w, "FR1")->isVisible());
-        QLineEdit *model = child<QLineEdit>(w, "M1");
+        AnswerBox *model = child<AnswerBox>(w, "M1");
         QVERIFY(model->isVisible());
         QCOMPARE(model->text(), rightAnswers(w->session().paper()).first());
         QVERIFY(box(w, 1)->isReadOnly());

@@ -14,7 +14,6 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QSignalSpy>
 

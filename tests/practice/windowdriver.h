@@ -9,11 +9,11 @@
 #include "records/recordfile.h"
 #include "ui/chrome/frmpopup.h"
 #include "ui/chrome/picturebutton.h"
+#include "ui/practice/answerbox.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QMessageBox>
 #include <QPushButton>
@@ -114,9 +114,9 @@ inline PracticeWindow *openPaper(const PaperSelection &sel)
     return w;
 }
 
-inline QLineEdit *box(QWidget *w, int n)
+inline AnswerBox *box(QWidget *w, int n)
 {
-    return child<QLineEdit>(w, QStringLiteral("FA%1").arg(n));
+    return child<AnswerBox>(w, QStringLiteral("FA%1").arg(n));
 }
 
 inline QString text(QWidget *w, const QString &name)

@@ -5,6 +5,7 @@
 #include "ui/chrome/picturecache.h"
 #include "ui/chrome/picturestates.h"
 #include "ui/chrome/skincolours.h"
+#include "ui/practice/answerbox.h"
 #include "ui/practice/answerframe.h"
 #include "ui/practice/answervalidator.h"
 #include "ui/practice/browsercontrol.h"
@@ -18,7 +19,6 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -322,22 +322,20 @@ void PracticeWindow::buildAnswerSheet()
         row.part = makeLabel(QStringLiteral("QL%1").arg(n), letter, row.frame);
         row.part->setFont(arial(8.25));
         row.part->setAlignment(Qt::AlignCenter);
-        row.answer = new QLineEdit(row.frame);
+        row.answer = new AnswerBox(row.frame);
         row.answer->setObjectName(QStringLiteral("FA%1").arg(n));
         row.answer->setToolTip(QStringLiteral("Enter your answer"));
         row.answer->setAccessibleName(AnswerSheet::answerName(n));
         row.answer->setFont(arial(9, true));
-        row.answer->setFrame(false);
         row.answer->setValidator(new AnswerValidator(row.answer));
         row.mark = makeLabel(QStringLiteral("FR%1").arg(n), QString(), row.frame);
         row.mark->setAccessibleName(QStringLiteral("Mark ") + letter);
         row.mark->setFont(markFont);
         row.mark->hide();
-        row.model = new QLineEdit(row.frame);
+        row.model = new AnswerBox(row.frame);
         row.model->setObjectName(QStringLiteral("M%1").arg(n));
         row.model->setAccessibleName(QStringLiteral("Correct answer ") + letter);
         row.model->setReadOnly(true);
-        row.model->setFrame(false);
         row.model->hide();
         createRowControls(n, row);
         if (row.second)
@@ -493,14 +491,11 @@ void PracticeWindow::placeRow(int n)
     setGeometryTwips(w.model, row.model);
     if (w.second)
         setGeometryTwips(w.second, row.mark);
-    // A tall box starts its text at the top, as a long answer is read.
-    w.answer->setAlignment(row.answer.height() > 255 ? Qt::AlignLeft | Qt::AlignTop
-                                                     : Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void PracticeWindow::fillAnswerBox(int n, int i)
 {
-    QLineEdit *box = m_rowWidgets.at(n - 1).answer;
+    AnswerBox *box = m_rowWidgets.at(n - 1).answer;
     box->setMaxLength(m_session->answerCode(i) == QLatin1String("Q") ? 1 : 32767);
     box->setText(m_session->answers().value(i));
 }

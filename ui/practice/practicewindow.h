@@ -26,7 +26,7 @@ class PictureButton;
 class PicturePanel;
 class QComboBox;
 class QLabel;
-class QLineEdit;
+class AnswerBox;
 
 class PracticeWindow : public SkinnedWindow
 {
@@ -103,9 +103,9 @@ protected:
     {
         AnswerFrame *frame = nullptr;
         QLabel *part = nullptr;    // QL<n>
-        QLineEdit *answer = nullptr; // FA<n>
+        AnswerBox *answer = nullptr; // FA<n>
         QLabel *mark = nullptr;    // FR<n>
-        QLineEdit *model = nullptr; // M<n>
+        AnswerBox *model = nullptr; // M<n>
         QLabel *second = nullptr;  // SR<n>, second take only
     };
     QVector<RowWidgets> m_rowWidgets;      // rows 1..20 at 0..19

@@ -1,7 +1,8 @@
 #include "ui/practice/test1.h"
 
+#include "ui/practice/answerbox.h"
+
 #include <QLabel>
-#include <QLineEdit>
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "ui/practice/test2.h"
 
+#include "ui/practice/answerbox.h"
 #include "ui/practice/answerframe.h"
 #include "ui/practice/marking.h"
 
 #include <QLabel>
-#include <QLineEdit>
 
 Test2::Test2(std::unique_ptr<PracticeSession> session)
     : PracticeWindow(std::move(session), QStringLiteral("Try Again"))
@@ -50,7 +50,7 @@ void Test2::showLoadedStatus(const QDateTime &) {}
 
 void Test2::tickStatus(const QDateTime &) {}
 
-void Test2::setBoxColour(QLineEdit *box, const QColor &colour)
+void Test2::setBoxColour(QWidget *box, const QColor &colour)
 {
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, colour);

@@ -25,5 +25,5 @@ protected:
     void showMarkedStatus() override;
 
 private:
-    static void setBoxColour(QLineEdit *box, const QColor &colour);
+    static void setBoxColour(QWidget *box, const QColor &colour);
 };

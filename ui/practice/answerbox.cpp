@@ -1,0 +1,122 @@
+#include "ui/practice/answerbox.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace {
+
+QString asOneLine(QString text)
+{
+    static const QRegularExpression breaks(QStringLiteral("\r\n|[\r\n\t\u2028\u2029]"));
+    return text.replace(breaks, QStringLiteral(" "));
+}
+
+} // namespace
+
+AnswerBox::AnswerBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    setUndoRedoEnabled(true);
+    document()->setDocumentMargin(1);
+    fitToHeight();
+}
+
+QString AnswerBox::text() const
+{
+    return toPlainText();
+}
+
+void AnswerBox::setText(const QString &text)
+{
+    setPlainText(asOneLine(text).left(m_maxLength));
+    moveCursor(QTextCursor::End);
+    // Starts at the beginning of a long answer, as the pupil reads it.
+    horizontalScrollBar()->setValue(0);
+}
+
+void AnswerBox::setMaxLength(int length)
+{
+    m_maxLength = qMax(0, length);
+    if (text().size() > m_maxLength)
+        setText(text());
+}
+
+bool AnswerBox::takes(const QString &inserted) const
+{
+    const QTextCursor cursor = textCursor();
+    const QString now = text();
+    QString after = now.left(cursor.selectionStart()) + inserted
+                    + now.mid(cursor.selectionEnd());
+    if (after.size() > m_maxLength)
+        return false;
+    int pos = cursor.selectionStart() + inserted.size();
+    return !m_validator || m_validator->validate(after, pos) == QValidator::Acceptable;
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->ignore(); // one line only; the window may use the key
+        return;
+    }
+    const QString typed = event->text();
+    const bool inserts = !typed.isEmpty() && typed.at(0).isPrint()
+                         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (inserts && !isReadOnly() && !takes(typed)) {
+        event->accept(); // refused, as a line edit with a validator refuses it
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void AnswerBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!event->commitString().isEmpty() && !takes(asOneLine(event->commitString()))) {
+        QInputMethodEvent refused(event->preeditString(), event->attributes());
+        QPlainTextEdit::inputMethodEvent(&refused);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+bool AnswerBox::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasText();
+}
+
+void AnswerBox::insertFromMimeData(const QMimeData *source)
+{
+    const QString pasted = asOneLine(source->text());
+    if (!pasted.isEmpty() && takes(pasted))
+        insertPlainText(pasted);
+}
+
+void AnswerBox::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    fitToHeight();
+}
+
+void AnswerBox::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitToHeight();
+}
+
+// Two lines' room wraps; one line sits in the middle of the box, as in a line edit.
+void AnswerBox::fitToHeight()
+{
+    const int line = fontMetrics().lineSpacing();
+    const int room = height() - 2 * int(document()->documentMargin());
+    const bool tall = room >= 2 * line;
+    setLineWrapMode(tall ? WidgetWidth : NoWrap);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setViewportMargins(0, tall ? 0 : qMax(0, (room - line) / 2), 0, 0);
+}

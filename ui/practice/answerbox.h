@@ -1,0 +1,45 @@
+#pragma once
+// An answer field (FA<n>, and the correct-answer field M<n>). A box tall enough for two lines
+// wraps its text, so a pupil can read back a whole sentence; a one-line box scrolls sideways
+// as a line edit does. Either way the text stays one line: Return adds no line break, pasted
+// line breaks become spaces, and a validator and a length limit refuse, as a whole, an edit
+// whose result they do not accept.
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QValidator>
+
+class AnswerBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit AnswerBox(QWidget *parent = nullptr);
+
+    QString text() const;
+    // Replaces the text (not an edit the pupil can undo) and puts the cursor at its end.
+    void setText(const QString &text);
+
+    void setMaxLength(int length);
+    int maxLength() const { return m_maxLength; }
+    void setValidator(const QValidator *validator) { m_validator = validator; }
+
+    // Whether the box shows its text over several lines.
+    bool wraps() const { return lineWrapMode() != NoWrap; }
+
+    // Whether the text would be taken with the current selection replaced by inserted.
+    bool takes(const QString &inserted) const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void fitToHeight();
+
+    int m_maxLength = 32767;
+    QPointer<const QValidator> m_validator;
+};
