@@ -279,11 +279,16 @@ void setWriteFaultForTesting(bool fail)
     g_writeFault = fail;
 }
 
+bool isControlCharacter(QChar c)
+{
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+}
+
 bool isStorableValue(const QString &text)
 {
     for (const QChar c : text) {
         if (c.unicode() > 0xFF || c == QLatin1Char('>') || c == QLatin1Char('#')
-            || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            || isControlCharacter(c))
             return false;
     }
     return true;

@@ -73,7 +73,10 @@ int writeFileAtomically(const QByteArray &bytes, const QString &path);
 // full disk would, and the previous file stays as it was.
 void setWriteFaultForTesting(bool fail);
 
-// True when text can be stored as a value: no '>', '#', line breaks, nothing outside Latin-1.
+// Control characters (C0, DEL and C1): no writer stores them, so in a file they mean damage.
+bool isControlCharacter(QChar c);
+// True when text can be stored as a value: no '>', '#', control characters (line breaks
+// among them), nothing outside Latin-1.
 bool isStorableValue(const QString &text);
 
 } // namespace Records

@@ -7,6 +7,8 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <algorithm>
+
 namespace Results {
 
 namespace {
@@ -21,26 +23,46 @@ QString paperKeyText(int paperKey)
     return QString::number(paperKey);
 }
 
+// The record of key as it stands in line: from its marker to the line end, without the CR
+// of a CRLF line end. Empty when the line holds no such marker.
+QString rawRecord(const QString &line, const QString &key)
+{
+    const int at = line.indexOf(QLatin1Char('#') + key + QLatin1Char('#'), 0,
+                                Qt::CaseInsensitive);
+    if (at < 0)
+        return QString();
+    QString record = line.mid(at);
+    if (record.endsWith(QLatin1Char('\r')))
+        record.chop(1);
+    return record;
+}
+
 // The record of key as the writers make it: the marker, then its values from the first '>'
-// on, without stray carriage returns. A damaged file may hold bytes around the marker or a
+// on, without control characters. A damaged file may hold bytes around the marker or a
 // lone CR inside a line; the readers would split such a line at the wrong place and the
 // writers refuse to write it back, so every later marking would fail.
 QString recordFrom(const QString &line, const QString &key)
 {
-    const QString marker = QLatin1Char('#') + key + QLatin1Char('#');
-    const int at = line.indexOf(marker, 0, Qt::CaseInsensitive);
-    if (at < 0)
+    const QString raw = rawRecord(line, key);
+    if (raw.isEmpty())
         return QString();
-    const int values = line.indexOf(QLatin1Char('>'), at + marker.size());
-    QString record = line.mid(at, marker.size());
+    const int markerSize = key.size() + 2;
+    const int values = raw.indexOf(QLatin1Char('>'), markerSize);
+    QString record = raw.left(markerSize);
     if (values >= 0)
-        record += line.mid(values);
-    record.remove(QLatin1Char('\r'));
+        record += raw.mid(values);
+    record.removeIf(Records::isControlCharacter);
     return record;
 }
 
+bool holdsControlCharacter(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), Records::isControlCharacter);
+}
+
 // Values as the writers can store them again: a last value that carries further values of
-// an overlong record keeps only its own text, and record marks left by damage are dropped.
+// an overlong record keeps only its own text, and record marks left by damage are dropped
+// (recordFrom has dropped the control characters).
 Records::Fields storableValues(Records::Fields fields)
 {
     for (QString &value : fields) {
@@ -168,6 +190,8 @@ bool isDamaged(File file, int subject, const QString &code, int paperCount)
     buffer.open(QIODevice::ReadOnly);
     const QStringList lines = Records::ReadRecordLines(&buffer, keys);
     for (int k = 0; k < keys.size(); ++k) {
+        if (holdsControlCharacter(rawRecord(lines.at(k), keys.at(k))))
+            return true;
         const QString record = recordFrom(lines.at(k), keys.at(k));
         if (record.isEmpty())
             return true;
@@ -244,7 +268,7 @@ QStringList readTrend(int subject, const QString &code)
     if (line.endsWith(QLatin1Char('>')))
         line.chop(1);
     const int n = qMin(int(line.count(QLatin1Char('>'))), int(Records::Cap50));
-    return Records::SplitRecordLine(line, n, Records::Cap50).mid(1, n);
+    return storableValues(Records::SplitRecordLine(line, n, Records::Cap50)).mid(1, n);
 }
 
 namespace {

@@ -32,9 +32,10 @@ int WriteBlankResults(const Catalogue &catalogue);
 int createMissingFiles(const Catalogue &catalogue);
 
 // True when a results file is present but cannot be read whole: a record it must hold is
-// absent (the marks lists, each paper's record, the trend record), a marks list holds
-// fewer values than there are papers, or its last line has no line end (the file was cut
-// short; every writer ends its lines). A missing file is not damaged: start-up makes it.
+// absent (the marks lists, each paper's record, the trend record) or holds a control
+// character, a marks list holds fewer values than there are papers, or its last line has
+// no line end (the file was cut short; every writer ends its lines). A missing file is not
+// damaged: start-up makes it.
 bool isDamaged(File file, int subject, const QString &code, int paperCount);
 // The named subjects of the catalogue with at least one damaged results file, ascending.
 QList<int> damagedSubjects(const Catalogue &catalogue);

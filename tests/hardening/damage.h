@@ -131,7 +131,8 @@ inline QByteArray apply(Kind kind, const QByteArray &good)
 }
 
 // Whether start-up is to call a results file with this damage unreadable. Fewer values are
-// found only in the marks lists, whose length the paper count fixes.
+// found only in the marks lists, whose length the paper count fixes; no writer stores the
+// control characters of garbage.
 inline bool isReportedDamaged(Kind kind, Results::File file)
 {
     switch (kind) {
@@ -139,6 +140,7 @@ inline bool isReportedDamaged(Kind kind, Results::File file)
     case CutMidLine:
     case RecordMissing:
     case GarbageFile:
+    case GarbageInRecords:
         return true;
     case FewerValues:
         return file == Results::Marks;

@@ -170,6 +170,9 @@ private slots:
         QTest::newRow("record mark") << "#FSE#";
         QTest::newRow("line break") << "a\nb";
         QTest::newRow("outside Latin-1") << QString::fromUtf8("\u20ac5");
+        QTest::newRow("tab") << "a\tb";
+        QTest::newRow("NUL") << QString(QChar(0)) + "5";
+        QTest::newRow("C1 control") << QString(QChar(0x85));
     }
 
     void writersRefuseUnstorableValues()

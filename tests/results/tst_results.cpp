@@ -267,9 +267,9 @@ private slots:
                                                 << QStringList{"a", "b"};
         QTest::newRow("record mark in a value") << QByteArray("#101#>a#b>c")
                                                 << QStringList{"ab", "c"};
-        QTest::newRow("NUL and Latin-1 kept")
-            << QByteArrayLiteral("#101#>\x00\xe9>\xfc")
-            << QStringList{QString(QChar(0)) + QChar(0xE9), tick()};
+        QTest::newRow("controls dropped, Latin-1 kept")
+            << QByteArrayLiteral("#101#>\x00\xe9\x85>\t\xfc")
+            << QStringList{QString(QChar(0xE9)), tick()};
     }
 
     void damagedValuesCanBeWrittenBack()
@@ -340,7 +340,14 @@ private slots:
         QTest::newRow("marks with garbage lines") << int(Marks)
                                                   << QByteArrayLiteral("\x00\xff\x80\r\n") + marks
                                                   << false;
+        QTest::newRow("marks, NUL inside a score")
+            << int(Marks) << QByteArray(marks).replace("#FSE#>", QByteArrayLiteral("#FSE#>9\x000"))
+            << true;
         QTest::newRow("answers template") << int(First) << first << false;
+        QTest::newRow("answers, Latin-1 answer")
+            << int(First) << QByteArray(first).replace("#101#>", "#101#>caf\xe9") << false;
+        QTest::newRow("answers, tab inside an answer")
+            << int(First) << QByteArray(first).replace("#101#>", "#101#>a\tb") << true;
         QTest::newRow("answers without 130") << int(First)
                                              << first.left(first.indexOf("#130#")) + "...\r\n"
                                              << true;
