@@ -102,6 +102,7 @@ struct NextTimes
     double ownWork = -1;  // the program's own handling, until the engine is asked
     double loaded = -1;   // the engine reports the load finished
     double painted = -1;  // the new page is on screen
+    bool showsNewPage = false; // at the end, painted or not
 };
 
 NextTimes nextQuestion(Contents &contents)
@@ -117,9 +118,12 @@ NextTimes nextQuestion(Contents &contents)
     const qint64 start = BenchClock::nowNs();
     window->GoToQuestion(target);
     times.ownWork = BenchClock::msBetween(start, BenchClock::nowNs());
-    if (!watch.wait(kPageTimeoutMs))
+    const bool painted = watch.wait(kPageTimeoutMs);
+    times.showsNewPage = watch.showsNewPage();
+    if (watch.loadedAtNs())
+        times.loaded = BenchClock::msBetween(start, watch.loadedAtNs());
+    if (!painted)
         return times;
-    times.loaded = BenchClock::msBetween(start, watch.loadedAtNs());
     times.painted = BenchClock::msBetween(start, watch.paintedAtNs());
     return times;
 }
@@ -156,8 +160,10 @@ int run(int argc, char **argv, const QString &mode, const QString &folder, int r
 
     pause(kFirstClickMs);
     const double first = openPaper(contents, QStringLiteral("P1a"));
-    if (first < 0)
+    if (first < 0) {
+        std::fprintf(stderr, "The first paper's page was not painted\n");
         return 4;
+    }
     report("open-first-ms", first);
 
     if (mode == QLatin1String("session")) {
@@ -169,15 +175,21 @@ int run(int argc, char **argv, const QString &mode, const QString &folder, int r
         for (int k = 0; k < repeats; ++k) {
             pause(kPauseMs);
             const double ms = openPaper(contents, papers[k % 5]);
-            if (ms < 0)
+            if (ms < 0) {
+                std::fprintf(stderr, "Paper %d: its first page was not painted\n", k + 1);
                 return 5;
+            }
             report("open-another-ms", ms);
         }
         for (int k = 0; k < repeats; ++k) {
             pause(kPauseMs);
             const NextTimes times = nextQuestion(contents);
-            if (times.painted < 0)
+            if (times.painted < 0) {
+                std::fprintf(stderr, "Next %d: no new page painted (load %s, control %s)\n",
+                             k + 1, times.loaded < 0 ? "not finished" : "finished",
+                             times.showsNewPage ? "shows the new page" : "unchanged");
                 return 6;
+            }
             report("next-ms", times.painted);
             report("next-own-ms", times.ownWork);
             report("next-loaded-ms", times.loaded);

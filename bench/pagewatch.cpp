@@ -31,13 +31,26 @@ bool g_snapshotting = false;
 PageWatch::PageWatch(BrowserControl *browser, const QImage &before)
     : m_browser(browser), m_before(before)
 {
+    watchSurface();
     connect(browser, &BrowserControl::pageLoaded, this, [this](bool) {
         m_loaded = true;
         m_loadedAt = BenchClock::nowNs();
-        // The widget that draws the page exists once the engine has shown a document.
-        m_surface = m_browser->inputWidget();
-        m_surface->installEventFilter(this);
+        // A new control's drawing widget exists once the engine has shown a document.
+        watchSurface();
+        // The engine may have drawn the page before it reported the load finished; then the
+        // page counts as painted when the load finished.
+        if (m_paintedBeforeLoad)
+            QTimer::singleShot(0, this, [this] { check(m_loadedAt); });
     });
+}
+
+void PageWatch::watchSurface()
+{
+    QWidget *surface = m_browser->inputWidget();
+    if (surface == m_surface)
+        return;
+    m_surface = surface;
+    m_surface->installEventFilter(this);
 }
 
 QImage PageWatch::snapshot(BrowserControl *browser)
@@ -55,11 +68,15 @@ QImage PageWatch::snapshot(BrowserControl *browser)
 
 bool PageWatch::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_surface && event->type() == QEvent::Paint && m_loaded && !m_paintedAt
+    if (watched == m_surface && event->type() == QEvent::Paint && !m_paintedAt
         && !g_snapshotting) {
-        const qint64 at = BenchClock::nowNs();
-        // Looked at once the paint is done, outside the engine's drawing.
-        QTimer::singleShot(0, this, [this, at] { check(at); });
+        if (!m_loaded) {
+            m_paintedBeforeLoad = true;
+        } else {
+            const qint64 at = BenchClock::nowNs();
+            // Looked at once the paint is done, outside the engine's drawing.
+            QTimer::singleShot(0, this, [this, at] { check(at); });
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -68,11 +85,16 @@ void PageWatch::check(qint64 paintedAt)
 {
     if (m_paintedAt || !m_browser)
         return;
-    const QImage now = snapshot(m_browser);
-    if (showsSomething(now) && now != m_before) {
+    if (showsNewPage()) {
         m_paintedAt = paintedAt;
         emit painted();
     }
+}
+
+bool PageWatch::showsNewPage() const
+{
+    const QImage now = m_browser ? snapshot(m_browser) : QImage();
+    return showsSomething(now) && now != m_before;
 }
 
 bool PageWatch::wait(int timeoutMs)

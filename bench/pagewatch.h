@@ -2,7 +2,7 @@
 // Watches a practice window's browser control for the page it is loading and notes when
 // that page has been painted: the load has finished and the control has drawn a frame that
 // shows a page and differs from what it showed before (the engine may first draw a blank
-// frame, or the previous page).
+// frame, or the previous page). A frame drawn before the load finished counts from then.
 
 #include <QImage>
 #include <QObject>
@@ -28,6 +28,8 @@ public:
 
     // What the control shows now.
     static QImage snapshot(BrowserControl *browser);
+    // Whether the control now shows a page, other than what it showed before.
+    bool showsNewPage() const;
 
 signals:
     void painted();
@@ -36,12 +38,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void watchSurface();
     void check(qint64 paintedAt);
 
     QPointer<BrowserControl> m_browser;
     QPointer<QWidget> m_surface;
     QImage m_before;
     bool m_loaded = false;
+    bool m_paintedBeforeLoad = false;
     qint64 m_loadedAt = 0;
     qint64 m_paintedAt = 0;
 };
