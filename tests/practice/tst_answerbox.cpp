@@ -148,6 +148,31 @@ private slots:
         QCOMPARE(b.box.text(), sentence);
     }
 
+    void changesAroundTheChecksAreUndone_data()
+    {
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("Unicode control character") << "\u200e" << "ab";
+        QTest::newRow("record mark") << "#" << "ab";
+        QTest::newRow("line break") << "\n" << "ab";
+        QTest::newRow("storable text") << "x" << "axb";
+    }
+
+    void changesAroundTheChecksAreUndone()
+    {
+        // As the context menu's "Insert Unicode control character" does: straight into the
+        // document, past the key and paste checks.
+        QFETCH(QString, inserted);
+        QFETCH(QString, kept);
+        Box b(32767, QStringLiteral("ab"));
+        QTextCursor cursor = b.box.textCursor();
+        cursor.setPosition(1);
+        cursor.insertText(inserted);
+        QCOMPARE(b.box.text(), kept);
+        typeText(&b.box, QStringLiteral("z"));
+        QCOMPARE(b.box.text().count(QLatin1Char('z')), 1);
+    }
+
     void readOnlyRefusesTyping()
     {
         Box b(32767, QStringLiteral("carried"));

@@ -4,7 +4,6 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTextBlock>
 
 namespace {
 
@@ -22,9 +21,10 @@ AnswerBox::AnswerBox(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
-    setUndoRedoEnabled(true);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document()->setDocumentMargin(1);
     fitToHeight();
+    connect(this, &QPlainTextEdit::textChanged, this, &AnswerBox::keepAcceptedText);
 }
 
 QString AnswerBox::text() const
@@ -34,7 +34,8 @@ QString AnswerBox::text() const
 
 void AnswerBox::setText(const QString &text)
 {
-    setPlainText(asOneLine(text).left(m_maxLength));
+    m_accepted = asOneLine(text).left(m_maxLength);
+    setPlainText(m_accepted);
     moveCursor(QTextCursor::End);
     // Starts at the beginning of a long answer, as the pupil reads it.
     horizontalScrollBar()->setValue(0);
@@ -51,12 +52,33 @@ bool AnswerBox::takes(const QString &inserted) const
 {
     const QTextCursor cursor = textCursor();
     const QString now = text();
-    QString after = now.left(cursor.selectionStart()) + inserted
-                    + now.mid(cursor.selectionEnd());
-    if (after.size() > m_maxLength)
+    return accepts(now.left(cursor.selectionStart()) + inserted + now.mid(cursor.selectionEnd()));
+}
+
+bool AnswerBox::accepts(QString text) const
+{
+    if (text.size() > m_maxLength || text.contains(QLatin1Char('\n')))
         return false;
-    int pos = cursor.selectionStart() + inserted.size();
-    return !m_validator || m_validator->validate(after, pos) == QValidator::Acceptable;
+    int pos = text.size();
+    return !m_validator || m_validator->validate(text, pos) == QValidator::Acceptable;
+}
+
+void AnswerBox::keepAcceptedText()
+{
+    const QString now = text();
+    if (m_restoring || now == m_accepted)
+        return;
+    if (accepts(now)) {
+        m_accepted = now;
+        return;
+    }
+    const int position = qMin(textCursor().position(), int(m_accepted.size()));
+    m_restoring = true;
+    setPlainText(m_accepted);
+    m_restoring = false;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(position);
+    setTextCursor(cursor);
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)
@@ -117,6 +139,5 @@ void AnswerBox::fitToHeight()
     const int room = height() - 2 * int(document()->documentMargin());
     const bool tall = room >= 2 * line;
     setLineWrapMode(tall ? WidgetWidth : NoWrap);
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setViewportMargins(0, tall ? 0 : qMax(0, (room - line) / 2), 0, 0);
 }

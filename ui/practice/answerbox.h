@@ -39,7 +39,13 @@ protected:
 
 private:
     void fitToHeight();
+    bool accepts(QString text) const;
+    // Puts back the last accepted text after a change that came around the checks above
+    // (the context menu's Unicode control characters, for one).
+    void keepAcceptedText();
 
     int m_maxLength = 32767;
     QPointer<const QValidator> m_validator;
+    QString m_accepted;
+    bool m_restoring = false;
 };
