@@ -33,7 +33,6 @@ PageWatch::PageWatch(BrowserControl *browser, const QImage &before)
 {
     watchSurface();
     connect(browser, &BrowserControl::pageLoaded, this, [this](bool) {
-        m_loaded = true;
         m_loadedAt = BenchClock::nowNs();
         // A new control's drawing widget exists once the engine has shown a document.
         watchSurface();
@@ -70,7 +69,7 @@ bool PageWatch::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_surface && event->type() == QEvent::Paint && !m_paintedAt
         && !g_snapshotting) {
-        if (!m_loaded) {
+        if (!m_loadedAt) {
             m_paintedBeforeLoad = true;
         } else {
             const qint64 at = BenchClock::nowNs();

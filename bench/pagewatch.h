@@ -44,7 +44,6 @@ private:
     QPointer<BrowserControl> m_browser;
     QPointer<QWidget> m_surface;
     QImage m_before;
-    bool m_loaded = false;
     bool m_paintedBeforeLoad = false;
     qint64 m_loadedAt = 0;
     qint64 m_paintedAt = 0;

@@ -268,7 +268,7 @@ QStringList readTrend(int subject, const QString &code)
     if (line.endsWith(QLatin1Char('>')))
         line.chop(1);
     const int n = qMin(int(line.count(QLatin1Char('>'))), int(Records::Cap50));
-    return storableValues(Records::SplitRecordLine(line, n, Records::Cap50)).mid(1, n);
+    return Records::SplitRecordLine(line, n, Records::Cap50).mid(1, n);
 }
 
 namespace {

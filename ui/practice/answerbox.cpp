@@ -48,13 +48,6 @@ void AnswerBox::setMaxLength(int length)
         setText(text());
 }
 
-bool AnswerBox::takes(const QString &inserted) const
-{
-    const QTextCursor cursor = textCursor();
-    const QString now = text();
-    return accepts(now.left(cursor.selectionStart()) + inserted + now.mid(cursor.selectionEnd()));
-}
-
 bool AnswerBox::accepts(QString text) const
 {
     if (text.size() > m_maxLength || text.contains(QLatin1Char('\n')))
@@ -66,16 +59,16 @@ bool AnswerBox::accepts(QString text) const
 void AnswerBox::keepAcceptedText()
 {
     const QString now = text();
-    if (m_restoring || now == m_accepted)
+    if (now == m_accepted)
         return;
     if (accepts(now)) {
         m_accepted = now;
         return;
     }
-    const int position = qMin(textCursor().position(), int(m_accepted.size()));
-    m_restoring = true;
-    setPlainText(m_accepted);
-    m_restoring = false;
+    // The cursor goes back to where the refused edit began.
+    const int grown = int(now.size() - m_accepted.size());
+    const int position = qBound(0, textCursor().position() - grown, int(m_accepted.size()));
+    setPlainText(m_accepted); // its own change finds the accepted text and stops
     QTextCursor cursor = textCursor();
     cursor.setPosition(position);
     setTextCursor(cursor);
@@ -87,24 +80,7 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
         event->ignore(); // one line only; the window may use the key
         return;
     }
-    const QString typed = event->text();
-    const bool inserts = !typed.isEmpty() && typed.at(0).isPrint()
-                         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (inserts && !isReadOnly() && !takes(typed)) {
-        event->accept(); // refused, as a line edit with a validator refuses it
-        return;
-    }
     QPlainTextEdit::keyPressEvent(event);
-}
-
-void AnswerBox::inputMethodEvent(QInputMethodEvent *event)
-{
-    if (!event->commitString().isEmpty() && !takes(asOneLine(event->commitString()))) {
-        QInputMethodEvent refused(event->preeditString(), event->attributes());
-        QPlainTextEdit::inputMethodEvent(&refused);
-        return;
-    }
-    QPlainTextEdit::inputMethodEvent(event);
 }
 
 bool AnswerBox::canInsertFromMimeData(const QMimeData *source) const
@@ -114,9 +90,7 @@ bool AnswerBox::canInsertFromMimeData(const QMimeData *source) const
 
 void AnswerBox::insertFromMimeData(const QMimeData *source)
 {
-    const QString pasted = asOneLine(source->text());
-    if (!pasted.isEmpty() && takes(pasted))
-        insertPlainText(pasted);
+    insertPlainText(asOneLine(source->text()));
 }
 
 void AnswerBox::resizeEvent(QResizeEvent *event)

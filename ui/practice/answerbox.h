@@ -2,8 +2,9 @@
 // An answer field (FA<n>, and the correct-answer field M<n>). A box tall enough for two lines
 // wraps its text, so a pupil can read back a whole sentence; a one-line box scrolls sideways
 // as a line edit does. Either way the text stays one line: Return adds no line break, pasted
-// line breaks become spaces, and a validator and a length limit refuse, as a whole, an edit
-// whose result they do not accept.
+// line breaks become spaces, and an edit whose result the validator or the length limit does
+// not accept is undone as a whole, however it was made (typing, pasting, an input method,
+// the context menu's Unicode control characters).
 
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -26,12 +27,8 @@ public:
     // Whether the box shows its text over several lines.
     bool wraps() const { return lineWrapMode() != NoWrap; }
 
-    // Whether the text would be taken with the current selection replaced by inserted.
-    bool takes(const QString &inserted) const;
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -40,12 +37,10 @@ protected:
 private:
     void fitToHeight();
     bool accepts(QString text) const;
-    // Puts back the last accepted text after a change that came around the checks above
-    // (the context menu's Unicode control characters, for one).
+    // After every change: keeps the text if it is accepted, else puts back the last accepted.
     void keepAcceptedText();
 
     int m_maxLength = 32767;
     QPointer<const QValidator> m_validator;
     QString m_accepted;
-    bool m_restoring = false;
 };
