@@ -94,6 +94,29 @@ inline QStringList rightAnswers(const PaperData &paper)
     return answers;
 }
 
+// What each practice test starts from: its own program folder, the catalogue read from it,
+// and the first subject with papers.
+struct PaperFolder
+{
+    QScopedPointer<QTemporaryDir> m_dir;
+    Catalogue m_catalogue;
+    int m_subject = 0;
+
+    // A fresh folder (freshFolder) and its first subject; false when either is missing.
+    bool prepareFolder()
+    {
+        if (!freshFolder(m_dir, &m_catalogue))
+            return false;
+        m_subject = m_catalogue.firstSubject();
+        return m_subject > 0;
+    }
+
+    PaperSelection firstPaper(int take = 1) const
+    {
+        return selection(m_catalogue, m_subject, 1, 1, take);
+    }
+};
+
 // A wrong answer for any code.
 inline QString wrongAnswer()
 {

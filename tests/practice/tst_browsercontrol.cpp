@@ -1,5 +1,7 @@
 // The embedded browser: page files only, the guard's notifications, printing.
 
+#include "pdfprinthook.h"
+
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
 #include "ui/practice/browsercontrol.h"
@@ -137,18 +139,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&browser));
         QVERIFY(showPage(browser, writePage(13001)));
         const QString pdf = m_dir.filePath(QStringLiteral("question.pdf"));
-        QWidget *owner = nullptr;
-        BrowserControl::setPrintDialogHook([&](QPrinter *printer, QWidget *window) {
-            owner = window;
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(pdf);
-            return true;
-        });
+        PdfPrintHook hook(pdf);
         QSignalSpy finished(&browser, &BrowserControl::printFinished);
         QVERIFY(browser.printWithDialog(&browser));
         QVERIFY(finished.wait(30000));
-        BrowserControl::setPrintDialogHook({});
-        QCOMPARE(owner, &browser);
+        QCOMPARE(hook.owner, &browser);
         QVERIFY(finished.first().first().toBool());
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -11,20 +11,11 @@
 
 using namespace PracticeFixture;
 
-class TestPracticeSession : public QObject
+class TestPracticeSession : public QObject, private PaperFolder
 {
     Q_OBJECT
 
 private:
-    QScopedPointer<QTemporaryDir> m_dir;
-    Catalogue m_catalogue;
-    int m_subject = 0;
-
-    PaperSelection firstPaper(int take = 1) const
-    {
-        return selection(m_catalogue, m_subject, 1, 1, take);
-    }
-
     // Row texts of question q taken from a whole-paper answer list.
     static QStringList rowsOf(const PracticeSession &s, int q, const QStringList &answers)
     {
@@ -74,9 +65,7 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(freshFolder(m_dir, &m_catalogue));
-        m_subject = m_catalogue.firstSubject();
-        QVERIFY(m_subject > 0);
+        QVERIFY(prepareFolder());
     }
 
     void blankPaperListsEveryQuestion()

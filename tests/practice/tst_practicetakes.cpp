@@ -14,20 +14,11 @@
 using namespace PracticeFixture;
 using ChromeGeometry::twipsToPixels;
 
-class TestPracticeTakes : public QObject
+class TestPracticeTakes : public QObject, private PaperFolder
 {
     Q_OBJECT
 
 private:
-    QScopedPointer<QTemporaryDir> m_dir;
-    Catalogue m_catalogue;
-    int m_subject = 0;
-
-    PaperSelection firstPaper(int take = 1) const
-    {
-        return selection(m_catalogue, m_subject, 1, 1, take);
-    }
-
     // A marked first take with blank 1 wrong and every other blank right.
     bool markFirstTakeWithFirstBlankWrong()
     {
@@ -63,7 +54,7 @@ private slots:
 
     void init()
     {
-        QVERIFY(startWindowTest(m_dir, &m_catalogue, &m_subject));
+        QVERIFY(startWindowTest(this));
     }
 
     void cleanup()

@@ -2,6 +2,7 @@
 // sheet's rows, page files, the page guard, the layout, the second take, and closing by
 // every path without losing what was typed.
 
+#include "pdfprinthook.h"
 #include "practicefixture.h"
 #include "windowdriver.h"
 
@@ -14,7 +15,6 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QPrinter>
 #include <QSignalSpy>
 
 using namespace PracticeFixture;
@@ -48,19 +48,9 @@ PaperData shapedPaper()
 
 } // namespace
 
-class TestPracticeWindow : public QObject
+class TestPracticeWindow : public QObject, private PaperFolder
 {
     Q_OBJECT
-
-private:
-    QScopedPointer<QTemporaryDir> m_dir;
-    Catalogue m_catalogue;
-    int m_subject = 0;
-
-    PaperSelection firstPaper(int take = 1) const
-    {
-        return selection(m_catalogue, m_subject, 1, 1, take);
-    }
 
 private slots:
     void initTestCase()
@@ -70,7 +60,7 @@ private slots:
 
     void init()
     {
-        QVERIFY(startWindowTest(m_dir, &m_catalogue, &m_subject));
+        QVERIFY(startWindowTest(this));
     }
 
     void cleanup()
@@ -451,18 +441,11 @@ void TestPracticeWindow::printsTheQuestionPage()
     auto *browser = child<BrowserControl>(w, "brwWebBrowser");
     waitForGuard(w);
     const QString pdf = m_dir->filePath(QStringLiteral("question.pdf"));
-    QWidget *owner = nullptr;
-    BrowserControl::setPrintDialogHook([&](QPrinter *printer, QWidget *window) {
-        owner = window;
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return true;
-    });
+    PdfPrintHook hook(pdf);
     QSignalSpy finished(browser, &BrowserControl::printFinished);
     clickOn(w, QStringLiteral("ToolBar03"));
     QVERIFY(finished.wait(30000));
-    BrowserControl::setPrintDialogHook({});
-    QCOMPARE(owner, w);
+    QCOMPARE(hook.owner, w);
     QVERIFY(finished.first().first().toBool());
     QVERIFY(readBytes(pdf).startsWith("%PDF"));
 }

@@ -177,13 +177,11 @@ inline void typeText(QWidget *w, const QString &text)
 
 // A fresh program folder with its skin pictures, for a window test; the paper source back
 // to the real tables.
-inline bool startWindowTest(QScopedPointer<QTemporaryDir> &dir, Catalogue *catalogue,
-                            int *subject)
+inline bool startWindowTest(PracticeFixture::PaperFolder *folder)
 {
-    if (!PracticeFixture::freshFolder(dir, catalogue))
+    if (!folder->prepareFolder())
         return false;
     ExtractSkinFiles();
-    *subject = catalogue->firstSubject();
     PracticeWindow::setPaperSource({});
     return true;
 }
