@@ -2,7 +2,8 @@
 """Writes the embedded content of the program: the catalogue, the paper tables, the blank
 results templates (assets/data) and one MHT question page per question id (assets/pages).
 
-Run from anywhere: python3 tools/content/generate.py
+Run from anywhere: python3 tools/content/generate.py [--out FOLDER]
+(--out writes FOLDER/data and FOLDER/pages, so a check can compare them with assets/).
 The output depends only on the banks and the fixed seeds, so running it twice gives the same
 bytes. The program build never runs this; its output is committed.
 """
@@ -21,8 +22,9 @@ from model import Paper, check_question  # noqa: E402
 from page import build_mht  # noqa: E402
 
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
-DATA = os.path.join(ROOT, "assets", "data")
-PAGES = os.path.join(ROOT, "assets", "pages")
+ASSETS = os.path.join(ROOT, "assets")
+DATA = os.path.join(ASSETS, "data")
+PAGES = os.path.join(ASSETS, "pages")
 
 TITLE = "Quorvel Primary Revision"
 CODE = "P3"
@@ -161,7 +163,18 @@ def write_pages(all_papers):
     return len(wanted), total
 
 
-def main():
+def set_output(folder):
+    """Writes into folder/data and folder/pages instead of the committed assets."""
+    global DATA, PAGES
+    DATA = os.path.join(folder, "data")
+    PAGES = os.path.join(folder, "pages")
+
+
+def main(argv):
+    if len(argv) == 2 and argv[0] == "--out":
+        set_output(argv[1])
+    elif argv:
+        sys.exit("usage: generate.py [--out FOLDER]")
     os.makedirs(DATA, exist_ok=True)
     os.makedirs(PAGES, exist_ok=True)
     all_papers = []
@@ -181,4 +194,4 @@ def main():
 
 
 if __name__ == "__main__":
-    main()
+    main(sys.argv[1:])

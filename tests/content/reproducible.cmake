@@ -1,0 +1,13 @@
+# Regenerates the content into OUT and fails when any file differs from the committed ASSETS.
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${PYTHON} ${TOOLS}/generate.py --out ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the generator failed (${rc})")
+endif()
+foreach(folder data pages)
+  execute_process(COMMAND diff -rq ${OUT}/${folder} ${ASSETS}/${folder} RESULT_VARIABLE diff)
+  if(NOT diff EQUAL 0)
+    message(FATAL_ERROR "assets/${folder} is not what the generator writes: regenerate it")
+  endif()
+endforeach()
+message(STATUS "the committed content is what the generator writes")

@@ -1,0 +1,1 @@
+"""Content rules run by check.py: one module a rule, each with NAME and check(subject, papers)."""
