@@ -458,6 +458,22 @@ struct Subject
     QHash<int, int> indexOfId;
 };
 
+// The accepted wordings of blank b when it is answered with a whole sentence: the key of an "L"
+// blank, or every alternative of an "M" blank whose alternatives are all sentences.
+QStringList wholeSentences(const Question &q, int b)
+{
+    if (q.codes[b] == QLatin1String("L"))
+        return {q.keys[b]};
+    if (q.codes[b] != QLatin1String("M"))
+        return {};
+    const QStringList alternatives = q.keys[b].split(QLatin1Char(';')).mid(1);
+    for (const QString &a : alternatives) {
+        if (!a.endsWith(QLatin1Char('.')) || !a.contains(QLatin1Char(' ')))
+            return {};
+    }
+    return alternatives;
+}
+
 QString rowLabel(int n)
 {
     return QStringLiteral("(%1)").arg(QChar('a' + n - 1));
@@ -930,38 +946,47 @@ void TestContent::pages()
 
 void TestContent::longAnswers()
 {
-    // A long answer is marked by its exact text once trimmed and lower-cased, so its key must be
-    // the one sentence the page asks for, and the page must say how to write it.
+    // A whole-sentence answer is marked by its exact text once trimmed and lower-cased, so its
+    // keys must be the sentences the page asks for, and the page must say how to write them. An
+    // "L" key is the one right wording; where several are right, an "M" blank lists each.
     static const QString reminder = QStringLiteral(
         "Write the whole sentence in the answer box and end it with a full stop.");
     static const QRegularExpression beginRe(QStringLiteral("<b class=\"begin\">([^<]*)</b>"));
     int found = 0;
     for (const Subject &s : m_subjects) {
         for (const Question &q : s.questions) {
-            if (!q.codes.contains(QStringLiteral("L")))
-                continue;
-            ++found;
-            const QByteArray id = QByteArray::number(q.id);
-            // Only row 1 of the answer sheet is shaped for a long answer.
-            QVERIFY2(q.codes.size() == 1, id.constData());
-            const QString key = q.keys.first();
-            QVERIFY2(key.at(0).isUpper() && key.endsWith(QLatin1Char('.'))
-                         && key.count(QLatin1Char('.')) == 1,
-                     qPrintable(id + ": " + key.toLatin1()));
-            // Commas, double spaces and short forms are where a right answer would differ.
-            QVERIFY2(!key.contains(QLatin1Char(',')) && !key.contains(QStringLiteral("  "))
-                         && !key.contains(QStringLiteral("n't")),
-                     qPrintable(id + ": " + key.toLatin1()));
-            const MhtPage page = readMht(pagePath(q.id));
-            QVERIFY2(page.error.isEmpty(), id.constData());
-            const QString text = visibleText(page.html);
-            QVERIFY2(text.contains(reminder), id.constData());
-            QVERIFY2(!text.contains(key, Qt::CaseInsensitive), id.constData());
-            const QRegularExpressionMatch begin = beginRe.match(page.html);
-            if (begin.hasMatch()) {
-                const QString start = visibleText(begin.captured(1));
-                QVERIFY2(!start.isEmpty() && key.startsWith(start + QLatin1Char(' ')),
-                         qPrintable(id + ": " + start.toLatin1()));
+            for (int b = 0; b < q.codes.size(); ++b) {
+                const QStringList keys = wholeSentences(q, b);
+                if (keys.isEmpty())
+                    continue;
+                ++found;
+                const QByteArray id = QByteArray::number(q.id);
+                // Only row 1 of the answer sheet is shaped for a long answer.
+                QVERIFY2(q.codes.size() == 1, id.constData());
+                const MhtPage page = readMht(pagePath(q.id));
+                QVERIFY2(page.error.isEmpty(), id.constData());
+                const QString text = visibleText(page.html);
+                QVERIFY2(text.contains(reminder), id.constData());
+                const QRegularExpressionMatch begin = beginRe.match(page.html);
+                for (const QString &key : keys) {
+                    QVERIFY2(key.at(0).isUpper() && key.endsWith(QLatin1Char('.'))
+                                 && key.count(QLatin1Char('.')) == 1
+                                 && !key.contains(QStringLiteral("  ")),
+                             qPrintable(id + ": " + key.toLatin1()));
+                    // A comma or a short form is where another right wording would differ.
+                    if (q.codes[b] == QLatin1String("L")) {
+                        QVERIFY2(!key.contains(QLatin1Char(','))
+                                     && !key.contains(QStringLiteral("n't")),
+                                 qPrintable(id + ": " + key.toLatin1()));
+                    }
+                    QVERIFY2(!text.contains(key, Qt::CaseInsensitive), id.constData());
+                    if (begin.hasMatch()) {
+                        const QString start = visibleText(begin.captured(1));
+                        QVERIFY2(!start.isEmpty() && key.startsWith(start)
+                                     && QStringLiteral(" ,").contains(key.at(start.size())),
+                                 qPrintable(id + ": " + start.toLatin1()));
+                    }
+                }
             }
         }
     }
@@ -975,9 +1000,10 @@ void TestContent::longAnswerPlaces_data()
     QTest::addColumn<int>("lastPaper");
     QTest::addColumn<int>("minimum");
     QTest::addColumn<int>("maximum");
-    QTest::newRow("English Grammar") << 1 << 101 << 105 << 1 << 2;
+    // Every grammar paper and every mock ends with two whole-sentence answers ("L" or "M").
+    QTest::newRow("English Grammar") << 1 << 101 << 105 << 2 << 2;
     QTest::newRow("English Vocabulary to Comprehension") << 1 << 106 << 125 << 0 << 0;
-    QTest::newRow("English Mock Examination") << 1 << 126 << 130 << 1 << 3;
+    QTest::newRow("English Mock Examination") << 1 << 126 << 130 << 2 << 2;
     QTest::newRow("Mathematics") << 2 << 101 << 135 << 0 << 0;
     QTest::newRow("Science") << 3 << 101 << 135 << 0 << 0;
 }
@@ -995,8 +1021,11 @@ void TestContent::longAnswerPlaces()
         const auto &paper = s.papers[key - 101];
         QCOMPARE(paper.first, QString::number(key));
         int count = 0;
-        for (int id : paper.second)
-            count += s.questions[s.indexOfId[id]].codes.count(QStringLiteral("L"));
+        for (int id : paper.second) {
+            const Question &q = s.questions[s.indexOfId[id]];
+            for (int b = 0; b < q.codes.size(); ++b)
+                count += wholeSentences(q, b).isEmpty() ? 0 : 1;
+        }
         QVERIFY2(count >= minimum && count <= maximum,
                  qPrintable(QStringLiteral("paper %1 has %2").arg(key).arg(count)));
     }

@@ -41,8 +41,8 @@ def sentence_variants(answer, body):
     if not (a.endswith(".") and " " in a):
         return out
     for conj in ("but", "so"):
-        if " %s " % conj in a:
-            out.add(a.replace(" %s " % conj, ", %s " % conj))
+        if re.search(r"[^,] %s " % conj, a):
+            out.add(re.sub(r"([^,]) %s " % conj, r"\1, %s " % conj, a))
         if ", %s " % conj in a:
             out.add(a.replace(", %s " % conj, " %s " % conj))
     needed = required_words(body)

@@ -1,5 +1,6 @@
 """No choice question is asked twice in the subject in other words: two one-blank choice
-questions with the same four options whose sentences share a content word ("The fire fighters
+questions with the same four options and the same right one, whose sentences share a content
+word ("The fire fighters
 ___ the fire" and "The firemen ___ the fire", both with put out / put on / put up / put off)
 test the same thing, and a pupil who meets both (in the mock, say) meets one question twice.
 """
@@ -16,9 +17,11 @@ STOP = {"the", "a", "an", "and", "of", "to", "in", "on", "at", "for", "with", "w
         "favourite", "good", "big", "little", "old", "day", "time", "today", "yesterday"}
 
 
-def _options(body):
-    return frozenset(html.unescape(o).strip().lower()
-                     for o in re.findall(r"<li>\(\d\) (.*?)</li>", body))
+def _options(body, key):
+    """The options as a set, and the right one."""
+    opts = [html.unescape(o).strip().lower()
+            for o in re.findall(r"<li>\(\d\) (.*?)</li>", body)]
+    return frozenset(opts), opts[int(key) - 1]
 
 
 def _stem_words(body):
@@ -38,7 +41,7 @@ def check(subject, papers):
         for q in p.questions:
             if len(q.blanks) != 1 or q.blanks[0].code != "Q":
                 continue
-            opts = _options(q.body)
+            opts = _options(q.body, q.blanks[0].key)
             words = _stem_words(q.body)
             for qid, o, w in seen:
                 if o == opts and w & words:
