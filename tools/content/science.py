@@ -39,8 +39,8 @@ def choice_question(r, stem, correct, wrong, tag, pictures=None, pic_html=""):
 
 def _box(words):
     # the box spreads its words apart: a name of two words is kept together as one entry
-    entries = [esc(w) if " " not in w else '<span style="word-spacing:normal;white-space:nowrap">%s</span>'
-               % esc(w) for w in words]
+    whole = '<span style="word-spacing:normal;white-space:nowrap">%s</span>'
+    entries = [whole % esc(w) if " " in w else esc(w) for w in words]
     # the break falls after the spaces, so a wrapped line starts with its word
     return '<div class="box">%s</div>' % "&nbsp; ".join(entries)
 
