@@ -8,6 +8,9 @@ Bank lines:
   T: statement | True or False                                write true or false
   G: question | number of blanks | answer/answer/...         answers in any order
   P: question | prompt = answer[/alt] | prompt = answer ...  one blank per prompt
+An O or G line may end with "box: word, word, ...": the words to choose from, shown in a box
+under the question, for a question that would otherwise have more right answers than a key
+can list ("Name two waterproof materials").
 """
 
 import random
@@ -34,8 +37,19 @@ def choice_question(r, stem, correct, wrong, tag, pictures=None, pic_html=""):
     return Question(body, [Blank("Q", str(opts.index(correct) + 1))], pictures, tag)
 
 
-def open_question(kind, fields, tag):
+def _box(words):
+    # the box spreads its words apart: a name of two words is kept together as one entry
+    whole = '<span style="word-spacing:normal;white-space:nowrap">%s</span>'
+    entries = [whole % esc(w) if " " in w else esc(w) for w in words]
+    # the break falls after the spaces, so a wrapped line starts with its word
+    return '<div class="box">%s</div>' % "&nbsp; ".join(entries)
+
+
+def open_question(kind, fields, tag, box=None):
     stem = '<p class="stem">%s</p>' % esc(fields[0])
+    if box:
+        assert kind in "OG", fields
+        stem += _box(box)
     if kind == "O":
         return Question(stem + rows([("", "", None)]), [_one_blank(fields[1])], tag=tag)
     if kind == "T":
@@ -60,11 +74,16 @@ def bank_items(r, topic):
     mcq, written = [], []
     for kind, fields in bank.lines("sci%d.txt" % topic):
         tag = "s:" + fields[0]
+        box = None
+        if fields[-1].startswith("box:"):
+            box = [w.strip() for w in fields.pop()[4:].split(",")]
+            # every accepted answer is a word of the box, or the box misleads
+            assert all(a.strip() in box for a in fields[-1].split("/")), fields
         if kind == "Q":
             assert len(fields) == 5, fields
             mcq.append(choice_question(r, fields[0], fields[1], fields[2:], tag))
         else:
-            written.append(open_question(kind, fields, tag))
+            written.append(open_question(kind, fields, tag, box))
     return mcq, written
 
 
@@ -78,18 +97,29 @@ NON_LIVING = ["a stone", "a toy robot", "a chair", "a kite", "a cup of water", "
               "a clock", "a plastic flower", "a rubber ball", "a bicycle", "a balloon"]
 
 
+def _unused(drawn, pool, used):
+    """drawn, or the first of pool not used yet when drawn was: one family never asks the
+    same question twice. The draw itself stays, so later questions keep their places."""
+    pick = drawn if drawn not in used else next(x for x in pool if x not in used)
+    used.add(pick)
+    return pick
+
+
 def living_items(r):
     items = []
+    used = set()
     for i in range(10):
         live = r.sample(LIVING, 3)
         dead = r.sample(NON_LIVING, 3)
         if i % 2 == 0:
+            right = _unused(live[0], [x for x in LIVING if x not in live], used)
             items.append(choice_question(r, "Which one of the following is a living thing?",
-                                         live[0].capitalize(), [d.capitalize() for d in dead],
+                                         right.capitalize(), [d.capitalize() for d in dead],
                                          "lv%d" % i))
         else:
+            right = _unused(dead[0], [x for x in NON_LIVING if x not in dead], used)
             items.append(choice_question(r, "Which one of the following is a non-living thing?",
-                                         dead[0].capitalize(), [x.capitalize() for x in live],
+                                         right.capitalize(), [x.capitalize() for x in live],
                                          "nl%d" % i))
     return items
 
@@ -102,7 +132,7 @@ OBJECTS = [  # object, material it is usually made of, three materials it is not
     ("an exercise book", "Paper", ["Metal", "Glass", "Rubber"]),
     ("a candle", "Wax", ["Glass", "Fabric", "Metal"]),
     ("a teacup", "Ceramic", ["Paper", "Fabric", "Rubber"]),
-    ("a wooden spoon", "Wood", ["Glass", "Fabric", "Paper"]),
+    ("a cricket bat", "Wood", ["Glass", "Fabric", "Paper"]),
     ("a raincoat", "Plastic", ["Paper", "Wood", "Glass"]),
     ("a paper clip", "Metal", ["Paper", "Wood", "Fabric"]),
 ]
@@ -118,10 +148,16 @@ STAGES = [  # animal, stages in order
     ("dragonfly", ["egg", "nymph", "adult"]),
 ]
 
-STAGE_ANSWERS = {"caterpillar": ["caterpillar", "larva"], "pupa": ["pupa", "chrysalis"],
-                 "young frog": ["young frog", "froglet", "frog with legs"],
-                 "larva": ["larva", "wriggler"], "nymph": ["nymph"], "chick": ["chick"],
-                 "tadpole": ["tadpole"], "egg": ["egg", "eggs"], "adult": ["adult"]}
+STAGE_ANSWERS = {  # what a pupil may write for a stage, by stage or by (animal, stage)
+    "caterpillar": ["caterpillar", "caterpillars", "larva", "larvae"],
+    ("butterfly", "pupa"): ["pupa", "pupae", "chrysalis"],
+    ("mosquito", "pupa"): ["pupa", "pupae", "tumbler"],
+    "pupa": ["pupa", "pupae"],
+    "young frog": ["young frog", "froglet", "froglets", "frog with legs", "young frogs"],
+    ("mosquito", "larva"): ["larva", "larvae", "wriggler", "wrigglers"],
+    ("beetle", "larva"): ["larva", "larvae", "grub", "grubs"],
+    "nymph": ["nymph", "nymphs"], "chick": ["chick", "chicks"],
+    "tadpole": ["tadpole", "tadpoles"]}
 
 
 def life_cycle_items(r):
@@ -130,11 +166,12 @@ def life_cycle_items(r):
         for missing in range(1, len(stages) - 1):
             shown = [s if i != missing else "?" for i, s in enumerate(stages)]
             pic = svg.life_cycle(shown)
-            answers = STAGE_ANSWERS[stages[missing]]
+            answers = STAGE_ANSWERS.get((animal, stages[missing]),
+                                        STAGE_ANSWERS.get(stages[missing]))
             body = ('<p class="stem">The diagram shows the life cycle of a %s. Name the stage '
                     'marked <b>?</b></p>' % animal + picture(1, "A life cycle") +
                     rows([("", "", None)]))
-            blank = Blank("M", alts(*answers)) if len(answers) > 1 else Blank("T", answers[0])
+            blank = Blank("M", alts(*answers))
             items.append(Question(body, [blank], [pic], "lc:%s%d" % (animal, missing)))
     return items
 
@@ -143,12 +180,13 @@ def life_cycle_choices(r):
     three = [a for a, s in STAGES if len(s) == 3]
     four = [a for a, s in STAGES if len(s) == 4]
     items = []
+    used = set()
     for i in range(4):
-        right = r.choice(three)
+        right = _unused(r.choice(three), three, used)
         wrong = r.sample(four, 3)
         items.append(choice_question(r, "Which animal has a life cycle with three stages?",
                                      "The " + right, ["The " + w for w in wrong], "c3%d" % i))
-        right = r.choice(four)
+        right = _unused(r.choice(four), four, used)
         wrong = r.sample(three, 3)
         items.append(choice_question(r, "Which animal has a life cycle with four stages?",
                                      "The " + right, ["The " + w for w in wrong], "c4%d" % i))
@@ -164,6 +202,10 @@ ORGANS = {
 }
 
 
+# we breathe through the mouth too: it is never the wrong answer for the mouth
+ALSO_PART_OF = {"mouth": ["Respiratory system"]}
+
+
 def body_items(r):
     items = []
     systems = list(ORGANS)
@@ -171,6 +213,7 @@ def body_items(r):
         for organ in organs:
             wrong = [s for s in systems if s != system]
             r.shuffle(wrong)
+            wrong = [s for s in wrong if s not in ALSO_PART_OF.get(organ, [])]
             items.append(choice_question(r, "The %s %s part of which system?" % (
                 organ, "are" if organ.endswith("s") or organ == "blood vessels" else "is"),
                 system, wrong[:3], "bs:" + organ))
@@ -185,15 +228,16 @@ NON_MAGNETIC = ["a plastic ruler", "a wooden block", "a glass marble", "a rubber
 
 def magnet_choices(r):
     items = []
+    used = set()
     for i in range(8):
         if i % 2:
-            yes = r.choice(MAGNETIC)
+            yes = _unused(r.choice(MAGNETIC), MAGNETIC, used)
             no = r.sample(NON_MAGNETIC, 3)
             items.append(choice_question(r, "Which object will be attracted by a magnet?",
                                          yes.capitalize(), [n.capitalize() for n in no],
                                          "mg%d" % i))
         else:
-            nos = r.choice(NON_MAGNETIC)
+            nos = _unused(r.choice(NON_MAGNETIC), NON_MAGNETIC, used)
             yeses = r.sample(MAGNETIC, 3)
             items.append(choice_question(r, "Which object will NOT be attracted by a magnet?",
                                          nos.capitalize(), [y.capitalize() for y in yeses],
@@ -210,8 +254,10 @@ def magnet_pictures(r):
                     'they attract or repel each other?</p>' + picture(1, "Two bar magnets")
                     + '<p class="ins">Write <b>attract</b> or <b>repel</b>.</p>'
                     + rows([("", "", None)]))
-            key = Blank("M", alts("attract", "attract each other", "attracts")) if attract \
-                else Blank("M", alts("repel", "repel each other", "repels"))
+            word = "attract" if attract else "repel"
+            key = Blank("M", alts(word, word + "s", word + " each other", "they " + word,
+                                  "they " + word + " each other", "they will " + word,
+                                  "they will " + word + " each other"))
             items.append(Question(body, [key], [svg.magnets(left, right)],
                                   "mp%s%s%s%s" % (left + right)))
     return items
@@ -296,6 +342,9 @@ def material_statements(r):
     return items
 
 
+TRUE_COUNTS = ("butterfly", "beetle", "cockroach", "chicken")
+
+
 def stage_statements(r):
     items = []
     for animal, stages in STAGES:
@@ -303,9 +352,10 @@ def stage_statements(r):
         has = stage in stages
         items.append(_true_false("The life cycle of a %s has a %s stage." % (animal, stage),
                                  has, "ts" + animal))
-        items.append(_true_false("The life cycle of a %s has %d stages." % (animal,
-                                                                          len(stages)),
-                                 True, "tc" + animal))
+        # every other animal gets the other count, so the answer is not always "true"
+        count = len(stages) if animal in TRUE_COUNTS else 7 - len(stages)
+        items.append(_true_false("The life cycle of a %s has %d stages." % (animal, count),
+                                 count == len(stages), "tc" + animal))
     return items
 
 
@@ -317,7 +367,7 @@ PLANT_PARTS = [
     ("holds the leaves up towards the light", "Stem"),
     ("develops into a fruit", "Flower"),
     ("protects the seeds", "Fruit"),
-    ("can grow into a new plant", "Seed"),
+    ("is found inside a fruit and can grow into a new plant", "Seed"),
 ]
 
 
@@ -325,7 +375,11 @@ def plant_items(r):
     parts = sorted(set(p for _, p in PLANT_PARTS))
     items = []
     for job, part in PLANT_PARTS:
-        wrong = r.sample([p for p in parts if p != part], 3)
+        pool = [p for p in parts if p != part]
+        wrong = r.sample(pool, 3)
+        # "Fruit" is no option for what develops into a fruit
+        spare = [p for p in pool if p not in wrong and not _named(p, job)]
+        wrong = [spare.pop() if _named(p, job) else p for p in wrong]
         items.append(choice_question(r, "Which part of a plant %s?" % job, part, wrong,
                                      "pp" + job))
     return items
@@ -337,11 +391,21 @@ def plant_statements(r):
     for job, part in PLANT_PARTS:
         items.append(_true_false("The %s %s." % (part.lower(), _verb(part, job)), True,
                                  "tp" + job))
-        other = r.choice([p for p in parts if p != part and (p, job) not in
-                          [(pp, jj) for jj, pp in PLANT_PARTS]])
+        fits = [p for p in parts if p != part and (p, job) not in
+                [(pp, jj) for jj, pp in PLANT_PARTS]]
+        # never "The fruit develops into a fruit."
+        other = _unused(r.choice(fits), [p for p in fits if not _named(p, job)],
+                        {p for p in fits if _named(p, job)})
         items.append(_true_false("The %s %s." % (other.lower(), _verb(other, job)), False,
                                  "tq" + job))
     return items
+
+
+def _named(part, job):
+    name = part.lower()
+    forms = {"roots": ("root", "roots"), "leaves": ("leaf", "leaves")}.get(name,
+                                                                           (name, name + "s"))
+    return any(f in job.split() for f in forms)
 
 
 def _verb(part, job):
@@ -349,7 +413,7 @@ def _verb(part, job):
     if part in ("Roots", "Leaves"):
         first, _, rest = job.partition(" ")
         plural = {"takes": "take", "holds": "hold", "makes": "make", "carries": "carry",
-                  "develops": "develop", "protects": "protect"}.get(first, first)
+                  "develops": "develop", "protects": "protect", "is": "are"}.get(first, first)
         return plural + " " + rest
     return job
 
@@ -364,7 +428,9 @@ def body_statements(r):
                                  True, "tb" + organ))
         organ = organs[-1]
         verb = "are" if organ.endswith("s") else "is"
-        other = r.choice([s for s in systems if s != system])
+        others = [s for s in systems if s != system and s not in ALSO_PART_OF.get(organ, [])]
+        other = _unused(r.choice([s for s in systems if s != system]), others,
+                        set(ALSO_PART_OF.get(organ, [])))
         items.append(_true_false("The %s %s part of the %s." % (organ, verb, other.lower()),
                                  False, "tf" + organ))
     return items
