@@ -11,9 +11,9 @@ import random
 from fractions import Fraction
 
 import svg
-from mathsbase import (DIVIDE, RULE, TIMES, blank_inline, cap, cents_key, choice, dollar_key,
-                       expr, frac, frac_key, he, him, his, ins, many, mixed_key, money, name,
-                       number_options, one, one_unit, q, stem, unit_key)
+from mathsbase import (DIVIDE, RULE, TEACHERS, TIMES, blank_inline, cap, cents_key, choice,
+                       dollar_key, expr, frac, frac_key, he, him, his, ins, many, mixed_key,
+                       money, name, number_options, one, one_unit, q, stem, unit_key)
 from model import Blank, spread
 from page import picture, rows, v
 
@@ -129,11 +129,20 @@ def t1_pattern(r):
     return q(body + html, blanks, tag="pat%d-%d" % (start, step))
 
 
+def _count(n, word):
+    return "%s %s" % (v(n), word if n == 1 else word + "s")
+
+
 def t1_place_number(r):
     a, b, c = r.randint(1, 9), r.randint(0, 9), r.randint(1, 9)
-    body = stem("Write the number that has %s thousands, %s hundreds and %s ones." %
-                (v(a), v(b), v(c)))
-    html, blanks = one("N", str(a * 1000 + b * 100 + c), calc="v1*1000+v2*100+v3")
+    if b:
+        parts = "%s, %s and %s" % (_count(a, "thousand"), _count(b, "hundred"), _count(c, "one"))
+        calc = "v1*1000+v2*100+v3"
+    else:  # no hundreds: a teacher leaves the place out rather than say "0 hundreds"
+        parts = "%s and %s" % (_count(a, "thousand"), _count(c, "one"))
+        calc = "v1*1000+v2"
+    body = stem("Write the number that has %s." % parts)
+    html, blanks = one("N", str(a * 1000 + b * 100 + c), calc=calc)
     return q(body + html, blanks, tag="pn%d%d%d" % (a, b, c))
 
 
@@ -265,7 +274,8 @@ TOPIC1 = {
     "mcq": [t1_place_value, t1_more_less, t1_greatest, t1_expanded, t1_sum_choice],
     "short": [t1_add, t1_add, t1_subtract, t1_subtract, t1_missing, t1_pattern, t1_place_number,
               t1_story, t1_story],
-    "long": [t1_two_step, t1_two_step, t1_pattern_gaps],
+    # stories outnumber the pattern drill, so a paper is not half patterns
+    "long": [t1_two_step, t1_two_step, t1_two_step, t1_pattern_gaps],
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -307,14 +317,17 @@ def t2_remainder_choice(r):
 
 def t2_sentence(r):
     a, b = r.randint(3, 9), r.randint(4, 12)
+    while a == b:
+        b = r.randint(4, 12)
     things = r.choice([("boxes", "crayons"), ("bags", "oranges"), ("plates", "cookies"),
                        ("vases", "flowers"), ("rows", "chairs")])
     body, blanks = choice(r, "There are %d %s with %d %s in each. Which number sentence gives "
                           "the total number of %s?" % (a, things[0], b, things[1], things[1]),
                           "%d %s %d" % (a, TIMES, b),
-                          ["%d + %d" % (a, b), "%d &minus; %d" % (b, a),
+                          ["%d + %d" % (a, b), "%d &minus; %d" % (max(a, b), min(a, b)),
                            "%d %s %d" % (a * b, DIVIDE, a)])
-    return q(body, blanks, tag="story:ns-%s:%d-%d" % (things[0], a, b))
+    # one a paper: the same question about other things is still the same question
+    return q(body, blanks, tag="story:sentence:%s-%d-%d" % (things[0], a, b))
 
 
 def t2_product_choice(r):
@@ -421,11 +434,13 @@ def t2_remainder(r):
 def t2_two_step(r):
     kind = r.randrange(6)
     if kind == 0:
+        # so many pencils are a teacher's, not a child's
         packs, per = r.randint(3, 9), r.randint(6, 24)
         gave = r.randint(5, packs * per - 5)
-        n1 = name(r)
-        body = stem("%s bought %s packets of pencils. There were %s pencils in each packet. "
-                    "%s gave away %s pencils." % (n1, v(packs), v(per), cap(he(n1)), v(gave)))
+        n1 = r.choice(TEACHERS)
+        body = stem("%s bought %s packets of pencils for the class. There were %s pencils in "
+                    "each packet. %s gave %s pencils to the pupils." %
+                    (n1, v(packs), v(per), cap(he(n1)), v(gave)))
         html, blanks = many([
             ("N", str(packs * per), "How many pencils did %s buy?" % n1, "", "v1*v2"),
             ("N", str(packs * per - gave), "How many pencils did %s have left?" % he(n1), "",
@@ -469,7 +484,7 @@ def t2_two_step(r):
         tag = "balls:%d-%d-%d" % (boxes, per, classes)
     elif kind == 4:
         groups = r.randint(3, 9)
-        each = r.randint(15, 99)
+        each = r.randint(10, 40)
         extra = r.randint(10, 60)
         n1 = name(r)
         body = stem("%s sorts %s marbles into %s bags with the same number of marbles in each "
@@ -517,7 +532,7 @@ TOPIC2 = {
     "mcq": [t2_same_value, t2_multiple, t2_remainder_choice, t2_sentence, t2_product_choice],
     "short": [t2_table, t2_table, t2_multiply, t2_multiply, t2_divide, t2_divide,
               t2_missing_factor, t2_story, t2_story],
-    "long": [t2_remainder, t2_two_step, t2_two_step],
+    "long": [t2_remainder, t2_two_step, t2_two_step, t2_two_step],
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -552,7 +567,21 @@ def _kg_g(g):
     return "%d kg" % kg if kg else "%d g" % rest
 
 
+def _l_ml(ml):
+    litres, rest = divmod(ml, 1000)
+    if litres and rest:
+        return "%d l %d ml" % (litres, rest)
+    return "%d l" % litres if litres else "%d ml" % rest
+
+
+# (question for the largest, for the smallest, unit, written in two units)
+COMPARE = [("Which is the heaviest?", "Which is the lightest?", "g", _kg_g),
+           ("Which container holds the most water?", "Which container holds the least water?", "ml",
+            _l_ml)]
+
+
 def t3_heaviest(r):
+    big_q, small_q, unit, mixed = r.choice(COMPARE)
     values = set()
     while len(values) < 4:
         values.add(r.randint(15, 45) * 100 + r.choice([0, 5, 50, 250]))
@@ -561,10 +590,10 @@ def t3_heaviest(r):
     ans = values[-1] if heavy else values[0]
     texts = {}
     for x in values:
-        texts[x] = "%d g" % x if r.random() < 0.5 else _kg_g(x)
-    body, blanks = choice(r, "Which is the %s?" % ("heaviest" if heavy else "lightest"),
-                          texts[ans], [texts[x] for x in values if x != ans])
-    return q(body, blanks, tag="hv%d" % ans)
+        texts[x] = "%d %s" % (x, unit) if r.random() < 0.5 else mixed(x)
+    body, blanks = choice(r, big_q if heavy else small_q, texts[ans],
+                          [texts[x] for x in values if x != ans])
+    return q(body, blanks, tag="hv%s%d" % (unit, ans))
 
 
 def t3_longest(r):
@@ -572,15 +601,40 @@ def t3_longest(r):
     while len(values) < 4:
         values.add(r.randint(120, 480))
     values = sorted(values)
-    ans = values[-1]
+    long_ = r.random() < 0.5
+    ans = values[-1] if long_ else values[0]
     texts = {x: ("%d cm" % x if r.random() < 0.5 else "%d m %d cm" % divmod(x, 100))
              for x in values}
     for x in values:
         if x % 100 == 0:
             texts[x] = "%d m" % (x // 100)
-    body, blanks = choice(r, "Which is the longest?", texts[ans],
-                          [texts[x] for x in values if x != ans])
-    return q(body, blanks, tag="lg%d" % ans)
+    body, blanks = choice(r, "Which is the %s?" % ("longest" if long_ else "shortest"),
+                          texts[ans], [texts[x] for x in values if x != ans])
+    return q(body, blanks, tag="lg%d-%d" % (ans, long_))
+
+
+# (question, the right measure, three that are far off): things a child has held or seen
+ESTIMATES = [
+    ("About how heavy is a school bag?", "3 kg", ["3 g", "30 g", "300 kg"]),
+    ("About how heavy is an egg?", "60 g", ["6 g", "60 kg", "6 kg"]),
+    ("About how heavy is a cat?", "4 kg", ["4 g", "40 g", "400 kg"]),
+    ("About how heavy is a bag of rice from the shop?", "5 kg", ["5 g", "50 g", "500 kg"]),
+    ("About how much water does a glass hold?", "250 ml", ["2 ml", "25 l", "250 l"]),
+    ("About how much water does a bucket hold?", "8 l", ["8 ml", "80 ml", "800 l"]),
+    ("About how much medicine is in a teaspoon?", "5 ml", ["5 l", "50 l", "500 l"]),
+    ("About how tall is a classroom door?", "2 m", ["2 cm", "20 cm", "2 km"]),
+    ("About how long is a new pencil?", "18 cm", ["18 m", "180 m", "18 km"]),
+    ("About how long is a school bus?", "12 m", ["12 cm", "120 cm", "12 km"]),
+    ("About how long is a ladybird?", "1 cm", ["1 m", "10 m", "1 km"]),
+    ("About how far can a car go in one hour on a highway?", "80 km", ["80 cm", "80 m",
+                                                                      "8 cm"]),
+]
+
+
+def t3_estimate(r):
+    stem_text, right, wrong = r.choice(ESTIMATES)
+    body, blanks = choice(r, stem_text, right, wrong)
+    return q(body, blanks, tag="est-" + stem_text)
 
 
 def t3_convert(r):
@@ -620,7 +674,8 @@ def t3_ruler(r):
     if thing == "eraser":
         length = r.randint(3, 6)
     pic = svg.ruler(start, start + length, thing=thing)
-    body = stem("How long is the %s?" % thing) + picture(1, "A %s beside a ruler" % thing)
+    body = stem("How long is the %s?" % thing) + picture(1, "%s %s beside a ruler" % (
+        "An" if thing[0] in "aeiou" else "A", thing))
     html, blanks = one_unit(length, "cm")
     return q(body + html, blanks, [pic], tag="ru%d-%d" % (start, length))
 
@@ -658,7 +713,7 @@ def t3_compound(r):
     a1, b1 = r.randint(2, 6), r.randint(10, factor - 10)
     a2, b2 = r.randint(1, 3), r.randint(10, factor - 10)
     t1, t2 = a1 * factor + b1, a2 * factor + b2
-    if not add and t2 >= t1:
+    if not add and t1 - t2 < factor:  # a difference with no kg (m, l) in it reads "0 kg"
         a1 += 4
         t1 = a1 * factor + b1
     total = t1 + t2 if add else t1 - t2
@@ -711,6 +766,8 @@ def t3_two_step(r):
     elif kind == 1:
         metres, cm = r.randint(5, 9), r.randint(1, 9) * 10
         pieces, size = r.randint(3, 6), r.randint(8, 24) * 5
+        while pieces * size >= metres * 100 + cm:
+            pieces -= 1
         body = stem("A tailor has a piece of cloth %s m %s cm long. She cuts off %s pieces. "
                     "Each piece is %s cm long." % (v(metres), v(cm), v(pieces), v(size)))
         html, blanks = _measure_rows(
@@ -751,9 +808,9 @@ def t3_two_step(r):
 
 
 TOPIC3 = {
-    "mcq": [t3_unit, t3_heaviest, t3_longest],
-    "short": [t3_convert, t3_convert, t3_scale, t3_jug, t3_ruler, t3_story, t3_story],
-    "long": [t3_compound, t3_reverse, t3_two_step],
+    "mcq": [t3_unit, t3_heaviest, t3_longest, t3_estimate],
+    "short": [t3_convert, t3_scale, t3_jug, t3_ruler, t3_story, t3_story],
+    "long": [t3_compound, t3_reverse, t3_two_step, t3_two_step],
 }
 
 # ---------------------------------------------------------------------------------------------

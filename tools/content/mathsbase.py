@@ -13,7 +13,10 @@ PEOPLE = [("Mei Ling", "f"), ("Ahmad", "m"), ("Priya", "f"), ("Ben", "m"), ("Sit
           ("Nora", "f"), ("Omar", "m"), ("Lily", "f"), ("Kumar", "m"), ("Farah", "f"),
           ("Wei Ming", "m"), ("Sarah", "f"), ("Hafiz", "m"), ("Chloe", "f"), ("Arjun", "m")]
 NAMES = [n for n, _ in PEOPLE]
-GENDER = dict(PEOPLE)
+# Grown-ups named by their title; name() never picks them for a child's part.
+ADULTS = [("Mr Lim", "m"), ("Mrs Tan", "f"), ("Mr Kumar", "m"), ("Miss Wong", "f")]
+TEACHERS = [n for n, _ in ADULTS]
+GENDER = dict(PEOPLE + ADULTS)
 
 _PRONOUNS = {"f": {"he": "she", "him": "her", "his": "her"},
              "m": {"he": "he", "him": "him", "his": "his"}}

@@ -39,6 +39,21 @@ CONTEXTS = [
     (r"trays of " + N + " eggs", 10, 30),
     (r"bag of apples has a mass of " + N + " g", 300, 3000),
     (r"Each book cost \$" + N, 2, 30),
+    # contexts of the stories that replaced the unreal ones
+    (r"stadium has " + N + " seats", 2000, 10000),
+    (r"toy shop had " + N + " stickers", 500, 10000),
+    (r"farm collected " + N + " eggs", 500, 10000),
+    (_CHILD + r" sorts " + N + " marbles", 10, 400),
+    (r"packets of pencils .*?There were " + N + " pencils in each", 5, 24),
+    (r"boxes of " + N + " eggs", 4, 12),
+    (r"There were " + N + " balls in each box", 6, 40),
+    (r"cloth " + N + " m", 1, 10),
+    (r"Each tin has a mass of " + N + " g", 100, 500),
+    (_CHILD + r" walks " + N + " m", 100, 3000),
+    (r"tank had " + N + " l", 2, 20),
+    (r"pail has " + N + " ml", 500, 8000),
+    (r"Each cup holds " + N + " ml", 100, 300),
+    (r"On Saturday " + N + " people visited the zoo", 100, 10000),
 ]
 
 
