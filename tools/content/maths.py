@@ -182,11 +182,11 @@ def t1_story(r):
     key, calc = (a + b, "v1+v2") if add else (a - b, "v1-v2")
     body = stem(text.format(a=v(a), b=v(b), n=name(r)))
     html, blanks = one_unit(key, unit, calc=calc)
-    return q(body + html, blanks, tag="story:%s:%d-%d" % (kind, a, b))
+    return q(body + html, blanks, tag="once:%s:%d-%d" % (kind, a, b))
 
 
 def t1_two_step(r):
-    kind = r.randrange(6)
+    kind = r.randrange(8)
     if kind == 0:
         boys, girls = r.randint(500, 1400), r.randint(500, 1400)
         went = r.randint(300, boys + girls - 200)
@@ -243,6 +243,28 @@ def t1_two_step(r):
             ("N", str(had + bought - old), "How many books did the library have in the end?",
              "", "v1+v2-v3")])
         tag = "books:%d-%d" % (had, bought)
+    elif kind == 6:
+        may = r.randint(1500, 4000)
+        more = r.randint(200, 1500)
+        body = stem("A factory made %s toy cars in May. It made %s more toy cars in June than in "
+                    "May." % (v(may), v(more)))
+        html, blanks = many([
+            ("N", str(may + more), "How many toy cars did the factory make in June?", "",
+             "v1+v2"),
+            ("N", str(2 * may + more), "How many toy cars did it make in the two months?", "",
+             "v1+v1+v2")])
+        tag = "cars:%d-%d" % (may, more)
+    elif kind == 7:
+        had = r.randint(4000, 9500)
+        monday, tuesday = r.randint(500, 1800), r.randint(500, 1800)
+        body = stem("A bookshop had %s pencils. It sold %s pencils on Monday and %s pencils on "
+                    "Tuesday." % (v(had), v(monday), v(tuesday)))
+        html, blanks = many([
+            ("N", str(monday + tuesday), "How many pencils did the bookshop sell on the two "
+             "days?", "", "v2+v3"),
+            ("N", str(had - monday - tuesday), "How many pencils did it have left?", "",
+             "v1-v2-v3")])
+        tag = "shop:%d-%d" % (monday, tuesday)
     else:
         target = r.randint(40, 90) * 100
         first, second = r.randint(1200, 3000), r.randint(1200, 3000)
@@ -256,7 +278,7 @@ def t1_two_step(r):
             ("N", str(target - first - second), "How many more cranes must they fold?",
              "", "v1-v2-v3")])
         tag = "cranes:%d-%d" % (first, second)
-    return q(body + html, blanks, tag="story:" + tag)
+    return q(body + html, blanks, tag="once:" + tag)
 
 
 def t1_pattern_gaps(r):
@@ -266,8 +288,9 @@ def t1_pattern_gaps(r):
     shown = "%s, %s, %s, %s, %s" % (v(seq[0]), v(seq[1]), blank_inline(1, 2, "v1-2*(v1-v2)"),
                                     v(seq[3]), blank_inline(2, 2, "v1-4*(v1-v2)"))
     body = ins("Fill in the missing numbers in the pattern.") + stem(shown)
+    # one a paper: the long questions are for stories
     return q(body, [Blank("N", str(seq[2])), Blank("N", str(seq[4]))],
-             tag="pg%d-%d" % (start, step))
+             tag="once:pattern:%d-%d" % (start, step))
 
 
 TOPIC1 = {
@@ -327,7 +350,7 @@ def t2_sentence(r):
                           ["%d + %d" % (a, b), "%d &minus; %d" % (max(a, b), min(a, b)),
                            "%d %s %d" % (a * b, DIVIDE, a)])
     # one a paper: the same question about other things is still the same question
-    return q(body, blanks, tag="story:sentence:%s-%d-%d" % (things[0], a, b))
+    return q(body, blanks, tag="once:sentence:%s-%d-%d" % (things[0], a, b))
 
 
 def t2_product_choice(r):
@@ -416,7 +439,7 @@ def t2_story(r):
         body = stem(text.format(t=v(a * key), a=v(a)))
         calc = "v1/v2"
     html, blanks = one_unit(key, unit, calc=calc)
-    return q(body + html, blanks, tag="story:%s:%d-%d" % (kind, a, key))
+    return q(body + html, blanks, tag="once:%s:%d-%d" % (kind, a, key))
 
 
 def t2_remainder(r):
@@ -505,7 +528,7 @@ def t2_two_step(r):
             ("N", str(2 * rows_ * per + more), "How many plants did the two of them plant "
              "altogether?", "", "v1*v2*2+v3")])
         tag = "corn:%d-%d" % (rows_, per)
-    return q(body + html, blanks, tag="story:" + tag)
+    return q(body + html, blanks, tag="once:" + tag)
 
 
 def t2_times_table(r):
@@ -704,7 +727,7 @@ def t3_story(r):
     body = stem(text.format(a=v(a), b=v(b), n=n1, h=his(n1), H=cap(his(n1)), o=him(n1)))
     key, calc = (a - b, "v1-v2") if op == "-" else (a + b, "v1+v2")
     html, blanks = one_unit(key, unit, calc=calc)
-    return q(body + html, blanks, tag="story:%s:%d-%d" % (kind, a, b))
+    return q(body + html, blanks, tag="once:%s:%d-%d" % (kind, a, b))
 
 
 def t3_compound(r):
@@ -804,7 +827,7 @@ def t3_two_step(r):
             (litres * 1000 + ml - plants - car, "How much water was left in the tank?",
              "v1*1000+v2-v3-v4"), "ml")
         tag = "tank:%d-%d-%d" % (litres * 1000 + ml, plants, car)
-    return q(body + html, blanks, tag="story:" + tag)
+    return q(body + html, blanks, tag="once:" + tag)
 
 
 TOPIC3 = {
@@ -1395,15 +1418,16 @@ def _fits(question, marks):
 def _draw(r, makers, marks, used_tags, used_bodies):
     for _ in range(500):
         question = r.choice(makers)(r)
-        # A tag "story:KIND:..." names a story a paper tells once, whatever its numbers.
-        story = ":".join(question.tag.split(":")[:2]) if question.tag.startswith("story:") else ""
+        # A tag "once:KIND:..." names a kind of question (a story) a paper asks once, whatever
+        # its numbers.
+        kind = ":".join(question.tag.split(":")[:2]) if question.tag.startswith("once:") else ""
         if (question.tag in used_tags or question.body in used_bodies
-                or story in used_bodies or not _fits(question, marks)):
+                or kind in used_bodies or not _fits(question, marks)):
             continue
         used_tags.add(question.tag)
         used_bodies.add(question.body)
-        if story:
-            used_bodies.add(story)
+        if kind:
+            used_bodies.add(kind)
         for b, m in zip(question.blanks, spread(marks, len(question.blanks))):
             b.marks = m
         return question

@@ -161,10 +161,10 @@ def unit_key(number, unit):
 
 
 def dollar_key(dollars):
-    """M key of a whole number of dollars printed after "$": with or without the "$" and the
-    ".00" a pupil may add."""
+    """M key of a whole number of dollars printed after "$": with or without the "$" (close up
+    or spaced) and the ".00" a pupil may add."""
     forms = ["%d" % dollars, "%d.00" % dollars]
-    return ";" + ";".join(forms + ["$" + f for f in forms])
+    return ";" + ";".join(forms + ["$" + f for f in forms] + ["$ " + f for f in forms])
 
 
 def one_unit(number, unit, calc=None):
