@@ -80,6 +80,53 @@ def t1_sum_choice(r):
     return q(body, blanks, tag="sc%d-%d" % (a, b))
 
 
+_ONES = ["", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten",
+         "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen",
+         "eighteen", "nineteen"]
+_TENS = ["", "", "twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"]
+
+
+def number_words(n):
+    """A number from 1000 to 9999 in words, as a British teacher writes it."""
+    th, rest = divmod(n, 1000)
+    h, t = divmod(rest, 100)
+    parts = [_ONES[th] + " thousand"]
+    if h:
+        parts.append(_ONES[h] + " hundred")
+    if t:
+        tens = _ONES[t] if t < 20 else _TENS[t // 10] + ("-" + _ONES[t % 10] if t % 10 else "")
+        parts.append("and " + tens)
+    return " ".join(parts)
+
+
+def t1_words(r):
+    th, h, t, o = r.randint(1, 9), r.randint(0, 9), r.randint(0, 9), r.randint(1, 9)
+    if r.random() < 0.5:  # a zero in the number is where pupils slip
+        if r.random() < 0.5:
+            h = 0
+        else:
+            t = 0
+    n = th * 1000 + h * 100 + t * 10 + o
+    cands = []
+    for a, b, c in ((h, o, t), (t, h, o), (t, o, h), (o, h, t), (o, t, h)):
+        cands.append(th * 1000 + a * 100 + b * 10 + c)
+    cands += [n + 100, n - 100, n + 10, n - 10]
+    cands = [x for x in cands if x >= 1000]
+    body, blanks = choice(r, "Which number is %s?" % number_words(n), str(n),
+                          number_options(r, n, cands))
+    return q(body, blanks, tag="wd%d" % n)
+
+
+def t1_difference_choice(r):
+    a = r.randint(4000, 9800)
+    b = r.randint(1200, a - 800)
+    ans = a - b
+    cands = [ans + 10, ans - 10, ans + 100, ans - 100, ans + 1000, ans - 1000]
+    body, blanks = choice(r, "What is the difference between %d and %d?" % (a, b), str(ans),
+                          number_options(r, ans, cands))
+    return q(body, blanks, tag="df%d-%d" % (a, b))
+
+
 def t1_add(r):
     a = r.randint(1000, 7999)
     b = r.randint(300, 9999 - a - 1)
@@ -230,7 +277,7 @@ def t1_two_step(r):
             ("N", str(adults + children), "How many people came to the match?", "", "v2+v3"),
             ("N", str(seats - adults - children), "How many seats were empty?", "",
              "v1-v2-v3")])
-        tag = "match:%d-%d" % (adults, children)
+        tag = "stadium:%d-%d" % (adults, children)  # one stadium a paper, short or long
     elif kind == 4:
         had = r.randint(3000, 7000)
         bought = r.randint(300, 1500)
@@ -242,7 +289,7 @@ def t1_two_step(r):
              "new books?", "", "v1+v2"),
             ("N", str(had + bought - old), "How many books did the library have in the end?",
              "", "v1+v2-v3")])
-        tag = "books:%d-%d" % (had, bought)
+        tag = "library:%d-%d" % (had, bought)
     elif kind == 6:
         may = r.randint(1500, 4000)
         more = r.randint(200, 1500)
@@ -294,7 +341,8 @@ def t1_pattern_gaps(r):
 
 
 TOPIC1 = {
-    "mcq": [t1_place_value, t1_more_less, t1_greatest, t1_expanded, t1_sum_choice],
+    "mcq": [t1_place_value, t1_more_less, t1_greatest, t1_expanded, t1_sum_choice, t1_words,
+            t1_difference_choice],
     "short": [t1_add, t1_add, t1_subtract, t1_subtract, t1_missing, t1_pattern, t1_place_number,
               t1_story, t1_story],
     # stories outnumber the pattern drill, so a paper is not half patterns
