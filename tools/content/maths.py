@@ -498,7 +498,8 @@ def t2_remainder(r):
     body = body.replace('<span class="expr">%d' % n, '<span class="expr">%s' % v(n))
     body = body.replace("%s %d =" % (DIVIDE, d), "%s %s =" % (DIVIDE, v(d)))
     html, blanks = many([("N", str(n // d), "Answer", "", "v1\\v2"),
-                         ("N", str(n % d), "Remainder", "", "v1%v2")])
+                         # "R 4" is how the remainder is written beside a division
+                         ("M", ";%d;r%d;r %d" % ((n % d,) * 3), "Remainder", "", "v1%v2")])
     return q(body + html, blanks, tag="rm%d-%d" % (n, d))
 
 
