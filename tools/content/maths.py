@@ -648,8 +648,8 @@ def _l_ml(ml):
 
 # (question for the largest, for the smallest, unit, written in two units)
 COMPARE = [("Which is the heaviest?", "Which is the lightest?", "g", _kg_g),
-           ("Which container holds the most water?", "Which container holds the least water?", "ml",
-            _l_ml)]
+           ("Which container holds the most water?", "Which container holds the least water?",
+            "ml", _l_ml)]
 
 
 def t3_heaviest(r):
