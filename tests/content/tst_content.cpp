@@ -1171,8 +1171,12 @@ void TestContent::arithmetic()
             QVERIFY2(expected.ok, qPrintable(where));
             const QString &code = q.codes[b];
             Rational key;
-            if (code == QLatin1String("N")) {
-                const QStringList parts = q.keys[b].split(QLatin1Char('.'));
+            // An answer that may be typed with its unit lists the bare number first.
+            const QString number = code == QLatin1String("M")
+                                       ? q.keys[b].section(QLatin1Char(';'), 1, 1)
+                                       : q.keys[b];
+            if (code == QLatin1String("N") || code == QLatin1String("M")) {
+                const QStringList parts = number.split(QLatin1Char('.'));
                 key = Evaluator::decimal(parts[0], parts.value(1));
             } else if (code == QLatin1String("F") || code == QLatin1String("X")) {
                 key = evaluate(q.keys[b]);

@@ -11,9 +11,9 @@ import random
 from fractions import Fraction
 
 import svg
-from mathsbase import (DIVIDE, RULE, TIMES, blank_inline, cents_key, choice, expr,
-                       frac, frac_key, ins, many, mixed_key, money, name, number_options, one,
-                       q, stem)
+from mathsbase import (DIVIDE, RULE, TEACHERS, TIMES, blank_inline, cap, cents_key, choice,
+                       dollar_key, expr, frac, frac_key, he, him, his, ins, many, mixed_key,
+                       money, name, number_options, one, one_unit, q, stem, unit_key)
 from model import Blank, spread
 from page import picture, rows, v
 
@@ -62,6 +62,8 @@ def t1_greatest(r):
 
 def t1_expanded(r):
     a, b, c = r.randint(1, 9), r.randint(1, 9), r.randint(1, 9)
+    while c == b:  # with b = c two of the wrong numbers would be the same
+        c = r.randint(1, 9)
     ans = a * 1000 + b * 100 + c
     wrong = [a * 1000 + c * 100 + b * 10, a * 1000 + b * 10 + c, a * 1000 + b * 100 + c * 10]
     body, blanks = choice(r, "Which number is %d + %d + %d?" % (a * 1000, b * 100, c),
@@ -76,6 +78,53 @@ def t1_sum_choice(r):
     body, blanks = choice(r, "What is the sum of %d and %d?" % (a, b), str(ans),
                           number_options(r, ans, cands))
     return q(body, blanks, tag="sc%d-%d" % (a, b))
+
+
+_ONES = ["", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten",
+         "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen",
+         "eighteen", "nineteen"]
+_TENS = ["", "", "twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"]
+
+
+def number_words(n):
+    """A number from 1000 to 9999 in words, as a British teacher writes it."""
+    th, rest = divmod(n, 1000)
+    h, t = divmod(rest, 100)
+    parts = [_ONES[th] + " thousand"]
+    if h:
+        parts.append(_ONES[h] + " hundred")
+    if t:
+        tens = _ONES[t] if t < 20 else _TENS[t // 10] + ("-" + _ONES[t % 10] if t % 10 else "")
+        parts.append("and " + tens)
+    return " ".join(parts)
+
+
+def t1_words(r):
+    th, h, t, o = r.randint(1, 9), r.randint(0, 9), r.randint(0, 9), r.randint(1, 9)
+    if r.random() < 0.5:  # a zero in the number is where pupils slip
+        if r.random() < 0.5:
+            h = 0
+        else:
+            t = 0
+    n = th * 1000 + h * 100 + t * 10 + o
+    cands = []
+    for a, b, c in ((h, o, t), (t, h, o), (t, o, h), (o, h, t), (o, t, h)):
+        cands.append(th * 1000 + a * 100 + b * 10 + c)
+    cands += [n + 100, n - 100, n + 10, n - 10]
+    cands = [x for x in cands if x >= 1000]
+    body, blanks = choice(r, "Which number is %s?" % number_words(n), str(n),
+                          number_options(r, n, cands))
+    return q(body, blanks, tag="wd%d" % n)
+
+
+def t1_difference_choice(r):
+    a = r.randint(4000, 9800)
+    b = r.randint(1200, a - 800)
+    ans = a - b
+    cands = [ans + 10, ans - 10, ans + 100, ans - 100, ans + 1000, ans - 1000]
+    body, blanks = choice(r, "What is the difference between %d and %d?" % (a, b), str(ans),
+                          number_options(r, ans, cands))
+    return q(body, blanks, tag="df%d-%d" % (a, b))
 
 
 def t1_add(r):
@@ -127,92 +176,156 @@ def t1_pattern(r):
     return q(body + html, blanks, tag="pat%d-%d" % (start, step))
 
 
+def _count(n, word):
+    return "%s %s" % (v(n), word if n == 1 else word + "s")
+
+
 def t1_place_number(r):
     a, b, c = r.randint(1, 9), r.randint(0, 9), r.randint(1, 9)
-    body = stem("Write the number that has %s thousands, %s hundreds and %s ones." %
-                (v(a), v(b), v(c)))
-    html, blanks = one("N", str(a * 1000 + b * 100 + c), calc="v1*1000+v2*100+v3")
+    if b:
+        parts = "%s, %s and %s" % (_count(a, "thousand"), _count(b, "hundred"), _count(c, "one"))
+        calc = "v1*1000+v2*100+v3"
+    else:  # no hundreds: a teacher leaves the place out rather than say "0 hundreds"
+        parts = "%s and %s" % (_count(a, "thousand"), _count(c, "one"))
+        calc = "v1*1000+v2"
+    body = stem("Write the number that has %s." % parts)
+    html, blanks = one("N", str(a * 1000 + b * 100 + c), calc=calc)
     return q(body + html, blanks, tag="pn%d%d%d" % (a, b, c))
 
 
+# (kind, text, unit, smallest and largest first number, smallest and largest second number):
+# each story keeps to numbers that are real for it.
 ADD_STORIES = [
-    ("A library has {a} storybooks and {b} science books. How many books does it have "
-     "altogether?", "books"),
-    ("{n} walked {a} steps in the morning and {b} steps in the evening. How many steps did "
-     "{n} walk in all?", "steps"),
-    ("A farmer picked {a} durians last week and {b} durians this week. How many durians did "
-     "he pick in the two weeks?", "durians"),
-    ("On Saturday {a} people visited the zoo. On Sunday {b} people visited it. How many "
-     "people visited the zoo on the two days?", "people"),
-    ("A bakery sold {a} buns in May and {b} buns in June. How many buns did it sell in the "
-     "two months?", "buns"),
+    ("library", "A library has {a} storybooks and {b} science books. How many books does it "
+     "have altogether?", "books", (1500, 5000), (800, 3000)),
+    ("steps", "{n} walked {a} steps in the morning and {b} steps in the evening. How many "
+     "steps did {n} walk in all?", "steps", (1000, 4500), (1000, 4500)),
+    ("farm", "A fruit farm picked {a} oranges last week and {b} oranges this week. How many "
+     "oranges did the farm pick in the two weeks?", "oranges", (1000, 5000), (800, 4000)),
+    ("zoo", "On Saturday {a} people visited the zoo. On Sunday {b} people visited it. How "
+     "many people visited the zoo on the two days?", "people", (1000, 5000), (800, 4000)),
+    ("bakery", "A bakery sold {a} buns in May and {b} buns in June. How many buns did it sell "
+     "in the two months?", "buns", (1000, 5000), (800, 4000)),
 ]
 
 SUB_STORIES = [
-    ("A school hall has {a} seats. {b} seats are taken. How many seats are empty?", "seats"),
-    ("{n} had {a} stickers. She gave away {b} stickers. How many stickers did she have "
-     "left?", "stickers"),
-    ("A shop had {a} eggs. {b} eggs were sold. How many eggs were not sold?", "eggs"),
-    ("Town A has {a} trees. Town B has {b} trees. How many more trees does Town A have than "
-     "Town B?", "trees"),
-    ("A ship carried {a} passengers. {b} of them got off at the first port. How many "
-     "passengers were still on the ship?", "passengers"),
+    ("stadium", "A stadium has {a} seats. {b} seats are taken. How many seats are empty?",
+     "seats", (5000, 9800), (900, 4500)),
+    ("stickers", "A toy shop had {a} stickers. It sold {b} stickers. How many stickers did "
+     "the shop have left?", "stickers", (3000, 9000), (900, 2500)),
+    ("eggs", "A farm collected {a} eggs this month. {b} eggs were sold. How many eggs were not "
+     "sold?", "eggs", (3000, 9800), (900, 2500)),
+    ("trees", "Town A has {a} trees. Town B has {b} trees. How many more trees does Town A "
+     "have than Town B?", "trees", (3000, 9800), (900, 2500)),
+    ("ship", "A ship carried {a} passengers. {b} of them got off at the first port. How many "
+     "passengers were still on the ship?", "passengers", (3000, 6000), (900, 2500)),
 ]
 
 
 def t1_story(r):
     add = r.random() < 0.5
-    if add:
-        a, b = r.randint(1000, 5000), r.randint(800, 4000)
-        text, unit = r.choice(ADD_STORIES)
-        key, calc = a + b, "v1+v2"
-    else:
-        a = r.randint(3000, 9800)
-        b = r.randint(900, a - 500)
-        text, unit = r.choice(SUB_STORIES)
-        key, calc = a - b, "v1-v2"
+    kind, text, unit, (lo, hi), (lo2, hi2) = r.choice(ADD_STORIES if add else SUB_STORIES)
+    a, b = r.randint(lo, hi), r.randint(lo2, hi2)
+    key, calc = (a + b, "v1+v2") if add else (a - b, "v1-v2")
     body = stem(text.format(a=v(a), b=v(b), n=name(r)))
-    html, blanks = one("N", str(key), after=unit, calc=calc)
-    return q(body + html, blanks, tag="st%d-%d" % (a, b))
+    html, blanks = one_unit(key, unit, calc=calc)
+    return q(body + html, blanks, tag="once:%s:%d-%d" % (kind, a, b))
 
 
 def t1_two_step(r):
-    kind = r.randrange(3)
+    kind = r.randrange(8)
     if kind == 0:
-        boys, girls = r.randint(900, 2500), r.randint(900, 2500)
+        boys, girls = r.randint(500, 1400), r.randint(500, 1400)
         went = r.randint(300, boys + girls - 200)
         body = stem("A school has %s boys and %s girls. %s pupils went to the Science Centre."
                     % (v(boys), v(girls), v(went)))
         html, blanks = many([
             ("N", str(boys + girls), "How many pupils are there in the school?", "", "v1+v2"),
             ("N", str(boys + girls - went), "How many pupils did not go?", "", "v1+v2-v3")])
-        tag = "ts0-%d-%d" % (boys, girls)
+        tag = "school:%d-%d" % (boys, girls)
     elif kind == 1:
-        a = r.randint(2500, 6000)
+        a = r.randint(2500, 4800)  # both schools together stay within 10 000
         fewer = r.randint(300, 1800)
-        n1, n2 = name(r), None
-        n2 = name(r, (n1,))
-        body = stem("%s collected %s bottle caps. %s collected %s fewer bottle caps than %s."
-                    % (n1, v(a), n2, v(fewer), n1))
+        body = stem("Sunrise School collected %s bottle caps for recycling. Hillview School "
+                    "collected %s fewer bottle caps than Sunrise School." % (v(a), v(fewer)))
         html, blanks = many([
-            ("N", str(a - fewer), "How many caps did %s collect?" % n2, "", "v1-v2"),
-            ("N", str(2 * a - fewer), "How many caps did they collect altogether?", "",
-             "v1+v1-v2")])
-        tag = "ts1-%d-%d" % (a, fewer)
-    else:
-        have = r.randint(1500, 4000)
-        more = r.randint(500, 2500)
-        spent = r.randint(800, have + more - 300)
+            ("N", str(a - fewer), "How many bottle caps did Hillview School collect?", "",
+             "v1-v2"),
+            ("N", str(2 * a - fewer), "How many bottle caps did the two schools collect "
+             "altogether?", "", "v1+v1-v2")])
+        tag = "caps:%d-%d" % (a, fewer)
+    elif kind == 2:
+        have = r.randint(300, 900)
+        more = r.randint(200, 600)
+        spent = r.randint(150, have + more - 100)
         n1 = name(r)
-        body = stem("%s had %s beads. She bought %s more beads. Then she used %s beads to make "
-                    "bracelets." % (n1, v(have), v(more), v(spent)))
+        body = stem("%s had %s beads. %s bought %s more beads. Then %s used %s beads to make "
+                    "bracelets." % (n1, v(have), cap(he(n1)), v(more), he(n1), v(spent)))
         html, blanks = many([
-            ("N", str(have + more), "How many beads did she have after buying more?", "",
+            ("N", str(have + more), "How many beads did %s have after buying more?" % n1, "",
              "v1+v2"),
-            ("N", str(have + more - spent), "How many beads did she have in the end?", "",
-             "v1+v2-v3")])
-        tag = "ts2-%d-%d" % (have, more)
-    return q(body + html, blanks, tag=tag)
+            ("N", str(have + more - spent), "How many beads did %s have in the end?" % he(n1),
+             "", "v1+v2-v3")])
+        tag = "beads:%d-%d" % (have, more)
+    elif kind == 3:
+        seats = r.randint(60, 98) * 100
+        adults, children = r.randint(1500, 4000), r.randint(1000, 3500)
+        seats = max(seats, adults + children + 100)
+        body = stem("A stadium has %s seats. %s adults and %s children came to watch a "
+                    "football match." % (v(seats), v(adults), v(children)))
+        html, blanks = many([
+            ("N", str(adults + children), "How many people came to the match?", "", "v2+v3"),
+            ("N", str(seats - adults - children), "How many seats were empty?", "",
+             "v1-v2-v3")])
+        tag = "stadium:%d-%d" % (adults, children)  # one stadium a paper, short or long
+    elif kind == 4:
+        had = r.randint(3000, 7000)
+        bought = r.randint(300, 1500)
+        old = r.randint(200, 1200)
+        body = stem("A library had %s books. It bought %s new books. Then it gave away %s old "
+                    "books to a school." % (v(had), v(bought), v(old)))
+        html, blanks = many([
+            ("N", str(had + bought), "How many books did the library have after buying the "
+             "new books?", "", "v1+v2"),
+            ("N", str(had + bought - old), "How many books did the library have in the end?",
+             "", "v1+v2-v3")])
+        tag = "library:%d-%d" % (had, bought)
+    elif kind == 6:
+        may = r.randint(1500, 4000)
+        more = r.randint(200, 1500)
+        body = stem("A factory made %s toy cars in May. It made %s more toy cars in June than in "
+                    "May." % (v(may), v(more)))
+        html, blanks = many([
+            ("N", str(may + more), "How many toy cars did the factory make in June?", "",
+             "v1+v2"),
+            ("N", str(2 * may + more), "How many toy cars did it make in the two months?", "",
+             "v1+v1+v2")])
+        tag = "cars:%d-%d" % (may, more)
+    elif kind == 7:
+        had = r.randint(4000, 9500)
+        monday, tuesday = r.randint(500, 1800), r.randint(500, 1800)
+        body = stem("A bookshop had %s pencils. It sold %s pencils on Monday and %s pencils on "
+                    "Tuesday." % (v(had), v(monday), v(tuesday)))
+        html, blanks = many([
+            ("N", str(monday + tuesday), "How many pencils did the bookshop sell on the two "
+             "days?", "", "v2+v3"),
+            ("N", str(had - monday - tuesday), "How many pencils did it have left?", "",
+             "v1-v2-v3")])
+        tag = "shop:%d-%d" % (monday, tuesday)
+    else:
+        target = r.randint(40, 90) * 100
+        first, second = r.randint(1200, 3000), r.randint(1200, 3000)
+        target = max(target, first + second + 200)
+        body = stem("The pupils of Bayview School want to fold %s paper cranes for a charity "
+                    "show. They folded %s cranes in March and %s cranes in April." %
+                    (v(target), v(first), v(second)))
+        html, blanks = many([
+            ("N", str(first + second), "How many cranes did they fold in the two months?",
+             "", "v2+v3"),
+            ("N", str(target - first - second), "How many more cranes must they fold?",
+             "", "v1-v2-v3")])
+        tag = "cranes:%d-%d" % (first, second)
+    return q(body + html, blanks, tag="once:" + tag)
 
 
 def t1_pattern_gaps(r):
@@ -222,15 +335,18 @@ def t1_pattern_gaps(r):
     shown = "%s, %s, %s, %s, %s" % (v(seq[0]), v(seq[1]), blank_inline(1, 2, "v1-2*(v1-v2)"),
                                     v(seq[3]), blank_inline(2, 2, "v1-4*(v1-v2)"))
     body = ins("Fill in the missing numbers in the pattern.") + stem(shown)
+    # one a paper: the long questions are for stories
     return q(body, [Blank("N", str(seq[2])), Blank("N", str(seq[4]))],
-             tag="pg%d-%d" % (start, step))
+             tag="once:pattern:%d-%d" % (start, step))
 
 
 TOPIC1 = {
-    "mcq": [t1_place_value, t1_more_less, t1_greatest, t1_expanded, t1_sum_choice],
+    "mcq": [t1_place_value, t1_more_less, t1_greatest, t1_expanded, t1_sum_choice, t1_words,
+            t1_difference_choice],
     "short": [t1_add, t1_add, t1_subtract, t1_subtract, t1_missing, t1_pattern, t1_place_number,
               t1_story, t1_story],
-    "long": [t1_two_step, t1_two_step, t1_pattern_gaps],
+    # stories outnumber the pattern drill, so a paper is not half patterns
+    "long": [t1_two_step, t1_two_step, t1_two_step, t1_pattern_gaps],
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -272,14 +388,17 @@ def t2_remainder_choice(r):
 
 def t2_sentence(r):
     a, b = r.randint(3, 9), r.randint(4, 12)
+    while a == b:
+        b = r.randint(4, 12)
     things = r.choice([("boxes", "crayons"), ("bags", "oranges"), ("plates", "cookies"),
                        ("vases", "flowers"), ("rows", "chairs")])
     body, blanks = choice(r, "There are %d %s with %d %s in each. Which number sentence gives "
                           "the total number of %s?" % (a, things[0], b, things[1], things[1]),
                           "%d %s %d" % (a, TIMES, b),
-                          ["%d + %d" % (a, b), "%d &minus; %d" % (b, a),
+                          ["%d + %d" % (a, b), "%d &minus; %d" % (max(a, b), min(a, b)),
                            "%d %s %d" % (a * b, DIVIDE, a)])
-    return q(body, blanks, tag="ns%d-%d" % (a, b))
+    # one a paper: the same question about other things is still the same question
+    return q(body, blanks, tag="once:sentence:%s-%d-%d" % (things[0], a, b))
 
 
 def t2_product_choice(r):
@@ -312,7 +431,7 @@ def t2_multiply(r):
 
 def t2_divide(r):
     b = r.randint(2, 9)
-    ans = r.randint(12, 240)
+    ans = r.randint(12, 999 // b)  # a dividend of three digits at most
     body = ins("Work out.") + expr("%d %s %d" % (ans * b, DIVIDE, b))
     html, blanks = one("N", str(ans), calc="e1")
     return q(body + html, blanks, tag="dv%d-%d" % (ans, b))
@@ -328,42 +447,47 @@ def t2_missing_factor(r):
     return q(body, [Blank("N", str(b))], tag="mf%d-%d" % (a, b))
 
 
+# (kind, text, unit, smallest and largest number in each group)
 MUL_STORIES = [
-    ("There are {a} rows of chairs in the hall. Each row has {b} chairs. How many chairs are "
-     "there?", "chairs"),
-    ("A box holds {b} pencils. How many pencils are there in {a} such boxes?", "pencils"),
-    ("{n} reads {b} pages of a book every day. How many pages does {n} read in {a} days?",
-     "pages"),
-    ("A minibus can carry {b} children. How many children can {a} minibuses carry?",
-     "children"),
+    ("chairs", "There are {a} rows of chairs in the hall. Each row has {b} chairs. How many "
+     "chairs are there?", "chairs", (12, 30)),
+    ("pencils", "A box holds {b} pencils. How many pencils are there in {a} such boxes?",
+     "pencils", (12, 48)),
+    ("pages", "{n} reads {b} pages of a book every day. How many pages does {n} read in {a} "
+     "days?", "pages", (12, 30)),
+    ("minibus", "A minibus can carry {b} children. How many children can {a} minibuses "
+     "carry?", "children", (12, 20)),
+    ("tiles", "A wall has {a} rows of tiles. There are {b} tiles in each row. How many tiles "
+     "are there on the wall?", "tiles", (20, 65)),
 ]
 
 DIV_STORIES = [
-    ("{t} stickers are shared equally among {a} children. How many stickers does each child "
-     "get?", "stickers"),
-    ("A baker puts {t} muffins into boxes of {a}. How many boxes does she fill?", "boxes"),
-    ("{t} pupils are put into {a} equal teams. How many pupils are in each team?", "pupils"),
-    ("A rope {t} cm long is cut into {a} equal pieces. How long is each piece?", "cm"),
+    ("stickers", "{t} stickers are shared equally among {a} children. How many stickers does "
+     "each child get?", "stickers", (12, 40)),
+    ("muffins", "A baker puts {t} muffins into boxes of {a}. How many boxes does she fill?",
+     "boxes", (12, 40)),
+    ("teams", "{t} pupils are put into {a} equal teams. How many pupils are in each team?",
+     "pupils", (12, 40)),
+    ("rope", "A rope {t} cm long is cut into {a} equal pieces. How long is each piece?", "cm",
+     (12, 60)),
 ]
 
 
 def t2_story(r):
     if r.random() < 0.5:
-        a, b = r.randint(3, 9), r.randint(12, 65)
-        text, unit = r.choice(MUL_STORIES)
+        kind, text, unit, (lo, hi) = r.choice(MUL_STORIES)
+        a, b = r.randint(3, 9), r.randint(lo, hi)
         body = stem(text.format(a=v(a), b=v(b), n=name(r)))
-        # the numbers appear in the order of the text: find it
         calc = "v1*v2"
         key = a * b
     else:
+        kind, text, unit, (lo, hi) = r.choice(DIV_STORIES)
         a = r.randint(3, 9)
-        each = r.randint(12, 60)
-        text, unit = r.choice(DIV_STORIES)
-        body = stem(text.format(t=v(a * each), a=v(a)))
+        key = r.randint(lo, hi)
+        body = stem(text.format(t=v(a * key), a=v(a)))
         calc = "v1/v2"
-        key = each
-    html, blanks = one("N", str(key), after=unit, calc=calc)
-    return q(body + html, blanks, tag="ms%d-%d" % (a, key))
+    html, blanks = one_unit(key, unit, calc=calc)
+    return q(body + html, blanks, tag="once:%s:%d-%d" % (kind, a, key))
 
 
 def t2_remainder(r):
@@ -374,47 +498,86 @@ def t2_remainder(r):
     body = body.replace('<span class="expr">%d' % n, '<span class="expr">%s' % v(n))
     body = body.replace("%s %d =" % (DIVIDE, d), "%s %s =" % (DIVIDE, v(d)))
     html, blanks = many([("N", str(n // d), "Answer", "", "v1\\v2"),
-                         ("N", str(n % d), "Remainder", "", "v1%v2")])
+                         # "R 4" is how the remainder is written beside a division
+                         ("M", ";%d;r%d;r %d" % ((n % d,) * 3), "Remainder", "", "v1%v2")])
     return q(body + html, blanks, tag="rm%d-%d" % (n, d))
 
 
 def t2_two_step(r):
-    kind = r.randrange(3)
+    kind = r.randrange(6)
     if kind == 0:
+        # so many pencils are a teacher's, not a child's
         packs, per = r.randint(3, 9), r.randint(6, 24)
         gave = r.randint(5, packs * per - 5)
-        n1 = name(r)
-        body = stem("%s bought %s packets of pencils. There were %s pencils in each packet. "
-                    "%s gave away %s pencils." % (n1, v(packs), v(per), n1, v(gave)))
+        n1 = r.choice(TEACHERS)
+        body = stem("%s bought %s packets of pencils for the class. There were %s pencils in "
+                    "each packet. %s gave %s pencils to the pupils." %
+                    (n1, v(packs), v(per), cap(he(n1)), v(gave)))
         html, blanks = many([
             ("N", str(packs * per), "How many pencils did %s buy?" % n1, "", "v1*v2"),
-            ("N", str(packs * per - gave), "How many pencils were left?", "", "v1*v2-v3")])
-        tag = "m2a%d-%d" % (packs, per)
+            ("N", str(packs * per - gave), "How many pencils did %s have left?" % he(n1), "",
+             "v1*v2-v3")])
+        tag = "pencils:%d-%d" % (packs, per)
     elif kind == 1:
-        size = r.randint(4, 9)
+        size = r.choice([4, 6, 8])
         total = size * r.randint(8, 30) + r.randint(1, size - 1)
-        body = stem("A farmer has %s eggs. He packs them into trays of %s eggs each." %
+        body = stem("A farmer has %s eggs. He packs them into boxes of %s eggs each." %
                     (v(total), v(size)))
         html, blanks = many([
-            ("N", str(total // size), "How many trays can he fill?", "", "v1\\v2"),
+            ("N", str(total // size), "How many boxes can he fill?", "", "v1\\v2"),
             ("N", str(total % size), "How many eggs are left over?", "", "v1%v2")])
-        tag = "m2b%d-%d" % (total, size)
-    else:
-        price, count = r.randint(4, 19), r.randint(3, 9)
-        paid = ((price * count) // 10 + 1) * 10
-        if paid < price * count + 1:
-            paid += 10
+        tag = "eggs:%d-%d" % (total, size)
+    elif kind == 2:
+        count = r.randint(3, 9)
+        price = r.randint(4, 90 // count)  # the bill and the note paid stay within $100
+        paid = (price * count) // 10 * 10 + 10
         n1 = name(r)
         body = stem("%s bought %s books. Each book cost $%s. %s paid with $%s." %
-                    (n1, v(count), v(price), n1, v(paid)))
+                    (n1, v(count), v(price), cap(he(n1)), v(paid)))
         html, blanks = many([
-            ("N", str(price * count), "How much did the books cost?", "", "v1*v2"),
-            ("N", str(paid - price * count), "How much change did %s get?" % n1, "",
+            ("M", dollar_key(price * count), "How much did the books cost?", "", "v1*v2"),
+            ("M", dollar_key(paid - price * count), "How much change did %s get?" % n1, "",
              "v3-v1*v2")])
         # "$" printed before each answer line
         html = html.replace('<span class="line">', ' $<span class="line">')
-        tag = "m2c%d-%d" % (price, count)
-    return q(body + html, blanks, tag=tag)
+        tag = "books:%d-%d" % (price, count)
+    elif kind == 3:
+        boxes, per = r.randint(3, 9), r.randint(12, 40)
+        # a number of classes that shares the balls out exactly, not just one per box
+        classes = r.choice([c for c in range(2, 10) if boxes * per % c == 0 and c != boxes]
+                           or [boxes])
+        body = stem("A school bought %s boxes of balls. There were %s balls in each box. The "
+                    "balls were shared equally among %s classes." % (v(boxes), v(per),
+                                                                     v(classes)))
+        html, blanks = many([
+            ("N", str(boxes * per), "How many balls did the school buy?", "", "v1*v2"),
+            ("N", str(boxes * per // classes), "How many balls did each class get?", "",
+             "v1*v2/v3")])
+        tag = "balls:%d-%d-%d" % (boxes, per, classes)
+    elif kind == 4:
+        groups = r.randint(3, 9)
+        each = r.randint(10, 40)
+        extra = r.randint(10, 60)
+        n1 = name(r)
+        body = stem("%s sorts %s marbles into %s bags with the same number of marbles in each "
+                    "bag. Then %s friend gives %s %s more marbles." %
+                    (n1, v(groups * each), v(groups), his(n1), him(n1), v(extra)))
+        html, blanks = many([
+            ("N", str(each), "How many marbles are in each bag?", "", "v1/v2"),
+            ("N", str(groups * each + extra), "How many marbles does %s have now?" % n1, "",
+             "v1+v3")])
+        tag = "marbles:%d-%d" % (groups, each)
+    else:
+        rows_, per = r.randint(4, 9), r.randint(15, 40)
+        more = r.randint(20, 150)
+        body = stem("A farmer planted %s rows of corn with %s plants in each row. His neighbour "
+                    "planted %s more plants than he did." % (v(rows_), v(per), v(more)))
+        html, blanks = many([
+            ("N", str(rows_ * per), "How many plants did the farmer plant?", "", "v1*v2"),
+            ("N", str(2 * rows_ * per + more), "How many plants did the two of them plant "
+             "altogether?", "", "v1*v2*2+v3")])
+        tag = "corn:%d-%d" % (rows_, per)
+    return q(body + html, blanks, tag="once:" + tag)
 
 
 def t2_times_table(r):
@@ -441,7 +604,7 @@ TOPIC2 = {
     "mcq": [t2_same_value, t2_multiple, t2_remainder_choice, t2_sentence, t2_product_choice],
     "short": [t2_table, t2_table, t2_multiply, t2_multiply, t2_divide, t2_divide,
               t2_missing_factor, t2_story, t2_story],
-    "long": [t2_remainder, t2_two_step, t2_two_step],
+    "long": [t2_remainder, t2_two_step, t2_two_step, t2_two_step],
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -476,7 +639,21 @@ def _kg_g(g):
     return "%d kg" % kg if kg else "%d g" % rest
 
 
+def _l_ml(ml):
+    litres, rest = divmod(ml, 1000)
+    if litres and rest:
+        return "%d l %d ml" % (litres, rest)
+    return "%d l" % litres if litres else "%d ml" % rest
+
+
+# (question for the largest, for the smallest, unit, written in two units)
+COMPARE = [("Which is the heaviest?", "Which is the lightest?", "g", _kg_g),
+           ("Which container holds the most water?", "Which container holds the least water?",
+            "ml", _l_ml)]
+
+
 def t3_heaviest(r):
+    big_q, small_q, unit, mixed = r.choice(COMPARE)
     values = set()
     while len(values) < 4:
         values.add(r.randint(15, 45) * 100 + r.choice([0, 5, 50, 250]))
@@ -485,10 +662,10 @@ def t3_heaviest(r):
     ans = values[-1] if heavy else values[0]
     texts = {}
     for x in values:
-        texts[x] = "%d g" % x if r.random() < 0.5 else _kg_g(x)
-    body, blanks = choice(r, "Which is the %s?" % ("heaviest" if heavy else "lightest"),
-                          texts[ans], [texts[x] for x in values if x != ans])
-    return q(body, blanks, tag="hv%d" % ans)
+        texts[x] = "%d %s" % (x, unit) if r.random() < 0.5 else mixed(x)
+    body, blanks = choice(r, big_q if heavy else small_q, texts[ans],
+                          [texts[x] for x in values if x != ans])
+    return q(body, blanks, tag="hv%s%d" % (unit, ans))
 
 
 def t3_longest(r):
@@ -496,15 +673,40 @@ def t3_longest(r):
     while len(values) < 4:
         values.add(r.randint(120, 480))
     values = sorted(values)
-    ans = values[-1]
+    long_ = r.random() < 0.5
+    ans = values[-1] if long_ else values[0]
     texts = {x: ("%d cm" % x if r.random() < 0.5 else "%d m %d cm" % divmod(x, 100))
              for x in values}
     for x in values:
         if x % 100 == 0:
             texts[x] = "%d m" % (x // 100)
-    body, blanks = choice(r, "Which is the longest?", texts[ans],
-                          [texts[x] for x in values if x != ans])
-    return q(body, blanks, tag="lg%d" % ans)
+    body, blanks = choice(r, "Which is the %s?" % ("longest" if long_ else "shortest"),
+                          texts[ans], [texts[x] for x in values if x != ans])
+    return q(body, blanks, tag="lg%d-%d" % (ans, long_))
+
+
+# (question, the right measure, three that are far off): things a child has held or seen
+ESTIMATES = [
+    ("About how heavy is a school bag?", "3 kg", ["3 g", "30 g", "300 kg"]),
+    ("About how heavy is an egg?", "60 g", ["6 g", "60 kg", "6 kg"]),
+    ("About how heavy is a cat?", "4 kg", ["4 g", "40 g", "400 kg"]),
+    ("About how heavy is a bag of rice from the shop?", "5 kg", ["5 g", "50 g", "500 kg"]),
+    ("About how much water does a glass hold?", "250 ml", ["2 ml", "25 l", "250 l"]),
+    ("About how much water does a bucket hold?", "8 l", ["8 ml", "80 ml", "800 l"]),
+    ("About how much medicine is in a teaspoon?", "5 ml", ["5 l", "50 l", "500 l"]),
+    ("About how tall is a classroom door?", "2 m", ["2 cm", "20 cm", "2 km"]),
+    ("About how long is a new pencil?", "18 cm", ["18 m", "180 m", "18 km"]),
+    ("About how long is a school bus?", "12 m", ["12 cm", "120 cm", "12 km"]),
+    ("About how long is a ladybird?", "1 cm", ["1 m", "10 m", "1 km"]),
+    ("About how far can a car go in one hour on a highway?", "80 km", ["80 cm", "80 m",
+                                                                      "8 cm"]),
+]
+
+
+def t3_estimate(r):
+    stem_text, right, wrong = r.choice(ESTIMATES)
+    body, blanks = choice(r, stem_text, right, wrong)
+    return q(body, blanks, tag="est-" + stem_text)
 
 
 def t3_convert(r):
@@ -514,7 +716,7 @@ def t3_convert(r):
     a = r.randint(1, 9)
     b = r.randint(5, factor - 1)
     body = ins("Fill in the blank.") + stem("%s %s %s %s = ?" % (v(a), big, v(b), small))
-    html, blanks = one("N", str(a * factor + b), after=small, calc="v1*%d+v2" % factor)
+    html, blanks = one_unit(a * factor + b, small, calc="v1*%d+v2" % factor)
     return q(body + html, blanks, tag="cv%d%d%d" % (kind, a, b))
 
 
@@ -523,7 +725,7 @@ def t3_scale(r):
     pic = svg.scale(value, 1000, 100, 50, "g")
     body = stem("What is the mass of the bag of flour on the scale?") + picture(
         1, "A weighing scale")
-    html, blanks = one("N", str(value), after="g")
+    html, blanks = one_unit(value, "g")
     return q(body + html, blanks, [pic], tag="sc%d" % value)
 
 
@@ -533,7 +735,7 @@ def t3_jug(r):
     value = r.randint(2, maximum // minor - 1) * minor
     pic = svg.jug(value, maximum, 100 if maximum == 500 else 200, minor)
     body = stem("How much water is in the measuring jug?") + picture(1, "A measuring jug")
-    html, blanks = one("N", str(value), after="ml")
+    html, blanks = one_unit(value, "ml")
     return q(body + html, blanks, [pic], tag="jg%d-%d" % (value, maximum))
 
 
@@ -544,31 +746,37 @@ def t3_ruler(r):
     if thing == "eraser":
         length = r.randint(3, 6)
     pic = svg.ruler(start, start + length, thing=thing)
-    body = stem("How long is the %s?" % thing) + picture(1, "A %s beside a ruler" % thing)
-    html, blanks = one("N", str(length), after="cm")
+    body = stem("How long is the %s?" % thing) + picture(1, "%s %s beside a ruler" % (
+        "An" if thing[0] in "aeiou" else "A", thing))
+    html, blanks = one_unit(length, "cm")
     return q(body + html, blanks, [pic], tag="ru%d-%d" % (start, length))
 
 
+# (kind, text, operation, unit, range of the first number, range of the second)
 LENGTH_STORIES = [
-    ("A ribbon is {a} cm long. {n} cuts off {b} cm. How long is the ribbon left?", "-", "cm"),
-    ("A tank has {a} ml of water. {b} ml more water is poured in. How much water is in the "
-     "tank now?", "+", "ml"),
-    ("A box of books has a mass of {a} g. A bag of apples has a mass of {b} g. What is their "
-     "total mass?", "+", "g"),
-    ("{n} ran {a} m. Her brother ran {b} m less than her. How far did her brother run?", "-",
-     "m"),
-    ("A bottle holds {a} ml of juice. {n} drinks {b} ml. How much juice is left?", "-", "ml"),
+    ("ribbon", "A ribbon is {a} cm long. {n} cuts off {b} cm. How long is the piece of ribbon "
+     "that is left?", "-", "cm", (300, 900), (40, 250)),
+    ("pail", "A pail has {a} ml of water. {b} ml more water is poured in. How much water is in "
+     "the pail now?", "+", "ml", (800, 4500), (150, 3000)),
+    ("mass", "A box of books has a mass of {a} g. A bag of apples has a mass of {b} g. What "
+     "is their total mass?", "+", "g", (800, 4500), (300, 2500)),
+    ("run", "{n} ran {a} m. {H} brother ran {b} m less than {o}. How far did {h} brother "
+     "run?", "-", "m", (800, 3000), (150, 700)),
+    ("juice", "A bottle holds {a} ml of juice. {n} drinks {b} ml. How much juice is left?",
+     "-", "ml", (1000, 2000), (150, 450)),
+    ("road", "A road is {a} m long. Workers have mended {b} m of it. How many metres of the "
+     "road are still to be mended?", "-", "m", (2000, 9000), (300, 1800)),
 ]
 
 
 def t3_story(r):
-    text, op, unit = r.choice(LENGTH_STORIES)
-    a = r.randint(800, 4500)
-    b = r.randint(150, a - 100 if op == "-" else 3000)
-    body = stem(text.format(a=v(a), b=v(b), n=name(r)))
+    kind, text, op, unit, (lo, hi), (blo, bhi) = r.choice(LENGTH_STORIES)
+    a, b = r.randint(lo, hi), r.randint(blo, bhi)
+    n1 = name(r)
+    body = stem(text.format(a=v(a), b=v(b), n=n1, h=his(n1), H=cap(his(n1)), o=him(n1)))
     key, calc = (a - b, "v1-v2") if op == "-" else (a + b, "v1+v2")
-    html, blanks = one("N", str(key), after=unit, calc=calc)
-    return q(body + html, blanks, tag="ls%d-%d" % (a, b))
+    html, blanks = one_unit(key, unit, calc=calc)
+    return q(body + html, blanks, tag="once:%s:%d-%d" % (kind, a, b))
 
 
 def t3_compound(r):
@@ -577,7 +785,7 @@ def t3_compound(r):
     a1, b1 = r.randint(2, 6), r.randint(10, factor - 10)
     a2, b2 = r.randint(1, 3), r.randint(10, factor - 10)
     t1, t2 = a1 * factor + b1, a2 * factor + b2
-    if not add and t2 >= t1:
+    if not add and t1 - t2 < factor:  # a difference with no kg (m, l) in it reads "0 kg"
         a1 += 4
         t1 = a1 * factor + b1
     total = t1 + t2 if add else t1 - t2
@@ -586,8 +794,10 @@ def t3_compound(r):
                                       "+" if add else "-")
     body = ins("Work out. Write the answer in %s and %s." % (big, small)) + stem(
         "%s %s %s %s %s %s %s %s %s =" % (v(a1), big, v(b1), small, op, v(a2), big, v(b2), small))
-    html, blanks = many([("N", str(total // factor), "", big, whole + "\\%d" % factor),
-                         ("N", str(total % factor), "", small, whole + "%%%d" % factor)])
+    html, blanks = many([("M", unit_key(total // factor, big), "", big,
+                          whole + "\\%d" % factor),
+                         ("M", unit_key(total % factor, small), "", small,
+                          whole + "%%%d" % factor)])
     return q(body + html, blanks, tag="cp%d-%d-%d" % (t1, t2, add))
 
 
@@ -597,29 +807,82 @@ def t3_reverse(r):
     a, b = r.randint(1, 9), r.randint(5, factor - 1)
     body = ins("Fill in the blanks.") + stem("%s %s = ? %s ? %s" % (v(a * factor + b), small,
                                                                     big, small))
-    html, blanks = many([("N", str(a), "", big, "v1\\%d" % factor),
-                         ("N", str(b), "", small, "v1%%%d" % factor)])
+    html, blanks = many([("M", unit_key(a, big), "", big, "v1\\%d" % factor),
+                         ("M", unit_key(b, small), "", small, "v1%%%d" % factor)])
     return q(body + html, blanks, tag="rv%d%d" % (a, b))
 
 
+def _measure_rows(first, second, unit):
+    """Two answer rows of a story, each printed and keyed with its unit.
+    first and second: (answer, question, working)."""
+    return many([("M", unit_key(a, unit), text, unit, calc) for a, text, calc in
+                 (first, second)])
+
+
 def t3_two_step(r):
-    litres, ml = r.randint(2, 4), r.randint(1, 9) * 100
-    cups, size = r.randint(3, 6), r.choice([150, 200, 250, 300])
-    total = litres * 1000 + ml
+    kind = r.randrange(5)
     n1 = name(r)
-    body = stem("A jug has %s l %s ml of lemonade. %s pours the lemonade into %s cups. Each cup "
-                "holds %s ml." % (v(litres), v(ml), n1, v(cups), v(size)))
-    html, blanks = many([
-        ("N", str(cups * size), "How much lemonade is in the cups?", "ml", "v3*v4"),
-        ("N", str(total - cups * size), "How much lemonade is left in the jug?", "ml",
-         "v1*1000+v2-v3*v4")])
-    return q(body + html, blanks, tag="l2%d-%d-%d" % (total, cups, size))
+    if kind == 0:
+        litres, ml = r.randint(1, 2), r.randint(1, 9) * 100
+        cups, size = r.randint(3, 6), r.choice([150, 200, 250])
+        total = litres * 1000 + ml
+        while cups * size >= total:
+            cups -= 1
+        body = stem("A jug has %s l %s ml of lemonade. %s fills %s cups with lemonade from the "
+                    "jug. Each cup holds %s ml." % (v(litres), v(ml), n1, v(cups), v(size)))
+        html, blanks = _measure_rows(
+            (cups * size, "How much lemonade is in the cups?", "v3*v4"),
+            (total - cups * size, "How much lemonade is left in the jug?", "v1*1000+v2-v3*v4"),
+            "ml")
+        tag = "lemonade:%d-%d-%d" % (total, cups, size)
+    elif kind == 1:
+        metres, cm = r.randint(5, 9), r.randint(1, 9) * 10
+        pieces, size = r.randint(3, 6), r.randint(8, 24) * 5
+        while pieces * size >= metres * 100 + cm:
+            pieces -= 1
+        body = stem("A tailor has a piece of cloth %s m %s cm long. She cuts off %s pieces. "
+                    "Each piece is %s cm long." % (v(metres), v(cm), v(pieces), v(size)))
+        html, blanks = _measure_rows(
+            (pieces * size, "How much cloth did she cut off?", "v3*v4"),
+            (metres * 100 + cm - pieces * size, "How much cloth is left?", "v1*100+v2-v3*v4"),
+            "cm")
+        tag = "cloth:%d-%d-%d" % (metres * 100 + cm, pieces, size)
+    elif kind == 2:
+        box, tins, each = r.randint(6, 20) * 25, r.randint(3, 8), r.randint(8, 18) * 25
+        body = stem("An empty box has a mass of %s g. %s puts %s tins of beans into it. Each "
+                    "tin has a mass of %s g." % (v(box), n1, v(tins), v(each)))
+        html, blanks = _measure_rows(
+            (tins * each, "What is the mass of the tins?", "v2*v3"),
+            (box + tins * each, "What is the mass of the box with the tins in it?",
+             "v1+v2*v3"), "g")
+        tag = "tins:%d-%d-%d" % (box, tins, each)
+    elif kind == 3:
+        far = r.randint(800, 2500)
+        near = r.randint(300, far - 150)
+        body = stem("%s walks %s m from home to the library. Then %s walks %s m from the "
+                    "library to the park." % (n1, v(far), he(n1), v(near)))
+        html, blanks = _measure_rows(
+            (far + near, "How far does %s walk altogether?" % n1, "v1+v2"),
+            (far - near, "How much longer is the walk to the library than the walk to the "
+             "park?", "v1-v2"), "m")
+        tag = "walk:%d-%d" % (far, near)
+    else:
+        litres, ml = r.randint(4, 8), r.randint(1, 9) * 100
+        plants, car = r.randint(5, 15) * 100, r.randint(8, 25) * 100
+        body = stem("A tank had %s l %s ml of water. %s used %s ml of it to water the plants "
+                    "and %s ml to wash the car." % (v(litres), v(ml), n1, v(plants), v(car)))
+        html, blanks = _measure_rows(
+            (plants + car, "How much water did %s use?" % n1, "v3+v4"),
+            (litres * 1000 + ml - plants - car, "How much water was left in the tank?",
+             "v1*1000+v2-v3-v4"), "ml")
+        tag = "tank:%d-%d-%d" % (litres * 1000 + ml, plants, car)
+    return q(body + html, blanks, tag="once:" + tag)
 
 
 TOPIC3 = {
-    "mcq": [t3_unit, t3_heaviest, t3_longest],
-    "short": [t3_convert, t3_convert, t3_scale, t3_jug, t3_ruler, t3_story, t3_story],
-    "long": [t3_compound, t3_reverse, t3_two_step],
+    "mcq": [t3_unit, t3_heaviest, t3_longest, t3_estimate],
+    "short": [t3_convert, t3_scale, t3_jug, t3_ruler, t3_story, t3_story],
+    "long": [t3_compound, t3_reverse, t3_two_step, t3_two_step],
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -1204,11 +1467,16 @@ def _fits(question, marks):
 def _draw(r, makers, marks, used_tags, used_bodies):
     for _ in range(500):
         question = r.choice(makers)(r)
+        # A tag "once:KIND:..." names a kind of question (a story) a paper asks once, whatever
+        # its numbers.
+        kind = ":".join(question.tag.split(":")[:2]) if question.tag.startswith("once:") else ""
         if (question.tag in used_tags or question.body in used_bodies
-                or not _fits(question, marks)):
+                or kind in used_bodies or not _fits(question, marks)):
             continue
         used_tags.add(question.tag)
         used_bodies.add(question.body)
+        if kind:
+            used_bodies.add(kind)
         for b, m in zip(question.blanks, spread(marks, len(question.blanks))):
             b.marks = m
         return question
