@@ -10,6 +10,7 @@ from them, so the content test can recompute every answer.
 import random
 from fractions import Fraction
 
+import bank
 import svg
 from mathsbase import (DIVIDE, RULE, TIMES, blank_inline, cents_key, choice, expr,
                        frac, frac_key, ins, many, mixed_key, money, name, number_options, one,
@@ -1201,11 +1202,12 @@ def _fits(question, marks):
     return len(question.blanks) <= marks <= 3 * len(question.blanks)
 
 
-def _draw(r, makers, marks, used_tags, used_bodies):
+def _draw(r, makers, marks, used_tags, used_bodies, blanks=None):
     for _ in range(500):
         question = r.choice(makers)(r)
         if (question.tag in used_tags or question.body in used_bodies
-                or not _fits(question, marks)):
+                or not _fits(question, marks)
+                or (blanks is not None and len(question.blanks) != blanks)):
             continue
         used_tags.add(question.tag)
         used_bodies.add(question.body)
@@ -1213,6 +1215,15 @@ def _draw(r, makers, marks, used_tags, used_bodies):
             b.marks = m
         return question
     raise RuntimeError("no question fits")
+
+
+def _shape():
+    """Blanks per question of every paper (banks/maths_shape.txt): pupils' stored answers are
+    laid out by them, so a mended question never moves another paper's answers."""
+    shape = {int(key): [int(n) for n in counts.split()]
+             for _, (key, counts) in bank.lines("maths_shape.txt")}
+    shape[101 + 5][-1] = None  # the table question takes this place after the draw
+    return shape
 
 
 def _table_question():
@@ -1226,24 +1237,27 @@ def build():
     r = random.Random(SEED)
     topics = []
     used = set()  # tags of every question so far: no two questions with the same numbers
-    for topic in TOPICS:
+    shape = _shape()
+    for t, topic in enumerate(TOPICS):
         papers = []
-        for _ in range(5):
+        for k in range(5):
             bodies = set()
-            papers.append([_draw(r, topic[pool], marks, used, bodies)
-                           for pool, marks in TOPIC_PLAN])
+            counts = shape[101 + 5 * t + k]
+            papers.append([_draw(r, topic[pool], marks, used, bodies, counts[i])
+                           for i, (pool, marks) in enumerate(TOPIC_PLAN)])
         topics.append(papers)
     # The first Multiplication and Division paper ends with a table of fifteen one-mark spaces
     # in place of its last longer question; its own generator leaves every other question as
     # it was.
     topics[1][0][-1] = _table_question()
     mocks = []
-    for _ in range(5):
+    for k in range(5):
         bodies = set()
         paper = []
+        counts = shape[101 + 5 * len(TOPICS) + k]
         for i, (pool, marks) in enumerate(MOCK_PLAN):
             topic = TOPICS[i % len(TOPICS)]
-            paper.append(_draw(r, topic[pool], marks, used, bodies))
+            paper.append(_draw(r, topic[pool], marks, used, bodies, counts[i]))
         mocks.append(paper)
     topics.append(mocks)
     return topics
