@@ -1147,6 +1147,29 @@ void TestContent::arithmetic()
                 key = Evaluator::decimal(parts[0], parts.value(1));
             } else if (code == QLatin1String("F") || code == QLatin1String("X")) {
                 key = evaluate(q.keys[b]);
+            } else if (code == QLatin1String("M")) {
+                // Every form the key accepts ("$5.50", "5.5", "550 cents", "6/8") is the
+                // answer's own value; the first one stands for them below.
+                const QStringList forms = q.keys[b].split(QLatin1Char(';')).mid(1);
+                for (const QString &form : forms) {
+                    QString text = form;
+                    if (text.startsWith(QLatin1Char('$')))
+                        text.remove(0, 1);
+                    qint64 per = 1;
+                    for (const QString &unit : {QStringLiteral(" cents"), QStringLiteral("c")}) {
+                        if (per == 1 && text.endsWith(unit)) {
+                            text.chop(unit.size());
+                            per = 100;
+                        }
+                    }
+                    if (text.startsWith(QLatin1Char('.')))
+                        text.prepend(QLatin1Char('0'));
+                    const Rational value = evaluate(text);
+                    QVERIFY2(value.ok && value.num * expected.den
+                                 == expected.num * value.den * per,
+                             qPrintable(where + QStringLiteral(" accepts ") + form));
+                }
+                key = evaluate(forms.value(0));
             } else {
                 QFAIL(qPrintable(where + QStringLiteral(" has code ") + code));
             }

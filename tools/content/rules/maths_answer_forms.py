@@ -37,9 +37,10 @@ def check(subject, papers):
                 if missing:
                     problems.append("%d (%d): money key %r lacks %s"
                                     % (q.qid, n, b.key, ", ".join(missing)))
+            money = any(f.startswith("$") for f in forms)
             for f in forms:
-                m = re.fullmatch(r"(\d+)\.(\d\d)( ?[ap]m)?", f)
-                if m and b.code == "M" and "%s:%s%s" % (m.group(1), m.group(2),
+                m = re.fullmatch(r"(\d+)\.([0-5]\d)( ?[ap]m)?", f)
+                if m and not money and b.code == "M" and "%s:%s%s" % (m.group(1), m.group(2),
                                                        m.group(3) or "") not in forms:
                     problems.append("%d (%d): time %r without its colon form"
                                     % (q.qid, n, f))

@@ -45,7 +45,7 @@ def check(subject, papers):
                 problems.append("%d: fraction %s/%s is not a part of a whole" % (q.qid, n, d))
                 break
         for n, d in fractions:
-            if int(d) > LARGEST_DENOMINATOR and "=" not in text:
+            if int(d) > LARGEST_DENOMINATOR:
                 problems.append("%d: denominator %s" % (q.qid, d))
                 break
         for a, b in re.findall(r"\d+/(\d+) [-+] \d+/(\d+)", text):
