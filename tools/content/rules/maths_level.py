@@ -44,7 +44,10 @@ def check(subject, papers):
             if int(n) >= int(d) or int(n) == 0:
                 problems.append("%d: fraction %s/%s is not a part of a whole" % (q.qid, n, d))
                 break
-        for n, d in fractions:
+        # every denominator, also one under a blank ("1/2 = ___/14")
+        under = [q.blanks[int(n) - 1].key for n in
+                 re.findall(r'/\s*<span class="ans" data-b="(\d+)"', q.body)]
+        for d in re.findall(r"/ ?(\d+)", text) + [d for _, d in fractions] + under:
             if int(d) > LARGEST_DENOMINATOR:
                 problems.append("%d: denominator %s" % (q.qid, d))
                 break
