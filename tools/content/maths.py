@@ -934,22 +934,31 @@ def clock_time(r):
             return h, m
 
 
+# The question as a child would hear it, its answer and three answers in other units.
 DURATIONS = [
-    ("brush your teeth", "2 minutes", ["2 seconds", "2 hours", "2 days"]),
-    ("sleep at night", "9 hours", ["9 seconds", "9 minutes", "9 days"]),
-    ("eat a sandwich", "5 minutes", ["5 seconds", "5 hours", "5 days"]),
-    ("blink your eyes", "1 second", ["1 minute", "1 hour", "1 day"]),
-    ("fly from Singapore to London", "13 hours", ["13 seconds", "13 minutes", "13 days"]),
-    ("watch a film at the cinema", "2 hours", ["2 seconds", "2 minutes", "2 days"]),
-    ("write your name", "10 seconds", ["10 hours", "10 days", "10 weeks"]),
-    ("take a shower", "10 minutes", ["10 seconds", "10 hours", "10 days"]),
+    ("About how long does it take to brush your teeth?", "2 minutes",
+     ["2 seconds", "2 hours", "2 days"]),
+    ("About how long does a child sleep at night?", "9 hours",
+     ["9 seconds", "9 minutes", "9 days"]),
+    ("About how long does it take to eat a sandwich?", "5 minutes",
+     ["5 seconds", "5 hours", "5 days"]),
+    ("About how long does it take to blink your eyes?", "1 second",
+     ["1 minute", "1 hour", "1 day"]),
+    ("About how long does it take to fly from Singapore to London?", "13 hours",
+     ["13 seconds", "13 minutes", "13 days"]),
+    ("About how long does a film at the cinema last?", "2 hours",
+     ["2 seconds", "2 minutes", "2 days"]),
+    ("About how long does it take to write your name?", "10 seconds",
+     ["10 hours", "10 days", "10 weeks"]),
+    ("About how long does it take to have a shower?", "10 minutes",
+     ["10 seconds", "10 hours", "10 days"]),
 ]
 
 
 def t4_duration_choice(r):
-    what, right, wrong = r.choice(DURATIONS)
-    body, blanks = choice(r, "About how long does it take to %s?" % what, right, wrong)
-    return q(body, blanks, tag="du-" + what)
+    question, right, wrong = r.choice(DURATIONS)
+    body, blanks = choice(r, question, right, wrong)
+    return q(body, blanks, tag="du-" + question)
 
 
 def t4_minutes_choice(r):
@@ -1241,8 +1250,9 @@ def t5_part_whole(r):
     n = r.randint(1, d - 1)
     whole, pieces = r.choice(WHOLES)
     n1 = name(r)
-    body = stem("A %s was cut into %s equal %s. %s ate %s of the %s. What fraction of the %s "
-                "did %s eat?" % (whole, v(d), pieces, n1, v(n), pieces, whole, he(n1)))
+    ate = "%s of the %s" % (v(n), pieces) if n > 1 else "%s %s" % (v(n), pieces[:-1])
+    body = stem("A %s was cut into %s equal %s. %s ate %s. What fraction of the %s did %s "
+                "eat?" % (whole, v(d), pieces, n1, ate, whole, he(n1)))
     body += FRACTION_HOW
     html, blanks = one("M", fraction_alts(n, d), calc="v2/v1")
     return q(body + html, blanks, tag="pw%d%d" % (n, d))
