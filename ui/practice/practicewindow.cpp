@@ -598,7 +598,10 @@ void PracticeWindow::drawborder(QWidget *cntl, QWidget *Parent, int inout)
 
 void PracticeWindow::showRefusedNote(AnswerBox *box)
 {
-    const int width = qMin(m_refusedNote->sizeHint().width(), m_ansBox->width());
+    // One line where the sheet is wide enough; a wrapped label would guess a narrower one.
+    const int oneLine = m_refusedNote->fontMetrics().horizontalAdvance(m_refusedNote->text())
+                        + 2 * m_refusedNote->margin() + 4;
+    const int width = qMin(oneLine, m_ansBox->width());
     const QSize size(width, m_refusedNote->heightForWidth(width));
     const QRect boxRect(box->mapTo(m_ansBox, QPoint(0, 0)), box->size());
     m_refusedNote->setGeometry(AnswerSheet::refusedNotePlace(boxRect, size, m_ansBox->size()));
