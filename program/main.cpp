@@ -5,6 +5,7 @@
 #include "program/singleinstance.h"
 #include "ui/main/contents.h"
 #include "ui/practice/browsercontrol.h"
+#include "ui/practice/systemend.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -55,6 +56,11 @@ int main(int argc, char *argv[])
                                                 "been brought to the front."));
         return 0;
     }
+
+    // Log-out, shut-down and Ctrl+C end the program as its own Close would, keeping the
+    // answers typed into an open paper.
+    SystemEnd systemEnd;
+    QObject::connect(&systemEnd, &SystemEnd::finished, &app, [] { QCoreApplication::exit(0); });
 
     const StartUpResult start = StartUp::prepareContent();
     Contents contents;
