@@ -7,22 +7,28 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-if ! git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  echo "package: run this from a git checkout of the program" >&2
-  exit 1
-fi
+
+# The program's own files: those git tracks, or in a copy without git every file but the build
+# folders.
+source_files() {
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files | while IFS= read -r f; do [ ! -e "$f" ] || printf '%s\n' "$f"; done
+  else
+    find . \( -path './build*' -o -path ./.git \) -prune -o -type f -printf '%P\n'
+  fi
+}
 
 out=${QUORVEL_PACKAGE_DIR:-build-deb}
 src=$out/quorvel
 mkdir -p "$src"
 
-# Only tracked files reach the package. A copy keeps its file's time and is made only when
-# the file is newer, so ninja keeps the objects of unchanged sources.
-git ls-files -z | xargs -0 cp --parents -p -u -t "$src"
+# Only the program's files reach the package. A copy keeps its file's time and is made only
+# when the file is newer, so ninja keeps the objects of unchanged sources.
+source_files | xargs -r -d '\n' cp --parents -p -u -t "$src"
 # Anything else in the copy goes (files since deleted, the last run's stamps and staging
 # folders), except the build folder.
 comm -23 <(cd "$src" && find . -path ./obj-\* -prune -o -type f -printf '%P\n' | sort) \
-         <(git ls-files | sort) \
+         <(source_files | sort) \
   | (cd "$src" && xargs -r -d '\n' rm -f --)
 
 export DEB_BUILD_OPTIONS=${DEB_BUILD_OPTIONS-nocheck}
