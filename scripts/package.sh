@@ -30,6 +30,7 @@ source_files | xargs -r -d '\n' cp --parents -p -u -t "$src"
 comm -23 <(cd "$src" && find . -path ./obj-\* -prune -o -type f -printf '%P\n' | sort) \
          <(source_files | sort) \
   | (cd "$src" && xargs -r -d '\n' rm -f --)
+find "$src" -mindepth 1 -type d -empty -not -path "$src/obj-*" -delete
 
 export DEB_BUILD_OPTIONS=${DEB_BUILD_OPTIONS-nocheck}
 if command -v ccache >/dev/null; then
