@@ -46,6 +46,8 @@ int main(int argc, char *argv[])
     BrowserControl::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
+    // Lets the desktop match the windows to the menu entry and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.PrimaryRevision"));
     ProgramFolder::choose();
 
     SingleInstance instance(ProgramFolder::path());

@@ -78,6 +78,29 @@ private slots:
         }
     }
 
+    void folderForPicturesAndResults_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<ProgramFolder::Place>("place");
+        QTest::newRow("built from source, folder writable")
+            << false << true << ProgramFolder::Place::ProgramFileFolder;
+        QTest::newRow("built from source, system folder")
+            << false << false << ProgramFolder::Place::UserDataFolder;
+        QTest::newRow("installed, run by root who can write /usr/bin")
+            << true << true << ProgramFolder::Place::UserDataFolder;
+        QTest::newRow("installed, run by a pupil")
+            << true << false << ProgramFolder::Place::UserDataFolder;
+    }
+
+    void folderForPicturesAndResults()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, writable);
+        QFETCH(ProgramFolder::Place, place);
+        QCOMPARE(ProgramFolder::place(installed, writable), place);
+    }
+
     void catalogueIsReadAndItsFileDeleted()
     {
         Catalogue catalogue;
