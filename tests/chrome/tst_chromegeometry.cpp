@@ -1,6 +1,7 @@
 // Geometry and picture decisions of the window chrome, checked against hand-worked numbers.
 
 #include "ui/chrome/chromegeometry.h"
+#include "ui/chrome/keyrules.h"
 #include "ui/chrome/picturestates.h"
 
 #include <QtTest>
@@ -92,6 +93,8 @@ private slots:
     void maximiseButton_data();
     void maximiseButton();
     void titleSkins();
+    void keyboardMoves_data();
+    void keyboardMoves();
 };
 
 void TestChromeGeometry::units_data()
@@ -602,6 +605,53 @@ void TestChromeGeometry::titleSkins()
     QCOMPARE(inactive.topLeft, QStringLiteral("border_white_top_left.bmp"));
     QCOMPARE(inactive.progClose, QStringLiteral("prog_white_close.bmp"));
     QVERIFY(inactive.progMax.isEmpty());
+}
+
+// Groups of four: which member the keyboard reaches. "-" marks a hidden or disabled member.
+void TestChromeGeometry::keyboardMoves_data()
+{
+    QTest::addColumn<QString>("members");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<int>("to");
+    QTest::newRow("Right to the next") << "oooo" << 0 << "Right" << 1;
+    QTest::newRow("Down to the next") << "oooo" << 2 << "Down" << 3;
+    QTest::newRow("Left to the one before") << "oooo" << 2 << "Left" << 1;
+    QTest::newRow("Up over a hidden one") << "o-oo" << 2 << "Up" << 0;
+    QTest::newRow("arrow stops at the end") << "oooo" << 3 << "Right" << 3;
+    QTest::newRow("arrow stops at the start") << "oooo" << 0 << "Left" << 0;
+    QTest::newRow("last available is the end") << "oo--" << 1 << "Down" << 1;
+    QTest::newRow("other keys do not move") << "oooo" << 1 << "Tab" << 1;
+    QTest::newRow("Tab to the next group") << "oooo" << 1 << "next group" << 2;
+    QTest::newRow("Tab round to the first") << "o-o-" << 2 << "next group" << 0;
+    QTest::newRow("Shift+Tab round to the last") << "o-o-" << 0 << "previous group" << 2;
+    QTest::newRow("Tab from nowhere to the first") << "-ooo" << -1 << "next group" << 1;
+    QTest::newRow("nothing to reach") << "----" << -1 << "next group" << -1;
+    QTest::newRow("entering goes back to the last") << "oooo" << 2 << "enter" << 2;
+    QTest::newRow("entering when the last has gone") << "-o-o" << 2 << "enter" << 1;
+}
+
+void TestChromeGeometry::keyboardMoves()
+{
+    QFETCH(QString, members);
+    QFETCH(int, from);
+    QFETCH(QString, move);
+    QVector<bool> available;
+    for (QChar c : members)
+        available.append(c == QLatin1Char('o'));
+    const int key = move == "Right" ? Qt::Key_Right
+                    : move == "Down" ? Qt::Key_Down
+                    : move == "Left" ? Qt::Key_Left
+                    : move == "Up"   ? Qt::Key_Up
+                                     : Qt::Key_Tab;
+    int to;
+    if (move == "next group" || move == "previous group")
+        to = KeyRules::nextMember(available, from, move == "next group" ? 1 : -1, true);
+    else if (move == "enter")
+        to = KeyRules::entryMember(available, from);
+    else
+        to = KeyRules::nextMember(available, from, KeyRules::arrowStep(key), false);
+    QTEST(to, "to");
 }
 
 QTEST_APPLESS_MAIN(TestChromeGeometry)

@@ -1,8 +1,9 @@
 // Answer-sheet rules: row shapes, stacking, part letters, instruction picture, frames,
-// marks as drawn, and what an answer box accepts.
+// marks as drawn, what an answer box accepts, and the page sizes the sheet follows.
 
 #include "ui/practice/answersheet.h"
 #include "ui/practice/answervalidator.h"
+#include "ui/practice/zoomsteps.h"
 
 #include <QtTest>
 
@@ -202,6 +203,58 @@ private slots:
         AnswerValidator validator;
         int pos = 0;
         QCOMPARE(validator.validate(text, pos) == QValidator::Acceptable, accepted);
+    }
+
+    void pageSizes_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("larger from 100") << "larger" << 100 << 110;
+        QTest::newRow("larger from 175") << "larger" << 175 << 200;
+        QTest::newRow("larger stops at 300") << "larger" << 300 << 300;
+        QTest::newRow("smaller from 125") << "smaller" << 125 << 110;
+        QTest::newRow("smaller stops at 100") << "smaller" << 100 << 100;
+        QTest::newRow("smaller from between steps") << "smaller" << 160 << 150;
+        QTest::newRow("wheel up") << "wheel up" << 200 << 250;
+        QTest::newRow("wheel down") << "wheel down" << 110 << 100;
+        QTest::newRow("stored step kept") << "nearest" << 175 << 175;
+        QTest::newRow("stored between steps") << "nearest" << 160 << 150;
+        QTest::newRow("stored too large") << "nearest" << 1000 << 300;
+        QTest::newRow("nothing stored") << "nearest" << 0 << 100;
+        QTest::newRow("stored negative") << "nearest" << -50 << 100;
+    }
+
+    void pageSizes()
+    {
+        QFETCH(QString, step);
+        QFETCH(int, from);
+        const int to = step == "larger"       ? ZoomSteps::larger(from)
+                       : step == "smaller"    ? ZoomSteps::smaller(from)
+                       : step == "wheel up"   ? ZoomSteps::afterWheel(from, 120)
+                       : step == "wheel down" ? ZoomSteps::afterWheel(from, -120)
+                                              : ZoomSteps::nearestStep(from);
+        QTEST(to, "to");
+    }
+
+    void sheetFollowsThePageTo200_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<QRect>("answer"); // FA1's design rectangle at that size, twips
+        QTest::addColumn<QString>("label");
+        QTest::newRow("100 %") << 100 << QRect(360, 60, 1575, 255) << "100 %";
+        QTest::newRow("150 %") << 150 << QRect(540, 90, 2363, 383) << "150 %";
+        QTest::newRow("200 %") << 200 << QRect(720, 120, 3150, 510) << "200 %";
+        QTest::newRow("300 %: the sheet stays at 200") << 300 << QRect(720, 120, 3150, 510)
+                                                       << "300 %";
+    }
+
+    void sheetFollowsThePageTo200()
+    {
+        QFETCH(int, percent);
+        QTEST(ZoomSteps::scaled(QRect(360, 60, 1575, 255), ZoomSteps::sheetScale(percent)),
+              "answer");
+        QTEST(ZoomSteps::label(percent), "label");
     }
 };
 

@@ -12,8 +12,13 @@
 #include "ui/practice/marking.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/practice/test2.h"
+#include "ui/practice/zoomcontrol.h"
+#include "ui/practice/zoomsteps.h"
+#include "results/zoomsetting.h"
 
 #include <QComboBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 
@@ -87,6 +92,10 @@ private slots:
     void emptyBlankPromptAndDecline();
     void printsTheQuestionPage();
     void controlsHaveNames();
+    void keysInThePracticeWindow_data();
+    void keysInThePracticeWindow();
+    void pageSizeFollowsTheKeys_data();
+    void pageSizeFollowsTheKeys();
 
 private:
     PracticeWindow *openShaped(int question);
@@ -177,8 +186,16 @@ void TestPracticeWindow::answerBoxTakes()
     QVERIFY(w);
     typeText(box(w, 1), typed);
     QCOMPARE(box(w, 1)->text(), kept);
+    // Enter adds no line break: it moves on, to the next box or with one box to the next
+    // question, which takes the answer along as typed.
     QTest::keyClick(box(w, 1), Qt::Key_Return);
-    QCOMPARE(box(w, 1)->text(), kept);
+    if (w->session().blankCount(question) > 1) {
+        QCOMPARE(box(w, 1)->text(), kept);
+        QCOMPARE(w->focusWidget(), box(w, 2));
+    } else {
+        QCOMPARE(w->QSCount(), QString::number(question + 1));
+        QCOMPARE(w->session().answers().value(w->session().blankOffset(question)), kept);
+    }
 }
 
 void TestPracticeWindow::oneRowsCommitOnly()
@@ -458,6 +475,7 @@ void TestPracticeWindow::controlsHaveNames()
                          "QnTitleBG", "QnTitle", "RemQnsBG", "TxtRem", "RemQns", "lblClock",
                          "lblDate", "lblAnsweredQ", "lblTotalQ", "LTime", "ETime", "AnsBox",
                          "PicInstruction", "PicHideAns", "ImgHandle", "fmeMark", "Title",
+                         "AnsRows", "AnsRowsArea", "ZoomSize",
                          "ImgIco", "imgProgMin", "imgProgMax", "imgProgClose", "Sizer"};
     for (int k = 1; k <= 6; ++k)
         names << QStringLiteral("ToolBar0%1").arg(k) << QStringLiteral("lblTB0%1").arg(k);
@@ -478,8 +496,11 @@ void TestPracticeWindow::controlsHaveNames()
     QCOMPARE(child<QWidget>(w, "PScoringL")->accessibleName(), QStringLiteral("Your score"));
     QCOMPARE(child<QWidget>(w, "RemQns")->accessibleName(),
              QStringLiteral("Select a remaining question"));
-    QCOMPARE(child<QWidget>(w, "ToolBar06")->toolTip(), QStringLiteral("Next question"));
-    QCOMPARE(child<QWidget>(w, "FA1")->toolTip(), QStringLiteral("Enter your answer"));
+    QCOMPARE(child<QWidget>(w, "ToolBar06")->toolTip(),
+             QStringLiteral("Next question (Alt+Right)"));
+    QCOMPARE(child<QWidget>(w, "FA1")->toolTip(),
+             QStringLiteral("Enter your answer (Enter: next box)"));
+    QCOMPARE(child<QWidget>(w, "lblTB06")->accessibleName(), QStringLiteral("Next"));
 }
 
 void TestPracticeWindow::wholeTakeOnTheRealContent()
@@ -610,6 +631,121 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
     QCOMPARE(text(w, "FR1"), QString(QChar(0x2718)));
     QCOMPARE(text(w, "PScoring"), score);
     QCOMPARE(text(w, "LTime"), marks.LTM.at(1));
+}
+
+// On the paper of our own: where the focus goes and what the window does, keys alone.
+void TestPracticeWindow::keysInThePracticeWindow_data()
+{
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("after");     // question on show afterwards
+    QTest::addColumn<QString>("focus"); // control with the focus afterwards
+    QTest::addColumn<QString>("popUp"); // title of the pop-up the keys brought up
+    QTest::newRow("a page opens on its first box") << 1 << "" << 1 << "FA1" << "";
+    QTest::newRow("Tab to the next box") << 2 << "Tab" << 2 << "FA2" << "";
+    QTest::newRow("Shift+Tab to the box before") << 2 << "Tab, Tab, Shift+Tab" << 2 << "FA2"
+                                                 << "";
+    QTest::newRow("Enter to the next box") << 2 << "Return" << 2 << "FA2" << "";
+    QTest::newRow("Tab from the last box to the toolbar") << 6 << "Tab, Tab, Tab" << 6
+                                                          << "ToolBar01" << "";
+    QTest::newRow("Tab along the toolbar") << 6 << "Tab, Tab, Tab, Tab" << 6 << "ToolBar02"
+                                           << "";
+    QTest::newRow("Enter in the last box to the next question") << 1 << "Return" << 2 << "FA1"
+                                                                << "";
+    QTest::newRow("Enter in the paper's last box to Mark") << 6 << "Return, Return, Return"
+                                                           << 6 << "ToolBar02" << "";
+    QTest::newRow("Alt+Right is Next") << 1 << "Alt+Right" << 2 << "FA1" << "";
+    QTest::newRow("Alt+Left is Back") << 3 << "Alt+Left" << 2 << "FA1" << "";
+    QTest::newRow("Alt+Left on the first question stays") << 1 << "Alt+Left" << 1 << "FA1"
+                                                          << "";
+    QTest::newRow("Enter on a toolbar button presses it") << 6 << "Tab, Tab, Tab, Tab, Return"
+                                                          << 6 << "ToolBar02" << "Marking";
+    QTest::newRow("Ctrl+S saves") << 2 << "Ctrl+S" << 2 << "FA1" << "Quorvel";
+    QTest::newRow("Ctrl+M asks to mark") << 2 << "Ctrl+M" << 2 << "FA1" << "Marking";
+    QTest::newRow("Escape asks to close") << 2 << "Esc" << 2 << "FA1" << "Close Practice";
+}
+
+void TestPracticeWindow::keysInThePracticeWindow()
+{
+    QFETCH(int, question);
+    QFETCH(QString, keys);
+    DialogAnswerer answerer;
+    answerer.byKeys = true;
+    answerer.answers = {false, false};
+    PracticeWindow *w = openShaped(question);
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(w->focusWidget(), box(w, 1));
+    pressKeys(w, keys);
+    QTEST(w->QSCount().toInt(), "after");
+    QTEST(w->focusWidget()->objectName(), "focus");
+    QFETCH(QString, popUp);
+    if (popUp.isEmpty()) {
+        QVERIFY(answerer.popUps.isEmpty());
+    } else {
+        QTRY_COMPARE(answerer.popUps.size(), 1);
+        QCOMPARE(answerer.popUps.first().title, popUp);
+    }
+    QVERIFY(w->isVisible()); // "No" to closing and marking: the paper stays open
+    QVERIFY(!w->session().isMarked());
+}
+
+// Ctrl and +, -, 0 and the wheel; the size is kept for the next paper, and the answer
+// sheet follows it up to 200 % (scrolling its rows when they no longer fit).
+void TestPracticeWindow::pageSizeFollowsTheKeys_data()
+{
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("Ctrl and + one step") << 1 << "Ctrl++" << 110 << false;
+    QTest::newRow("Ctrl and = as +") << 1 << "Ctrl+=" << 110 << false;
+    QTest::newRow("three steps") << 1 << "Ctrl++, Ctrl++, Ctrl++" << 150 << false;
+    QTest::newRow("no larger than 300") << 1 << QString("Ctrl++, ").repeated(9) << 300 << false;
+    QTest::newRow("no smaller than 100") << 1 << "Ctrl+-" << 100 << false;
+    QTest::newRow("down a step") << 1 << "Ctrl++, Ctrl++, Ctrl+-" << 110 << false;
+    QTest::newRow("Ctrl and 0 back to 100") << 1 << "Ctrl++, Ctrl++, Ctrl+0" << 100 << false;
+    QTest::newRow("Ctrl and the wheel") << 1 << "wheel" << 110 << false;
+    QTest::newRow("fifteen rows at 100 % fit") << 2 << "" << 100 << false;
+    QTest::newRow("fifteen rows at 200 % scroll") << 2 << QString("Ctrl++, ").repeated(5) << 200
+                                                  << true;
+}
+
+void TestPracticeWindow::pageSizeFollowsTheKeys()
+{
+    QFETCH(int, question);
+    QFETCH(QString, keys);
+    QFETCH(int, percent);
+    DialogAnswerer answerer;
+    PracticeWindow *w = openShaped(question);
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    const int designHeight = box(w, 2)->height();
+    if (keys == "wheel") {
+        QWheelEvent wheel(QPointF(5, 5), box(w, 1)->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(box(w, 1)->viewport(), &wheel);
+    } else {
+        pressKeys(w, keys);
+    }
+    const qreal scale = ZoomSteps::sheetScale(percent);
+    QCOMPARE(w->zoom(), percent);
+    QCOMPARE(w->findChild<BrowserControl *>("brwWebBrowser")->zoom(), percent);
+    QCOMPARE(child<QWidget>(w, "ZoomSize")->accessibleDescription(), ZoomSteps::label(percent));
+    QVERIFY(qAbs(box(w, 2)->height() - designHeight * scale) <= 1);
+    QVERIFY(qAbs(child<QWidget>(w, "AnsBox")->width() - twipsToPixels(4095) * scale) <= 20);
+    QTEST(child<QScrollArea>(w, "AnsRows")->verticalScrollBar()->isVisible(), "scrolls");
+    QVERIFY(answerer.popUps.isEmpty());
+
+    // The next paper opens at the same size.
+    closeWithYes(w, answerer);
+    w = openShaped(question);
+    QVERIFY(w);
+    QCOMPARE(w->zoom(), percent);
+    QCOMPARE(w->findChild<BrowserControl *>("brwWebBrowser")->zoom(), percent);
+    QVERIFY(qAbs(box(w, 2)->height() - designHeight * scale) <= 1);
+    QCOMPARE(ZoomSteps::nearestStep(ZoomSetting::readZoom()), percent);
 }
 
 int main(int argc, char **argv)

@@ -40,6 +40,8 @@ public:
     QList<PopUpSeen> messageBoxes;
     // Runs while a pop-up is open, before it is answered.
     std::function<void()> whileOpen;
+    // Answers with Enter ("Yes", "OK") and Escape ("No") instead of clicks.
+    bool byKeys = false;
 
     DialogAnswerer()
     {
@@ -74,6 +76,12 @@ private:
                     continue;
                 }
                 const bool yes = answers.isEmpty() ? true : answers.takeFirst();
+                if (byKeys) {
+                    QWidget *focus = QApplication::focusWidget();
+                    QTest::keyClick(focus && focus->window() == pop ? focus : pop,
+                                    yes ? Qt::Key_Return : Qt::Key_Escape);
+                    continue;
+                }
                 pop->findChild<PictureButton *>(yes ? QStringLiteral("But1")
                                                     : QStringLiteral("But2"))
                     ->click();
@@ -102,6 +110,21 @@ inline void clickOn(QWidget *window, const QString &name)
     QWidget *w = child<QWidget>(window, name);
     QVERIFY(w);
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// Presses keys as a pupil would, on whatever has the focus in window: a comma-separated
+// list in the form of QKeySequence ("Tab, Shift+Tab, Return, Alt+Right, Ctrl+S").
+inline void pressKeys(QWidget *window, const QString &keys)
+{
+    for (const QString &one : keys.split(QLatin1Char(','))) {
+        if (one.trimmed().isEmpty())
+            continue;
+        const QKeySequence sequence = QKeySequence::fromString(one.trimmed());
+        QVERIFY2(sequence.count() == 1, qPrintable(one));
+        const QKeyCombination combination = sequence[0];
+        QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(focus, combination.key(), combination.keyboardModifiers());
+    }
 }
 
 // Opens a paper and lets its first tick pass.

@@ -5,6 +5,7 @@
 #include "app/resourcestore.h"
 #include "app/startup/startup.h"
 #include "results/resultsfiles.h"
+#include "results/zoomsetting.h"
 
 #include <QDir>
 #include <QFile>
@@ -496,6 +497,35 @@ private slots:
         QCOMPARE(writePaperValues(First, 1, t.code, paperCount, paperKey, t.answers, 1),
                  int(Records::WriteBadValue));
         QCOMPARE(snapshot(m_dir->path()), before);
+    }
+
+    void pageSizeRecord_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // empty: no file
+        QTest::addColumn<int>("read");
+        QTest::newRow("no file") << QByteArray() << 0;
+        QTest::newRow("a size") << QByteArray("#ZOM#>150\r\n") << 150;
+        QTest::newRow("LF line end") << QByteArray("#ZOM#>250\n") << 250;
+        QTest::newRow("not a number") << QByteArray("#ZOM#>big\r\n") << 0;
+        QTest::newRow("negative") << QByteArray("#ZOM#>-20\r\n") << 0;
+        QTest::newRow("no record") << QByteArray("#MARK#>1\r\n") << 0;
+    }
+
+    void pageSizeRecord()
+    {
+        QFETCH(QByteArray, file);
+        if (!file.isEmpty()) {
+            QFile f(ZoomSetting::filePath());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(file);
+        }
+        QTEST(ZoomSetting::readZoom(), "read");
+        // Written back whole, in the record format.
+        QCOMPARE(ZoomSetting::writeZoom(175), 0);
+        QFile written(ZoomSetting::filePath());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("#ZOM#>175\r\n"));
+        QCOMPARE(ZoomSetting::readZoom(), 175);
     }
 
     void absentSubjectGetsNoFiles()

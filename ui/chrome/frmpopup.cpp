@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
@@ -131,6 +132,9 @@ bool frmPopUp::exec()
     show();
     raise();
     activateWindow();
+    // The first button holds the focus, so its frame shows what Enter does.
+    if (auto *but1 = findChild<PictureButton *>(QStringLiteral("But1")))
+        but1->setFocus(Qt::ActiveWindowFocusReason);
     QEventLoop loop;
     m_loop = &loop;
     loop.exec();
@@ -165,6 +169,29 @@ void frmPopUp::closeEvent(QCloseEvent *event)
     emit answered(m_response);
     if (m_loop)
         m_loop->quit();
+}
+
+void frmPopUp::keyPressEvent(QKeyEvent *event)
+{
+    auto *but1 = findChild<PictureButton *>(QStringLiteral("But1"));
+    auto *but2 = findChild<PictureButton *>(QStringLiteral("But2"));
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        if (but1->isVisible())
+            but1->click();
+        return;
+    case Qt::Key_Escape:
+        event->accept();
+        if (but2->isVisible())
+            but2->click();
+        else
+            close();
+        return;
+    default:
+        SkinnedWindow::keyPressEvent(event);
+    }
 }
 
 bool CallPop(const QString &title, const QString &msg, int numOfButtons, QWidget *master)

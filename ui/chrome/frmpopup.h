@@ -2,7 +2,8 @@
 // The program's message pop-up: a small modal skinned window with a title, the information
 // mark, a message and one or two picture buttons. Every use starts from a fresh pop-up.
 // The first button answers "True", the second "False"; closing it any other way answers
-// "False".
+// "False". Enter answers as the first button (or the button with the focus), Escape as the
+// second, or closes a pop-up of one button.
 
 #include "ui/chrome/skinnedwindow.h"
 
@@ -39,6 +40,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void answer(const QString &response);

@@ -2,8 +2,10 @@
 
 #include "ui/chrome/picturebuttonaccessible.h"
 #include "ui/chrome/picturecache.h"
+#include "ui/chrome/skincolours.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +15,8 @@ PictureButton::PictureButton(const QString &objectName, QWidget *parent)
 {
     PictureButtonAccessible::install();
     setObjectName(objectName);
+    // Reached by Tab; a click keeps the focus where the pupil was typing.
+    setFocusPolicy(Qt::TabFocus);
     m_description = objectName;
     updateAccessibleName();
 }
@@ -111,6 +115,44 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.drawPixmap(rect(), m_pixmap);
     else
         p.drawPixmap(0, 0, m_pixmap);
+    if (!hasFocus())
+        return;
+    // Dark outside, light inside, so the frame shows on light and dark pictures alike.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor::fromRgba(SkinColours::kFrameDark), 2));
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    p.setPen(QPen(QColor::fromRgba(SkinColours::kFrameLight), 1));
+    p.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            break;
+        event->accept();
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *event)

@@ -3,7 +3,8 @@
 // by PictureCache and assigned only when it changes), may hold a caption label whose click
 // counts as a click on the button, and reports presses for the window's shared press flag.
 // Its accessible name is its caption, else its tooltip, else its description; assistive
-// tools can press it.
+// tools can press it. It takes the focus from the keyboard (Tab, not a click), shows it with
+// a frame in the skin's colours, and Space or Enter press it.
 
 #include <QPixmap>
 #include <QString>
@@ -58,6 +59,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool event(QEvent *event) override;

@@ -127,6 +127,11 @@ void SkinnedWindow::buildFrame()
         m_progClose = new PictureButton(QStringLiteral("imgProgClose"), this);
         m_progClose->setToolTips(QStringLiteral("Close"));
         connect(m_progClose, &PictureButton::clicked, this, [this] { closeRequested(); });
+        // The keyboard has its own ways to close and move on; Tab skips the title strip.
+        for (PictureButton *b : {m_progMin, m_progMax, m_progClose}) {
+            if (b)
+                b->setFocusPolicy(Qt::NoFocus);
+        }
         applyTitleSkin(true);
     }
     if (m_kind == Kind::Practice) {

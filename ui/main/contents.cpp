@@ -3,6 +3,7 @@
 #include "app/programfolder.h"
 #include "app/startup/startup.h"
 #include "ui/chrome/chromegeometry.h"
+#include "ui/chrome/focusgroups.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/chrome/picturestates.h"
@@ -46,6 +47,7 @@ Contents::Contents(QWidget *parent)
     buildTabStrip();
     buildToolbar();
     buildPanels();
+    buildKeyboardGroups();
     setGeometry(ChromeGeometry::twipsToPixels(60), ChromeGeometry::twipsToPixels(60),
                 ChromeGeometry::twipsToPixels(6070), ChromeGeometry::twipsToPixels(7380));
 }
@@ -110,6 +112,32 @@ void Contents::buildPanels()
                           QStringLiteral("loadbutton_on.bmp"));
     for (PictureButton *button : m_trash->buttons())
         addTwoStateButton(button, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
+}
+
+void Contents::buildKeyboardGroups()
+{
+    m_focusGroups = new FocusGroups(this);
+    m_focusGroups->addGroup({m_tabs[1], m_tabs[2], m_tabs[3], m_tabs[4]});
+    m_focusGroups->addGroup({m_toolbar[1], m_toolbar[2], m_toolbar[3], m_toolbar[4]});
+    m_focusGroups->addGroup(m_home->topicLabels());
+    QList<QWidget *> papers;
+    for (PictureButton *button : m_home->paperButtons())
+        papers.append(button);
+    m_focusGroups->addGroup(papers);
+    // Panels are stacked, not hidden: only the one in front may be reached.
+    m_focusGroups->setReachable([this](const QWidget *w) {
+        for (QWidget *panel : {static_cast<QWidget *>(m_home), static_cast<QWidget *>(m_report),
+                               static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash)}) {
+            if (panel != m_frontPanel && panel->isAncestorOf(w))
+                return false;
+        }
+        return true;
+    });
+}
+
+bool Contents::focusNextPrevChild(bool next)
+{
+    return m_focusGroups->moveFocus(next);
 }
 
 void Contents::load(const StartUpResult &start)
@@ -256,6 +284,16 @@ void Contents::showPanel(QWidget *panel)
 {
     panel->move(m_tabStrip->x(), m_tabStrip->y() + m_tabStrip->height());
     panel->raise();
+    m_frontPanel = panel;
+    // The focus does not stay on a control the panel now covers.
+    QWidget *focus = focusWidget();
+    if (focus && focus != panel && !panel->isAncestorOf(focus)) {
+        for (QWidget *body : {static_cast<QWidget *>(m_home), static_cast<QWidget *>(m_report),
+                              static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash)}) {
+            if (body->isAncestorOf(focus))
+                focus->clearFocus();
+        }
+    }
 }
 
 void Contents::StackTabs(int selected)

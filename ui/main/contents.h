@@ -11,6 +11,7 @@
 #include <QPointer>
 
 class AboutPanel;
+class FocusGroups;
 
 class HomePanel;
 class PictureButton;
@@ -60,11 +61,13 @@ protected:
     void closeRequested() override;
     void closeEvent(QCloseEvent *event) override;
     void pollTick() override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildTabStrip();
     void buildToolbar();
     void buildPanels();
+    void buildKeyboardGroups();
     void labelWindow();
     void layOutTabStrip();
 
@@ -106,5 +109,7 @@ private:
     ReportPanel *m_report = nullptr;
     AboutPanel *m_about = nullptr;
     TrashPanel *m_trash = nullptr;
+    QWidget *m_frontPanel = nullptr;
+    FocusGroups *m_focusGroups = nullptr;
     QPointer<PracticeWindow> m_practice;
 };

@@ -7,6 +7,7 @@
 #include "ui/main/panelwidgets.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -144,6 +145,14 @@ void HomePanel::placeHeading()
     }
 }
 
+QList<QWidget *> HomePanel::topicLabels() const
+{
+    QList<QWidget *> labels;
+    for (int n = 1; n <= 10; ++n)
+        labels << m_topics[n];
+    return labels;
+}
+
 QList<PictureButton *> HomePanel::paperButtons() const
 {
     QList<PictureButton *> buttons;
@@ -165,10 +174,14 @@ void HomePanel::setTopics(const QStringList &names1to10, int count)
 
 void HomePanel::highlightTopic(int topic)
 {
+    // The keyboard's focus frame in the skin's dark frame colour.
+    const QString focus = QStringLiteral(" QLabel:focus { border: 2px solid #2f6fae; }");
     const QString normal = QStringLiteral("QLabel { background: palette(highlighted-text); "
-                                          "color: black; }");
+                                          "color: black; }")
+                           + focus;
     const QString chosen = QStringLiteral("QLabel { background: rgb(128,128,128); "
-                                          "color: palette(highlighted-text); }");
+                                          "color: palette(highlighted-text); }")
+                           + focus;
     for (int n = 1; n <= 10; ++n)
         m_topics[n]->setStyleSheet(n == topic ? chosen : normal);
 }
@@ -209,6 +222,17 @@ void HomePanel::UpdatePaperRows()
 
 bool HomePanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter
+                               || key == Qt::Key_Space;
+        for (int n = 1; n <= 10 && activates; ++n) {
+            if (watched == m_topics[n]) {
+                emit topicClicked(n);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int n = 1; n <= 10; ++n) {
             if (watched == m_topics[n]

@@ -21,6 +21,8 @@ public:
     void showPapers(const QString &heading, const QStringList &firstScores,
                     const QStringList &secondScores);
 
+    // The topic labels Topic1..Topic10, for the keyboard's topic group.
+    QList<QWidget *> topicLabels() const;
     // The picture buttons the window's tick polls.
     QList<PictureButton *> paperButtons() const;
 

@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 using PanelWidgets::makeLabel;
@@ -48,6 +49,8 @@ QWidget *ReportPanel::makeBar(int n, const QString &caption, const QString &tip)
     bar->setScaledContents(true);
     bar->setToolTip(tip);
     bar->setCursor(Qt::PointingHandCursor);
+    bar->setFocusPolicy(Qt::TabFocus);
+    bar->setStyleSheet(QStringLiteral("QLabel:focus { border: 2px solid #2f6fae; }"));
     bar->installEventFilter(this);
     QLabel *label = makeLabel(bar, QStringLiteral("lblRCBar%1").arg(n), caption,
                               QRect(10, 0, 300, kBarHeight));
@@ -91,6 +94,7 @@ void ReportPanel::buildTopical()
         m_topLab[i] = new QLineEdit(m_bodies[2]);
         m_topLab[i]->setObjectName(QStringLiteral("TopLab%1").arg(i));
         m_topLab[i]->setReadOnly(true);
+        m_topLab[i]->setFocusPolicy(Qt::NoFocus); // a name to read, not a field to fill
         m_topLab[i]->setFrame(false);
         m_topLab[i]->setGeometry(4, top, 140, 20);
         for (int take = 0; take < 2; ++take) {
@@ -186,6 +190,16 @@ void ReportPanel::resizeEvent(QResizeEvent *event)
 
 bool ReportPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        for (int n = 1; n <= 3; ++n) {
+            if (watched == m_bars[n]
+                && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+                emit sectionClicked(n);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         for (int n = 1; n <= 3; ++n) {
             if (watched == m_bars[n] || watched->parent() == m_bars[n]) {

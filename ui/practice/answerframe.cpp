@@ -18,6 +18,14 @@ QColor AnswerFrame::background() const
     return palette().color(QPalette::Window);
 }
 
+void AnswerFrame::setScale(qreal scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    update();
+}
+
 void AnswerFrame::drawBorder(const AnswerSheet::Border &border)
 {
     // Drawing the same lines again covers the earlier ones completely; keep only the last.
@@ -38,6 +46,7 @@ void AnswerFrame::paintEvent(QPaintEvent *)
     for (const AnswerSheet::Border &b : qAsConst(m_borders)) {
         painter.setPen(b.colour);
         for (const QLine &l : b.lines)
-            painter.drawLine(twipsToPixels(l.p1()), twipsToPixels(l.p2()));
+            painter.drawLine(twipsToPixels((QPointF(l.p1()) * m_scale).toPoint()),
+                             twipsToPixels((QPointF(l.p2()) * m_scale).toPoint()));
     }
 }

@@ -17,6 +17,8 @@ public:
     // takes an earlier one of the same lines away.
     void drawBorder(const AnswerSheet::Border &border);
     QColor background() const;
+    // The sheet's scale (1.0 at the design size): the lines grow with the fields.
+    void setScale(qreal scale);
     // The borders on the surface now, oldest first.
     const QList<AnswerSheet::Border> &borders() const { return m_borders; }
 
@@ -25,4 +27,5 @@ protected:
 
 private:
     QList<AnswerSheet::Border> m_borders;
+    qreal m_scale = 1.0;
 };

@@ -122,6 +122,19 @@ void BrowserControl::Navigate2(const QString &path)
         QTimer::singleShot(0, this, [this] { emit pageLoaded(false); });
 }
 
+void BrowserControl::setZoom(int percent)
+{
+    m_zoom = percent;
+    if (m_engine)
+        m_engine->setZoomFactor(percent / 100.0);
+}
+
+void BrowserControl::scrollPage(int pages)
+{
+    if (m_engine)
+        m_engine->scrollPage(pages);
+}
+
 bool BrowserControl::printWithDialog(QWidget *window)
 {
     if (m_printer || !m_engine)

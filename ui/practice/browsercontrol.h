@@ -38,6 +38,12 @@ public:
     // The page file last given to Navigate2.
     QString pagePath() const { return m_pagePath; }
 
+    // The page's size in percent (100 its own size), for this page and every later one.
+    void setZoom(int percent);
+    int zoom() const { return m_zoom; }
+    // Scrolls the page on show by about a screenful: pages > 0 down, < 0 up.
+    void scrollPage(int pages);
+
     // Shows the print dialog (owned by window) and prints the page on show; false when
     // the dialog was cancelled. printFinished follows a print that started.
     bool printWithDialog(QWidget *window);
@@ -66,4 +72,5 @@ private:
     std::unique_ptr<BrowserEngine> m_engine; // none when the module is missing
     QString m_pagePath;
     std::unique_ptr<QPrinter> m_printer;
+    int m_zoom = 100;
 };

@@ -33,6 +33,10 @@ public:
     // Shows url; it is the only address accepted until the next call.
     virtual void navigate(const QUrl &url) = 0;
     virtual void print(QPrinter *printer) = 0;
+    // Enlarges or reduces the page (1.0 is its own size); kept for every later page.
+    virtual void setZoomFactor(qreal factor) = 0;
+    // Scrolls the page by about a screenful: pages > 0 down, < 0 up.
+    virtual void scrollPage(int pages) = 0;
 };
 
 // The module's one entry point, looked up by this name.

@@ -13,15 +13,24 @@
 #include "ui/practice/picturepanel.h"
 #include "ui/practice/test1.h"
 #include "ui/practice/test2.h"
+#include "ui/practice/zoomcontrol.h"
+#include "ui/practice/zoomsteps.h"
+
+#include "results/zoomsetting.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace ChromeGeometry;
 
@@ -89,6 +98,19 @@ protected:
         }
     }
 };
+
+// The keys of toolbar button k (1-6), as its tooltip names them; empty for none.
+QString toolbarKeys(int k)
+{
+    switch (k) {
+    case 1: return QStringLiteral("Ctrl+S");
+    case 2: return QStringLiteral("Ctrl+M");
+    case 4: return QStringLiteral("Esc");
+    case 5: return QStringLiteral("Alt+Left");
+    case 6: return QStringLiteral("Alt+Right");
+    default: return QString();
+    }
+}
 
 QString answersNotSaved(int error)
 {
@@ -160,6 +182,12 @@ void PracticeWindow::load()
     buildStatusStrip();
     buildAnswerSheet();
     buildMarkingPanel();
+    buildKeys();
+    // The pupil's size from the last paper; nonsense in the file counts as 100 %.
+    m_zoom = ZoomSteps::nearestStep(ZoomSetting::readZoom());
+    m_browser->setZoom(m_zoom);
+    m_zoomControl->setPercent(m_zoom);
+    applySheetScale();
 
     const PaperSelection &sel = m_session->selection();
     const QString caption = sel.SubH1 + QStringLiteral(" - Paper ")
@@ -183,6 +211,7 @@ void PracticeWindow::load()
     m_totalQ->setText(QString::number(m_session->totalBlanks()));
     m_answeredQ->setText(QString::number(m_session->answeredCount()));
     layoutWindow();
+    m_rowWidgets[0].answer->setFocus();
 }
 
 // ---- building -----------------------------------------------------------------------------
@@ -212,7 +241,10 @@ void PracticeWindow::buildToolbar()
         caption->setFont(arial(7.5));
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         caption->setGeometry(0, 0, button->width(), button->height() - 2);
-        button->setToolTips(PictureStates::practiceToolTip(k));
+        // The caption stays the accessible name; the tooltip adds the keys.
+        const QString keys = toolbarKeys(k);
+        button->setToolTips(PictureStates::practiceToolTip(k)
+                            + (keys.isEmpty() ? QString() : QStringLiteral(" (") + keys + ')'));
         trackPress(button);
         connect(button, &PictureButton::clicked, this, actions[k - 1]);
         m_toolBar[k - 1] = button;
@@ -256,6 +288,8 @@ void PracticeWindow::buildPage()
     m_qnTitle = makeLabel(QStringLiteral("QnTitle"), QStringLiteral("Question"), m_qnTitleBG);
     m_qnTitle->setFont(arial(10, true));
     m_qnTitle->move(8, 0);
+    m_zoomControl = new ZoomControl(m_qnTitleBG);
+    connect(m_zoomControl, &ZoomControl::zoomRequested, this, &PracticeWindow::setZoom);
 }
 
 void PracticeWindow::buildStatusStrip()
@@ -308,6 +342,20 @@ void PracticeWindow::buildAnswerSheet()
     QPalette pal = m_ansBox->palette();
     pal.setColor(QPalette::Window, QColor::fromRgba(SkinColours::kWindow));
     m_ansBox->setPalette(pal);
+    // At large sizes the rows need more room than the sheet has: they scroll.
+    m_sheetScroll = new QScrollArea(m_ansBox);
+    m_sheetScroll->setObjectName(QStringLiteral("AnsRows"));
+    m_sheetScroll->setAccessibleName(QStringLiteral("Answer rows"));
+    m_sheetScroll->setFrameShape(QFrame::NoFrame);
+    m_sheetScroll->setFocusPolicy(Qt::NoFocus);
+    m_sheetScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sheetScroll->setPalette(pal);
+    m_sheetRows = new QWidget;
+    m_sheetRows->setObjectName(QStringLiteral("AnsRowsArea"));
+    m_sheetRows->setAccessibleName(QStringLiteral("Answer rows"));
+    m_sheetRows->setAutoFillBackground(true);
+    m_sheetRows->setPalette(pal);
+    m_sheetScroll->setWidget(m_sheetRows);
 
     QFont markFont(QStringLiteral("DejaVu Sans"));
     markFont.setPointSizeF(14.25);
@@ -317,15 +365,16 @@ void PracticeWindow::buildAnswerSheet()
     for (int n = 1; n <= AnswerSheet::kRows; ++n) {
         RowWidgets &row = m_rowWidgets[n - 1];
         const QString letter = AnswerSheet::partLetter(n);
-        row.frame = new AnswerFrame(QStringLiteral("Frame%1").arg(n), m_ansBox);
+        row.frame = new AnswerFrame(QStringLiteral("Frame%1").arg(n), m_sheetRows);
         row.frame->setAccessibleName(QStringLiteral("Row ") + letter);
         row.part = makeLabel(QStringLiteral("QL%1").arg(n), letter, row.frame);
         row.part->setFont(arial(8.25));
         row.part->setAlignment(Qt::AlignCenter);
         row.answer = new AnswerBox(row.frame);
         row.answer->setObjectName(QStringLiteral("FA%1").arg(n));
-        row.answer->setToolTip(QStringLiteral("Enter your answer"));
+        row.answer->setToolTip(QStringLiteral("Enter your answer (Enter: next box)"));
         row.answer->setAccessibleName(AnswerSheet::answerName(n));
+        row.answer->installEventFilter(this);
         row.answer->setFont(arial(9, true));
         row.answer->setValidator(new AnswerValidator(row.answer));
         connect(row.answer, &AnswerBox::refusedCharacter, this,
@@ -338,7 +387,9 @@ void PracticeWindow::buildAnswerSheet()
         row.model->setObjectName(QStringLiteral("M%1").arg(n));
         row.model->setAccessibleName(QStringLiteral("Correct answer ") + letter);
         row.model->setReadOnly(true);
+        row.model->setFocusPolicy(Qt::NoFocus); // shown to read, never to type in
         row.model->hide();
+        m_modelFont = row.model->font();
         createRowControls(n, row);
         if (row.second)
             row.second->setFont(markFont);
@@ -408,11 +459,154 @@ void PracticeWindow::buildMarkingPanel()
 
 void PracticeWindow::createRowControls(int, RowWidgets &) {}
 
+void PracticeWindow::buildKeys()
+{
+    const auto key = [this](const QKeySequence &sequence, const std::function<void()> &act) {
+        auto *shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, act);
+    };
+    key(QKeySequence(Qt::ALT | Qt::Key_Right),
+        [this] { GoToQuestion(m_session->qsCount() + 1); });
+    key(QKeySequence(Qt::ALT | Qt::Key_Left), [this] { GoToQuestion(m_session->qsCount() - 1); });
+    // Save and Mark only while their buttons would take a click.
+    key(QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
+        if (m_session->status() == 0)
+            SavePaper();
+    });
+    key(QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
+        if (m_session->status() == 0)
+            MarkPaper();
+    });
+    key(QKeySequence(Qt::Key_Escape), [this] { ClosePaper(); });
+    for (int k : {int(Qt::Key_Plus), int(Qt::Key_Equal)})
+        key(QKeySequence(Qt::CTRL | k), [this] { setZoom(ZoomSteps::larger(m_zoom)); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { setZoom(ZoomSteps::smaller(m_zoom)); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(ZoomSteps::kNormal); });
+
+    orderTabChain();
+    // The engine makes the page's input widget with the page: put it in its place.
+    connect(m_browser, &BrowserControl::pageLoaded, this, &PracticeWindow::orderTabChain);
+    // The wheel with Ctrl sizes the page wherever the pointer is, the page itself included.
+    qApp->installEventFilter(this);
+}
+
+void PracticeWindow::orderTabChain()
+{
+    // Down the answer boxes, along the toolbar, to the remaining list, into the page.
+    QWidget *previous = nullptr;
+    for (const RowWidgets &row : qAsConst(m_rowWidgets)) {
+        if (previous)
+            setTabOrder(previous, row.answer);
+        previous = row.answer;
+    }
+    for (PictureButton *button : m_toolBar) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, m_remQns);
+    if (m_browser->inputWidget() != m_browser)
+        setTabOrder(m_remQns, m_browser->inputWidget());
+}
+
+void PracticeWindow::setZoom(int percent)
+{
+    percent = ZoomSteps::nearestStep(percent);
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    m_browser->setZoom(percent);
+    m_zoomControl->setPercent(percent);
+    applySheetScale();
+    layoutWindow();
+    if (QWidget *focus = focusWidget())
+        m_sheetScroll->ensureWidgetVisible(focus);
+    const int error = ZoomSetting::writeZoom(percent);
+    if (error) {
+        showNotice(QStringLiteral("The text size could not be kept for the next paper "
+                                  "(error %1).")
+                       .arg(error));
+    }
+}
+
+void PracticeWindow::applySheetScale()
+{
+    const qreal s = ZoomSteps::sheetScale(m_zoom);
+    m_sheetScale = s;
+    QFont markFont(QStringLiteral("DejaVu Sans"));
+    markFont.setPointSizeF(14.25 * s);
+    markFont.setBold(true);
+    QFont model = m_modelFont;
+    if (model.pointSizeF() > 0)
+        model.setPointSizeF(m_modelFont.pointSizeF() * s);
+    for (int n = 1; n <= m_rowWidgets.size(); ++n) {
+        RowWidgets &row = m_rowWidgets[n - 1];
+        row.part->setFont(arial(8.25 * s));
+        row.answer->setFont(arial(9 * s, true));
+        row.mark->setFont(markFont);
+        row.model->setFont(model);
+        if (row.second)
+            row.second->setFont(markFont);
+        row.frame->setScale(s);
+        placeRow(n);
+    }
+    ShowAnswerRows();
+}
+
+void PracticeWindow::sizeSheetRows()
+{
+    if (!m_sheetScroll)
+        return;
+    m_sheetScroll->setGeometry(m_ansBox->rect());
+    int bottom = 0;
+    for (const RowWidgets &row : qAsConst(m_rowWidgets)) {
+        if (row.frame->isVisibleTo(m_sheetRows))
+            bottom = qMax(bottom, row.frame->geometry().bottom() + 1);
+    }
+    const QSize room = m_sheetScroll->maximumViewportSize();
+    const bool scrolls = bottom + twipsToPixels(AnswerSheet::kFirstRowTop) > room.height();
+    const int width = room.width()
+                      - (scrolls ? m_sheetScroll->verticalScrollBar()->sizeHint().width() : 0);
+    m_sheetRows->resize(width, qMax(room.height(),
+                                    bottom + twipsToPixels(AnswerSheet::kFirstRowTop)));
+}
+
+bool PracticeWindow::answerBoxKey(int n, QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        if (n < m_session->rowsOnShow()) {
+            m_rowWidgets[n].answer->setFocus(Qt::TabFocusReason);
+        } else if (m_session->qsCount() < m_session->questionCount()) {
+            GoToQuestion(m_session->qsCount() + 1);
+        } else if (m_toolBar[1]->isEnabled()) {
+            // The last box of the paper: Enter again asks to mark.
+            m_toolBar[1]->setFocus(Qt::TabFocusReason);
+        }
+        return true;
+    }
+    case Qt::Key_PageUp:
+        m_browser->scrollPage(-1);
+        return true;
+    case Qt::Key_PageDown:
+        m_browser->scrollPage(1);
+        return true;
+    default:
+        return false;
+    }
+}
+
 // ---- layout -------------------------------------------------------------------------------
 
 PracticeSizes PracticeWindow::practiceSizes() const
 {
     PracticeSizes s = SkinnedWindow::practiceSizes();
+    // A larger sheet takes its room from the page, with space for its scroll bar.
+    if (m_sheetScale > 1.0) {
+        s.ansBoxWidth = qRound(s.ansBoxWidth * m_sheetScale) + pixelsToTwips(16);
+    }
     for (int k = 0; k < 6; ++k) {
         if (m_toolBar[k])
             s.toolButtonWidth[k] = sizeTwips(m_toolBar[k]).width();
@@ -437,6 +631,7 @@ void PracticeWindow::applyPracticeLayout(const PracticeRects &r)
     m_paperSum->move(twipsToPixels(r.paperSumLeft),
                      (m_toolStrip->height() - m_paperSum->height()) / 2);
     setGeometryTwips(m_ansBox, r.ansBox);
+    sizeSheetRows();
     setGeometryTwips(m_hideAns, r.hideAns);
     m_handle->move((m_hideAns->width() - m_handle->width()) / 2,
                    (m_hideAns->height() - m_handle->height()) / 2);
@@ -444,7 +639,9 @@ void PracticeWindow::applyPracticeLayout(const PracticeRects &r)
     // Centred over the page: the title strip is 640 HIMETRIC narrower than the page.
     setGeometryTwips(m_qnTitleBG, QRect(r.browser.x() + himetricToTwips(320), r.qnTitleTop,
                                         r.qnTitleWidth, kQnTitleHeightTwips));
-    m_qnTitle->resize(m_qnTitleBG->width() - 16, m_qnTitleBG->height());
+    m_zoomControl->move(m_qnTitleBG->width() - m_zoomControl->width() - 4,
+                        (m_qnTitleBG->height() - m_zoomControl->height()) / 2);
+    m_qnTitle->resize(qMax(0, m_zoomControl->x() - 12), m_qnTitleBG->height());
     setGeometryTwips(m_remQnsBG, r.remQns);
     placeStatusStrip();
     m_instruction->move((m_ansBox->width() - m_instruction->width()) / 2,
@@ -484,7 +681,37 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
         setAnswerSheetShown(shown);
         return true;
     }
+    if (event->type() == QEvent::Wheel) {
+        auto *wheel = static_cast<QWheelEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if ((wheel->modifiers() & Qt::ControlModifier) && widget && widget->window() == this) {
+            setZoom(ZoomSteps::afterWheel(m_zoom, wheel->angleDelta().y()));
+            return true;
+        }
+        return SkinnedWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::FocusIn) {
+        for (int n = 1; n <= m_rowWidgets.size(); ++n) {
+            if (watched != m_rowWidgets.at(n - 1).answer)
+                continue;
+            if (event->type() == QEvent::FocusIn) {
+                m_sheetScroll->ensureWidgetVisible(m_rowWidgets.at(n - 1).answer, 0, 8);
+                break;
+            }
+            return answerBoxKey(n, static_cast<QKeyEvent *>(event));
+        }
+    }
     return SkinnedWindow::eventFilter(watched, event);
+}
+
+void PracticeWindow::wheelEvent(QWheelEvent *event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        setZoom(ZoomSteps::afterWheel(m_zoom, event->angleDelta().y()));
+        event->accept();
+        return;
+    }
+    SkinnedWindow::wheelEvent(event);
 }
 
 // ---- answer sheet -------------------------------------------------------------------------
@@ -502,13 +729,14 @@ void PracticeWindow::placeRow(int n)
 {
     const RowWidgets &w = m_rowWidgets.at(n - 1);
     const AnswerSheet::Row &row = m_rows.at(n - 1);
-    setGeometryTwips(w.frame, row.frame);
-    setGeometryTwips(w.part, row.part);
-    setGeometryTwips(w.answer, row.answer);
-    setGeometryTwips(w.mark, row.mark);
-    setGeometryTwips(w.model, row.model);
+    const qreal s = m_sheetScale;
+    setGeometryTwips(w.frame, ZoomSteps::scaled(row.frame, s));
+    setGeometryTwips(w.part, ZoomSteps::scaled(row.part, s));
+    setGeometryTwips(w.answer, ZoomSteps::scaled(row.answer, s));
+    setGeometryTwips(w.mark, ZoomSteps::scaled(row.mark, s));
+    setGeometryTwips(w.model, ZoomSteps::scaled(row.model, s));
     if (w.second)
-        setGeometryTwips(w.second, row.mark);
+        setGeometryTwips(w.second, ZoomSteps::scaled(row.mark, s));
 }
 
 void PracticeWindow::fillAnswerBox(int n, int i)
@@ -568,10 +796,12 @@ void PracticeWindow::ShowAnswerRows()
     const QList<int> tops = AnswerSheet::stackRows(heights, count);
     for (int n = 1; n <= AnswerSheet::kRows; ++n) {
         m_rows[n - 1].frame.moveTop(tops.at(n - 1));
-        setGeometryTwips(m_rowWidgets[n - 1].frame, m_rows[n - 1].frame);
+        setGeometryTwips(m_rowWidgets[n - 1].frame,
+                         ZoomSteps::scaled(m_rows[n - 1].frame, m_sheetScale));
         m_rowWidgets[n - 1].frame->setVisible(n <= count);
     }
     m_rowWidgets[0].part->setVisible(AnswerSheet::showsPartLetter(1, count));
+    sizeSheetRows();
 }
 
 void PracticeWindow::RebuildRemainingList()

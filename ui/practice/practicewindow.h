@@ -5,6 +5,12 @@
 // only the steps in which the takes differ. The take itself (files, marking, page files)
 // is PracticeSession's; this class applies it to the widgets.
 //
+// Keys: the first answer box has the focus on every page; Tab and Shift+Tab go from box to
+// box and on to the toolbar; Enter goes to the next box, from the last to the next question;
+// Alt+Right and Alt+Left are Next and Back; Ctrl+S saves, Ctrl+M marks, Escape closes;
+// Ctrl and +, -, 0 or the wheel size the page (100 % to 300 %, kept for every paper), and
+// the answer sheet grows with it up to 200 %.
+//
 // Opened with open(), which refuses, with a message, a paper that cannot be looked up.
 // The window deletes itself when closed and then emits closed(). Closing it by any path
 // first saves the typed answers as a move would.
@@ -15,6 +21,7 @@
 #include "ui/practice/practicesession.h"
 
 #include <QDateTime>
+#include <QFont>
 #include <QVector>
 
 #include <functional>
@@ -26,8 +33,10 @@ class PictureButton;
 class PicturePanel;
 class QComboBox;
 class QLabel;
+class QScrollArea;
 class QTimer;
 class AnswerBox;
+class ZoomControl;
 
 class PracticeWindow : public SkinnedWindow
 {
@@ -57,6 +66,10 @@ public:
     void ShowAnswerRows();
     void RebuildRemainingList();
     void ShowMarkedState();
+    // Sizes the page (a step of ZoomSteps, 100 to 300) and the answer sheet with it, and
+    // keeps the size for every paper.
+    void setZoom(int percent);
+    int zoom() const { return m_zoom; }
     // Frames control cntl on its row container (inout 0 light blue, 2 erase, else grey).
     void drawborder(QWidget *cntl, QWidget *Parent, int inout);
 
@@ -129,6 +142,7 @@ protected:
     void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void buildToolbar();
@@ -136,6 +150,12 @@ private:
     void buildStatusStrip();
     void buildAnswerSheet();
     void buildMarkingPanel();
+    void buildKeys();
+    void orderTabChain();
+    void applySheetScale();
+    void sizeSheetRows();
+    // Enter and Page Up / Page Down in answer box n (1..20); true when handled.
+    bool answerBoxKey(int n, QKeyEvent *event);
     QStringList rowTexts() const;
     void playMarkingAnimation();
     void showNotice(const QString &message);
@@ -160,6 +180,12 @@ private:
     QLabel *m_answeredQ = nullptr;         // lblAnsweredQ
     QLabel *m_totalQ = nullptr;            // lblTotalQ
     QWidget *m_ansBox = nullptr;           // AnsBox
+    QScrollArea *m_sheetScroll = nullptr;  // AnsRows: scrolls the rows when they do not fit
+    QWidget *m_sheetRows = nullptr;        // holds Frame1..Frame20
+    ZoomControl *m_zoomControl = nullptr;  // ZoomSize
+    int m_zoom = 100;
+    qreal m_sheetScale = 1.0;
+    QFont m_modelFont;
     QLabel *m_instruction = nullptr;       // PicInstruction
     QWidget *m_hideAns = nullptr;          // PicHideAns
     QLabel *m_handle = nullptr;            // ImgHandle

@@ -225,6 +225,9 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, const Reports &reports)
     m_view->setAcceptDrops(false);
     m_page->setParent(m_view);
     m_view->setPage(m_page);
+    // The engine may take a new page back to its own size; every page keeps the pupil's.
+    QObject::connect(m_view, &QWebEngineView::loadFinished, m_view,
+                     [this] { m_view->setZoomFactor(m_zoom); });
     QObject::connect(m_view, &QWebEngineView::loadFinished, m_view, reports.loaded);
     QObject::connect(
         m_view, &QWebEngineView::loadFinished, m_view,
@@ -259,6 +262,21 @@ void WebEngineBrowser::navigate(const QUrl &url)
 void WebEngineBrowser::print(QPrinter *printer)
 {
     m_view->print(printer);
+}
+
+void WebEngineBrowser::setZoomFactor(qreal factor)
+{
+    m_zoom = factor;
+    m_view->setZoomFactor(factor);
+}
+
+void WebEngineBrowser::scrollPage(int pages)
+{
+    // The pages run no script of their own; this runs in the program's world, as the guard.
+    m_page->runJavaScript(
+        QStringLiteral("window.scrollBy(0, %1 * Math.max(40, window.innerHeight - 40));")
+            .arg(pages),
+        QWebEngineScript::ApplicationWorld);
 }
 
 extern "C" Q_DECL_EXPORT BrowserEngine *quorvelCreateBrowserEngine(

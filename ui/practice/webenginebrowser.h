@@ -23,10 +23,13 @@ public:
     QWidget *inputWidget() const override;
     void navigate(const QUrl &url) override;
     void print(QPrinter *printer) override;
+    void setZoomFactor(qreal factor) override;
+    void scrollPage(int pages) override;
 
 private:
     QWebEngineProfile *m_profile = nullptr;
     BrowserPageFilter *m_filter = nullptr;
     BrowserPage *m_page = nullptr;
     QWebEngineView *m_view = nullptr;
+    qreal m_zoom = 1.0;
 };
