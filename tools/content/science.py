@@ -16,6 +16,7 @@ can list ("Name two waterproof materials").
 import random
 
 import bank
+import sciforms
 import svg
 from model import Blank, Question, alts, group, spread
 from page import esc, options, picture, rows
@@ -23,8 +24,8 @@ from page import esc, options, picture, rows
 SEED = 1618
 
 
-def _one_blank(answer):
-    answers = [a.strip() for a in answer.split("/")]
+def _one_blank(answer, asked):
+    answers = sciforms.with_forms([a.strip() for a in answer.split("/")], asked)
     return Blank("M", alts(*answers)) if len(answers) > 1 else Blank("T", answers[0])
 
 
@@ -51,7 +52,8 @@ def open_question(kind, fields, tag, box=None):
         assert kind in "OG", fields
         stem += _box(box)
     if kind == "O":
-        return Question(stem + rows([("", "", None)]), [_one_blank(fields[1])], tag=tag)
+        return Question(stem + rows([("", "", None)]), [_one_blank(fields[1], fields[0])],
+                        tag=tag)
     if kind == "T":
         assert fields[1] in ("True", "False"), fields
         body = ('<p class="ins">Is the sentence true or false? Write <b>true</b> or '
@@ -67,7 +69,7 @@ def open_question(kind, fields, tag, box=None):
     prompts = [p.split("=") for p in fields[1:]]
     assert all(len(p) == 2 for p in prompts), fields
     body = stem + rows([(esc(p[0].strip()) + " ", "", None) for p in prompts])
-    return Question(body, [_one_blank(p[1]) for p in prompts], tag=tag)
+    return Question(body, [_one_blank(p[1], p[0]) for p in prompts], tag=tag)
 
 
 def bank_items(r, topic):
@@ -171,7 +173,7 @@ def life_cycle_items(r):
             body = ('<p class="stem">The diagram shows the life cycle of a %s. Name the stage '
                     'marked <b>?</b></p>' % animal + picture(1, "A life cycle") +
                     rows([("", "", None)]))
-            blank = Blank("M", alts(*answers))
+            blank = Blank("M", alts(*sciforms.with_forms(answers, "Name the stage marked ?")))
             items.append(Question(body, [blank], [pic], "lc:%s%d" % (animal, missing)))
     return items
 
