@@ -236,8 +236,16 @@ def t1_story(r):
 def t1_two_step(r):
     kind = r.randrange(8)
     if kind == 0:
-        boys, girls = r.randint(500, 1400), r.randint(500, 1400)
-        went = r.randint(300, boys + girls - 200)
+        boys, drawn = r.randint(500, 1400), r.randint(500, 1400)
+        went = r.randint(300, boys + drawn - 200)
+        # a mixed school has about as many girls as boys (each 40 % to 60 % of the pupils):
+        # the draw is kept, so the later questions keep theirs, and moved into that range
+        girls = drawn
+        low, high = -(-2 * boys // 3), 3 * boys // 2
+        if not low <= girls <= high:
+            girls = low + (drawn - 500) * (high - low) // 900
+            if went > boys + girls - 200:
+                went = 300 + (went - 300) * (boys + girls - 500) // (boys + drawn - 500)
         body = stem("A school has %s boys and %s girls. %s pupils went to the Science Centre."
                     % (v(boys), v(girls), v(went)))
         html, blanks = many([
