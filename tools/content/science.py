@@ -190,6 +190,9 @@ def life_cycle_choices(r):
     for i in range(4):
         right = _unused(r.choice(three), three, used)
         wrong = r.sample(four, 3)
+        # some children's books give the frog three stages: it is never a wrong answer here
+        wrong = [w if w != "frog" else next(a for a in four if a not in wrong + ["frog"])
+                 for w in wrong]
         items.append(choice_question(r, "Which animal has a life cycle with three stages?",
                                      "The " + right, ["The " + w for w in wrong], "c3%d" % i))
         right = _unused(r.choice(four), four, used)
@@ -359,6 +362,10 @@ def stage_statements(r):
         has = stage in stages
         items.append(_true_false("The life cycle of a %s has a %s stage." % (animal, stage),
                                  has, "ts" + animal))
+        if animal == "frog":
+            # children's books count the frog's stages as three or four: no count to judge
+            items.append(_true_false("A tadpole grows into a frog.", True, "tc" + animal))
+            continue
         # every other animal gets the other count, so the answer is not always "true"
         count = len(stages) if animal in TRUE_COUNTS else 7 - len(stages)
         items.append(_true_false("The life cycle of a %s has %d stages." % (animal, count),
