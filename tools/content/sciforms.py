@@ -1,7 +1,8 @@
 """The ways a child writes a Science answer that names a thing: with or without "a", "an" or
 "the" ("the north pole and the south pole", "a compass needle"), and, when the question asks
-for a stage, with the word "stage" ("the tadpole stage"). The generator adds these forms to
-every written key (science.py) and rules/science_article_forms.py checks that none is missing.
+for a stage, with the word "stage" ("the tadpole stage"); and a number, with what it counts
+("4 stages"). The generator adds these forms to every written key (science.py) and
+rules/science_article_forms.py checks that none is missing.
 
 An answer takes no article when it is not a thing: a number, a word that describes or says
 what happens (NOT_THINGS), a direction, or a phrase that already starts with its own small
@@ -99,6 +100,12 @@ def base(answer, asked):
 def required(answer, asked):
     """Every form a key holding answer must also hold."""
     base_ = base(answer, asked)
+    counted = re.search(r"\bhow many (\w+)", asked.lower())
+    if counted and base_.endswith(" " + counted.group(1)):
+        base_ = base_[:-len(counted.group(1)) - 1]
+    if counted and (base_.isdigit() or base_ in NUMBER_WORDS):
+        # "How many stages does it have?" is answered "4" or "4 stages"
+        return [base_, base_ + " " + counted.group(1)]
     if not is_thing(base_):
         return [answer]
     forms = [base_, "the " + base_]

@@ -1,7 +1,7 @@
 """A written Science answer that names a thing is marked right with "a", "an" or "the" before
 it ("the north pole and the south pole", "a compass needle"), and an answer to "In which
-stage ...?" with the word "stage" ("the tadpole stage"): children write these, and the marking
-compares the words exactly. Which answers name a thing is known by sciforms.py."""
+stage ...?" with the word "stage" ("the tadpole stage"), and a number with what it counts
+("4 stages"): children write these, and the marking compares the words exactly. Which answers name a thing is known by sciforms.py."""
 
 import os
 import sys
@@ -11,7 +11,7 @@ sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 import qtext  # noqa: E402
 import sciforms  # noqa: E402
 
-NAME = "Science written key that rejects an answer with a/an/the or 'stage'"
+NAME = "Science written key that rejects an answer with a/an/the, 'stage' or its unit"
 
 
 def _norm(text):
