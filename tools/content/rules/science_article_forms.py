@@ -1,7 +1,8 @@
 """A written Science answer that names a thing is marked right with "a", "an" or "the" before
-it ("the north pole and the south pole", "a compass needle"), and an answer to "In which
-stage ...?" with the word "stage" ("the tadpole stage"), and a number with what it counts
-("4 stages"): children write these, and the marking compares the words exactly. Which answers name a thing is known by sciforms.py."""
+it ("the north pole and the south pole", "a compass needle"), an answer to "In which stage
+...?" with the word "stage" ("the tadpole stage"), and a number with what it counts ("4
+stages"): children write these, and the marking compares the words exactly. Which answers
+name a thing is known by sciforms.py."""
 
 import os
 import sys
