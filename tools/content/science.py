@@ -20,7 +20,7 @@ import bank
 import qtext
 import sciforms
 import svg
-from model import Blank, Question, alts, group, spread
+from model import Blank, Question, alts, group, group_spans, spread
 from page import esc, options, picture, rows
 
 SEED = 1618
@@ -557,6 +557,28 @@ def _separate(papers):
                 break
 
 
+def _even_groups(paper):
+    """Gives every blank of a group the marks of its smallest blank, since a group takes its
+    answers in any order, and hands each mark so freed to a written question of one blank in
+    the same paper (a written one with two marks first), so the paper keeps its total."""
+    freed = 0
+    for q in paper:
+        for span in group_spans(q.blanks):
+            low = min(q.blanks[i].marks for i in span)
+            for i in span:
+                freed += q.blanks[i].marks - low
+                q.blanks[i].marks = low
+    # a written answer is worth a third mark before a true-or-false one is
+    singles = [q.blanks[0] for q in sorted(paper, key=qtext.is_true_false)
+               if len(q.blanks) == 1 and q.blanks[0].code != "Q"]
+    for want in (2, 1):
+        for b in singles:
+            if freed and b.marks == want:
+                b.marks += 1
+                freed -= 1
+    assert not freed, "no single blank left to take a group's odd mark"
+
+
 TOPIC_MCQ, TOPIC_OPEN = 10, 5
 MOCK_SIZES = [39, 39, 39, 40, 40]
 MOCK_MCQ = 24
@@ -640,5 +662,7 @@ def build():
         _set_marks(o, 100 - 2 * MOCK_MCQ - sum(len(q.blanks) for q in last))
         mocks.append(m + o + last)
     _separate(mocks)
+    for paper in mocks:
+        _even_groups(paper)
     topics.append(mocks)
     return topics
