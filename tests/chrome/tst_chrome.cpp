@@ -4,6 +4,7 @@
 #include "app/programfolder.h"
 #include "ui/chrome/frmpopup.h"
 #include "ui/chrome/picturebutton.h"
+#include "ui/chrome/skincolours.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/chrome/skinnedwindow.h"
 
@@ -109,6 +110,10 @@ private slots:
     void popupsStartFromDesignState();
     void popupClosedOtherwiseAnswersFalse();
     void popupPressReleasedElsewhereDoesNotAnswer();
+    void popupKeys_data();
+    void popupKeys();
+    void pictureButtonKeys_data();
+    void pictureButtonKeys();
 
 private:
     QTemporaryDir m_folder;
@@ -717,6 +722,83 @@ void TestChrome::popupPressReleasedElsewhereDoesNotAnswer()
     QVERIFY(popup.response().isEmpty());
     popup.close();
     QCOMPARE(popup.response(), QStringLiteral("False"));
+}
+
+void TestChrome::popupKeys_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Enter is Yes") << 2 << "Return" << true;
+    QTest::newRow("keypad Enter is Yes") << 2 << "Enter" << true;
+    QTest::newRow("Escape is No") << 2 << "Esc" << false;
+    QTest::newRow("Tab to No, then Enter") << 2 << "Tab, Return" << false;
+    QTest::newRow("Tab to No, then Space") << 2 << "Tab, Space" << false;
+    QTest::newRow("Enter is OK") << 1 << "Return" << true;
+    QTest::newRow("Escape closes a notice") << 1 << "Esc" << false;
+}
+
+void TestChrome::popupKeys()
+{
+    QFETCH(int, buttons);
+    QFETCH(QString, keys);
+    bool but1Framed = false;
+    whenPopUpShows([&](frmPopUp *p) {
+        QVERIFY(QTest::qWaitForWindowActive(p));
+        auto *but1 = p->findChild<PictureButton *>("But1");
+        // The button Enter answers shows the focus frame.
+        but1Framed = but1->hasFocus()
+                     && but1->grab().toImage().pixel(1, but1->height() / 2)
+                            == SkinColours::kFrameDark;
+        for (const QString &one : keys.split(',')) {
+            const QKeyCombination key = QKeySequence::fromString(one.trimmed())[0];
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : p, key.key(), key.keyboardModifiers());
+        }
+    });
+    QTEST(CallPop("Close Practice", "Confirm?", buttons, nullptr), "yes");
+    QVERIFY(but1Framed);
+}
+
+void TestChrome::pictureButtonKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("Space presses") << int(Qt::Key_Space) << true << 1;
+    QTest::newRow("Enter presses") << int(Qt::Key_Return) << true << 1;
+    QTest::newRow("keypad Enter presses") << int(Qt::Key_Enter) << true << 1;
+    QTest::newRow("a letter does not") << int(Qt::Key_A) << true << 0;
+    QTest::newRow("disabled, Space does not") << int(Qt::Key_Space) << false << 0;
+}
+
+void TestChrome::pictureButtonKeys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, enabled);
+    QWidget window;
+    auto *first = new PictureButton("ToolBar01", &window);
+    first->setPicture("save_off.bmp");
+    auto *button = new PictureButton("ToolBar02", &window);
+    button->setPicture("mark_off.bmp");
+    button->move(60, 0);
+    button->setEnabled(enabled);
+    window.resize(120, 60);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Taken from the keyboard, not by a click; the first takes it as its window opens.
+    QCOMPARE(first->focusPolicy(), Qt::TabFocus);
+    QCOMPARE(QApplication::focusWidget(), first);
+    const QImage framed = first->grab().toImage();
+    QCOMPARE(framed.pixel(1, framed.height() / 2), SkinColours::kFrameDark);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), enabled ? button : first);
+    const QImage unframed = first->grab().toImage();
+    QCOMPARE(enabled, unframed.pixel(1, unframed.height() / 2) != SkinColours::kFrameDark);
+    button->setFocus();
+    QSignalSpy clicks(button, &PictureButton::clicked);
+    QTest::keyClick(button, Qt::Key(key));
+    QTEST(int(clicks.count()), "clicks");
 }
 
 QTEST_MAIN(TestChrome)

@@ -284,6 +284,104 @@ private slots:
         QTRY_VERIFY(!second);
     }
 
+    // From the start (the first subject tab holds the focus), keys alone.
+    void keysMoveAndAct_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("tabPos");
+        QTest::addColumn<int>("topicCount");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("starts on the first tab") << "" << "Tab01" << 1 << 1 << "Body_Home";
+        QTest::newRow("Tab to the toolbar") << "Tab" << "ToolBar01" << 1 << 1 << "Body_Home";
+        QTest::newRow("Tab to the topics") << "Tab, Tab" << "Topic1" << 1 << 1 << "Body_Home";
+        QTest::newRow("Tab to the papers") << "Tab, Tab, Tab" << "P1a" << 1 << 1 << "Body_Home";
+        QTest::newRow("Tab round to the tabs") << "Tab, Tab, Tab, Tab" << "Tab01" << 1 << 1
+                                               << "Body_Home";
+        QTest::newRow("Shift+Tab round to the papers") << "Shift+Tab" << "P1a" << 1 << 1
+                                                       << "Body_Home";
+        QTest::newRow("Right along the tabs") << "Right" << "Tab02" << 1 << 1 << "Body_Home";
+        QTest::newRow("Down the topics") << "Tab, Tab, Down, Down" << "Topic3" << 1 << 1
+                                         << "Body_Home";
+        QTest::newRow("Up stops at the first topic") << "Tab, Tab, Up" << "Topic1" << 1 << 1
+                                                     << "Body_Home";
+        QTest::newRow("Down the papers over hidden ones") << "Tab, Tab, Tab, Down" << "P2a" << 1
+                                                          << 1 << "Body_Home";
+        QTest::newRow("Enter chooses a topic") << "Tab, Tab, Down, Return" << "Topic2" << 1 << 6
+                                               << "Body_Home";
+        QTest::newRow("Space chooses a topic") << "Tab, Tab, Down, Down, Space" << "Topic3" << 1
+                                               << 11 << "Body_Home";
+        QTest::newRow("the topic group keeps its place") << "Tab, Tab, Down, Tab, Shift+Tab"
+                                                         << "Topic2" << 1 << 1 << "Body_Home";
+        QTest::newRow("Enter on a tab opens its subject") << "Right, Return" << "Tab02" << 2 << 1
+                                                          << "Body_Home";
+        QTest::newRow("Space on Report shows the report") << "Tab, Right, Space" << "ToolBar02"
+                                                          << 1 << 1 << "Body_Report";
+        QTest::newRow("Tab skips the covered Home panel") << "Tab, Right, Return, Tab"
+                                                          << "RCBar1" << 1 << 1 << "Body_Report";
+        QTest::newRow("Help tab shows About") << "Right, Right, Right, Return" << "Tab04" << 4
+                                              << 1 << "Body_About";
+    }
+
+    void keysMoveAndAct()
+    {
+        QFETCH(QString, keys);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.data()));
+        pressKeys(m_window.data(), keys);
+        QTEST(QApplication::focusWidget()->objectName(), "focus");
+        QTEST(m_window->txtTabPos(), "tabPos");
+        QTEST(m_window->TopicCount(), "topicCount");
+        QTEST(panelInFront(), "panel");
+    }
+
+    // A whole paper without the mouse: opened, every blank answered, saved, marked and
+    // closed, pop-ups answered with Enter.
+    void wholePaperByKeys()
+    {
+        PracticeWindow::setMarkingStepMs(20);
+        DialogAnswerer answerer;
+        answerer.byKeys = true;
+        QVERIFY(QTest::qWaitForWindowActive(m_window.data()));
+        pressKeys(m_window.data(), "Tab, Tab, Tab, Return");
+        QPointer<PracticeWindow> w = m_window->practiceWindow();
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const PracticeSession &s = w->session();
+        const PaperSelection sel = s.selection();
+        QCOMPARE(sel.PaperNum, 101);
+        const QStringList answers = PracticeFixture::rightAnswers(s.paper());
+        for (int q = 1; q <= s.questionCount(); ++q) {
+            QCOMPARE(w->QSCount().toInt(), q);
+            if (s.blankCount(q) == 0 && q < s.questionCount())
+                pressKeys(w, "Alt+Right");
+            for (int b = 1; b <= s.blankCount(q); ++b) {
+                typeText(w->focusWidget(), answers.at(s.blankOffset(q) + b - 1));
+                pressKeys(w, "Return");
+            }
+        }
+        QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("ToolBar02"));
+
+        pressKeys(w, "Ctrl+S");
+        QCOMPARE(answerer.messages(), QStringList{"Paper saved"});
+        QCOMPARE(recordLine(Results::First, sel),
+                 QStringLiteral("#101#>") + answers.join(QLatin1Char('>')));
+
+        pressKeys(w, "Return"); // on Mark
+        QTRY_VERIFY(s.isMarked());
+        QCOMPARE(answerer.popUps.last().title, QStringLiteral("Marking"));
+        const Results::MarksLists marks = Results::readMarks(sel.LChose, sel.lblCOD,
+                                                             sel.TtPapersCon);
+        QCOMPARE(marks.FSE.at(1), QStringLiteral("100"));
+        QVERIFY(!recordLine(Results::FResults, sel).toLatin1().contains('\xfb'));
+
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        pressKeys(w, "Esc");
+        QTRY_VERIFY(!w);
+        QCOMPARE(answerer.popUps.last().title, QStringLiteral("Close Practice"));
+        QCOMPARE(caption(QStringLiteral("MSA1")), QStringLiteral("100"));
+        QVERIFY(PracticeFixture::pageFiles().isEmpty());
+    }
+
     void refreshKeepsTopicAndShowsNewScore()
     {
         click(QStringLiteral("Tab02"));

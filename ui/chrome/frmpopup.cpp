@@ -196,9 +196,13 @@ void frmPopUp::keyPressEvent(QKeyEvent *event)
 
 bool CallPop(const QString &title, const QString &msg, int numOfButtons, QWidget *master)
 {
-    QPointer<frmPopUp> popup = new frmPopUp(master ? master->window() : nullptr);
+    QPointer<QWidget> owner = master ? master->window() : nullptr;
+    QPointer<frmPopUp> popup = new frmPopUp(owner);
     popup->CallPop(title, msg, numOfButtons, master);
     const bool yes = popup->exec();
     delete popup.data();
+    // The keys go back to the window the pupil was in.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
     return yes;
 }
