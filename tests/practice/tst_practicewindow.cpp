@@ -706,6 +706,7 @@ void TestPracticeWindow::pageSizeFollowsTheKeys_data()
     QTest::newRow("down a step") << 1 << "Ctrl++, Ctrl++, Ctrl+-" << 110 << false;
     QTest::newRow("Ctrl and 0 back to 100") << 1 << "Ctrl++, Ctrl++, Ctrl+0" << 100 << false;
     QTest::newRow("Ctrl and the wheel") << 1 << "wheel" << 110 << false;
+    QTest::newRow("Ctrl and + on the page") << 1 << "page: Ctrl++" << 110 << false;
     QTest::newRow("fifteen rows at 100 % fit") << 2 << "" << 100 << false;
     QTest::newRow("fifteen rows at 200 % scroll") << 2 << QString("Ctrl++, ").repeated(5) << 200
                                                   << true;
@@ -726,6 +727,11 @@ void TestPracticeWindow::pageSizeFollowsTheKeys()
                           QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
                           false);
         QApplication::sendEvent(box(w, 1)->viewport(), &wheel);
+    } else if (keys.startsWith("page: ")) {
+        QWidget *page = w->findChild<BrowserControl *>("brwWebBrowser")->inputWidget();
+        page->setFocus();
+        QCOMPARE(w->focusWidget(), page);
+        pressKeys(w, keys.mid(6));
     } else {
         pressKeys(w, keys);
     }
