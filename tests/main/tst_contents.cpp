@@ -319,6 +319,9 @@ private slots:
                                                           << 1 << 1 << "Body_Report";
         QTest::newRow("Tab skips the covered Home panel") << "Tab, Right, Return, Tab"
                                                           << "RCBar1" << 1 << 1 << "Body_Report";
+        QTest::newRow("Enter on a report bar, topic names take no focus")
+            << "Tab, Right, Return, Tab, Tab, Return, Tab, Tab" << "Tab01" << 1 << 1
+            << "Body_Report";
         QTest::newRow("Help tab shows About") << "Right, Right, Right, Return" << "Tab04" << 4
                                               << 1 << "Body_About";
     }
@@ -332,6 +335,12 @@ private slots:
         QTEST(m_window->txtTabPos(), "tabPos");
         QTEST(m_window->TopicCount(), "topicCount");
         QTEST(panelInFront(), "panel");
+        for (QLineEdit *name : m_window->findChildren<QLineEdit *>()) {
+            const QString before = name->text();
+            QTest::keyClick(name, Qt::Key_X);
+            QCOMPARE(name->text(), before);
+            QVERIFY(!name->hasFocus());
+        }
     }
 
     // A whole paper without the mouse: opened, every blank answered, saved, marked and
