@@ -112,6 +112,27 @@ QString toolbarKeys(int k)
     }
 }
 
+// Hands every event of the application to a function first: the Ctrl and wheel anywhere in
+// the window (the page's own input widget included) and the keys of the answer boxes.
+class EventsFirst : public QObject
+{
+public:
+    using Handler = std::function<bool(QObject *, QEvent *)>;
+    EventsFirst(QObject *owner, Handler handler) : QObject(owner), m_handler(std::move(handler))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        return m_handler(watched, event);
+    }
+
+private:
+    Handler m_handler;
+};
+
 QString answersNotSaved(int error)
 {
     return QStringLiteral("Your answers could not be saved (error %1).").arg(error);
@@ -168,6 +189,8 @@ PracticeWindow::PracticeWindow(std::unique_ptr<PracticeSession> session,
 
 PracticeWindow::~PracticeWindow()
 {
+    // Nothing more may reach keyOrWheel once the members it reads are going.
+    delete m_eventsFirst;
     // Deleted without being closed: save and clean up as closing would.
     if (!m_closing) {
         saveBeforeQuit();
@@ -374,7 +397,6 @@ void PracticeWindow::buildAnswerSheet()
         row.answer->setObjectName(QStringLiteral("FA%1").arg(n));
         row.answer->setToolTip(QStringLiteral("Enter your answer (Enter: next box)"));
         row.answer->setAccessibleName(AnswerSheet::answerName(n));
-        row.answer->installEventFilter(this);
         row.answer->setFont(arial(9, true));
         row.answer->setValidator(new AnswerValidator(row.answer));
         connect(row.answer, &AnswerBox::refusedCharacter, this,
@@ -486,8 +508,9 @@ void PracticeWindow::buildKeys()
     orderTabChain();
     // The engine makes the page's input widget with the page: put it in its place.
     connect(m_browser, &BrowserControl::pageLoaded, this, &PracticeWindow::orderTabChain);
-    // The wheel with Ctrl sizes the page wherever the pointer is, the page itself included.
-    qApp->installEventFilter(this);
+    m_eventsFirst = new EventsFirst(this, [this](QObject *watched, QEvent *event) {
+        return keyOrWheel(watched, event);
+    });
 }
 
 void PracticeWindow::orderTabChain()
@@ -681,6 +704,11 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
         setAnswerSheetShown(shown);
         return true;
     }
+    return SkinnedWindow::eventFilter(watched, event);
+}
+
+bool PracticeWindow::keyOrWheel(QObject *watched, QEvent *event)
+{
     if (event->type() == QEvent::Wheel) {
         auto *wheel = static_cast<QWheelEvent *>(event);
         auto *widget = qobject_cast<QWidget *>(watched);
@@ -688,31 +716,22 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
             setZoom(ZoomSteps::afterWheel(m_zoom, wheel->angleDelta().y()));
             return true;
         }
-        return SkinnedWindow::eventFilter(watched, event);
+        return false;
     }
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::FocusIn) {
-        for (int n = 1; n <= m_rowWidgets.size(); ++n) {
-            if (watched != m_rowWidgets.at(n - 1).answer)
-                continue;
-            if (event->type() == QEvent::FocusIn) {
-                m_sheetScroll->ensureWidgetVisible(m_rowWidgets.at(n - 1).answer, 0, 8);
-                break;
-            }
-            return answerBoxKey(n, static_cast<QKeyEvent *>(event));
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::FocusIn)
+        return false;
+    for (int n = 1; n <= m_rowWidgets.size(); ++n) {
+        if (watched != m_rowWidgets.at(n - 1).answer)
+            continue;
+        if (event->type() == QEvent::FocusIn) {
+            m_sheetScroll->ensureWidgetVisible(m_rowWidgets.at(n - 1).answer, 0, 8);
+            return false;
         }
+        return answerBoxKey(n, static_cast<QKeyEvent *>(event));
     }
-    return SkinnedWindow::eventFilter(watched, event);
+    return false;
 }
 
-void PracticeWindow::wheelEvent(QWheelEvent *event)
-{
-    if (event->modifiers() & Qt::ControlModifier) {
-        setZoom(ZoomSteps::afterWheel(m_zoom, event->angleDelta().y()));
-        event->accept();
-        return;
-    }
-    SkinnedWindow::wheelEvent(event);
-}
 
 // ---- answer sheet -------------------------------------------------------------------------
 

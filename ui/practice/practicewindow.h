@@ -142,7 +142,6 @@ protected:
     void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void buildToolbar();
@@ -154,6 +153,9 @@ private:
     void orderTabChain();
     void applySheetScale();
     void sizeSheetRows();
+    // Seen before its receiver: Ctrl and the wheel anywhere in the window, and the keys and
+    // focus of the answer boxes; true when handled.
+    bool keyOrWheel(QObject *watched, QEvent *event);
     // Enter and Page Up / Page Down in answer box n (1..20); true when handled.
     bool answerBoxKey(int n, QKeyEvent *event);
     QStringList rowTexts() const;
@@ -183,6 +185,7 @@ private:
     QScrollArea *m_sheetScroll = nullptr;  // AnsRows: scrolls the rows when they do not fit
     QWidget *m_sheetRows = nullptr;        // holds Frame1..Frame20
     ZoomControl *m_zoomControl = nullptr;  // ZoomSize
+    QObject *m_eventsFirst = nullptr;      // the application's events, before their receivers
     int m_zoom = 100;
     qreal m_sheetScale = 1.0;
     QFont m_modelFont;
