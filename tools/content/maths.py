@@ -1589,6 +1589,8 @@ def t6_rectangle(r):
     b = r.randint(2, 12)
     a = r.randint(b + 1, 15)  # the length is the longer side
     what = r.choice(["area", "perimeter"])
+    if what == "area" and b >= 10:
+        b -= 8  # an area is two digits by one at most: 14 by 11 is above the level
     body = stem("A rectangle is %s cm long and %s cm wide. What is its %s?" % (v(a), v(b), what))
     if what == "area":
         html, blanks = one("N", str(a * b), after="cm&sup2;", calc="v1*v2")
@@ -1642,6 +1644,8 @@ def t6_rect_missing(r):
 
 def t6_garden(r):
     side = r.randint(5, 12)
+    if side >= 10:
+        side -= 4  # its area is the side times itself: one digit, so the level holds
     n1 = name(r)
     body = stem("%s's square garden has sides of %s m. %s puts a fence all round it." %
                 (n1, v(side), cap(he(n1))))
