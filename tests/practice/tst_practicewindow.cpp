@@ -96,6 +96,7 @@ private slots:
     void keysInThePracticeWindow();
     void pageSizeFollowsTheKeys_data();
     void pageSizeFollowsTheKeys();
+    void pageSizeNotKeptIsSaid();
 
 private:
     PracticeWindow *openShaped(int question);
@@ -752,6 +753,22 @@ void TestPracticeWindow::pageSizeFollowsTheKeys()
     QCOMPARE(w->findChild<BrowserControl *>("brwWebBrowser")->zoom(), percent);
     QVERIFY(qAbs(box(w, 2)->height() - designHeight * scale) <= 1);
     QCOMPARE(ZoomSteps::nearestStep(ZoomSetting::readZoom()), percent);
+}
+
+// A size that cannot be written is still applied, and the pupil is told it is not kept.
+void TestPracticeWindow::pageSizeNotKeptIsSaid()
+{
+    DialogAnswerer answerer;
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QVERIFY(QDir().mkpath(ZoomSetting::filePath())); // a folder where the file should be
+    pressKeys(w, "Ctrl++");
+    QCOMPARE(w->zoom(), 110);
+    QCOMPARE(answerer.popUps.size(), 1);
+    QVERIFY(answerer.popUps.first().message.startsWith(
+        QLatin1String("The text size could not be kept for the next paper (error ")));
+    QCOMPARE(ZoomSetting::readZoom(), 0);
 }
 
 int main(int argc, char **argv)
