@@ -413,6 +413,11 @@ private slots:
         QCOMPARE(child(QStringLiteral("Tab03"))->x(), 2 + child(QStringLiteral("Tab01"))->width() - 4);
         QCOMPARE(child(QStringLiteral("Tab04"))->x(),
                  child(QStringLiteral("Tab03"))->x() + child(QStringLiteral("Tab03"))->width() - 4);
+        // The keys pass over the tab out of view.
+        QVERIFY(QTest::qWaitForWindowActive(m_window.data()));
+        child(QStringLiteral("Tab01"))->setFocus();
+        pressKeys(m_window.data(), QStringLiteral("Right"));
+        QCOMPARE(QApplication::focusWidget(), child(QStringLiteral("Tab03")));
     }
 
     void resetPanelStatesAndFiles()

@@ -126,6 +126,11 @@ void Contents::buildKeyboardGroups()
     m_focusGroups->addGroup(papers);
     // Panels are stacked, not hidden: only the one in front may be reached.
     m_focusGroups->setReachable([this](const QWidget *w) {
+        // The tab of a subject the edition lacks waits out of view.
+        for (int n = 1; n <= 3; ++n) {
+            if (w == m_tabs[n] && !m_catalogue.hasSubject(n))
+                return false;
+        }
         for (QWidget *panel : {static_cast<QWidget *>(m_home), static_cast<QWidget *>(m_report),
                                static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash)}) {
             if (panel != m_frontPanel && panel->isAncestorOf(w))
