@@ -7,7 +7,7 @@
 #include "app/catalogue.h"
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 
 #include <QtTest>
 

@@ -7,7 +7,7 @@
 #include "tests/practice/windowdriver.h"
 
 #include "app/resourcestore.h"
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/main/contents.h"
 #include "ui/practice/browsercontrol.h"

@@ -3,7 +3,7 @@
 #include "app/catalogue.h"
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 #include "results/resultsfiles.h"
 
 #include <QDir>

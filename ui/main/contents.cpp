@@ -1,7 +1,7 @@
 #include "ui/main/contents.h"
 
 #include "app/programfolder.h"
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 #include "ui/chrome/chromegeometry.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"

@@ -3,7 +3,7 @@
 // Report, About and Trash panels. It keeps the selection the practice windows open with.
 
 #include "app/catalogue.h"
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 #include "results/resultsfiles.h"
 #include "ui/chrome/skinnedwindow.h"
 #include "ui/practice/practicewindow.h"
