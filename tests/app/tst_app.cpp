@@ -4,6 +4,7 @@
 #include "app/paperlookup.h"
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
+#include "app/skinpictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,7 +73,7 @@ private slots:
         QVERIFY(files.contains(QStringLiteral("pencil.ico")));
         QVERIFY(files.contains(QStringLiteral("Border_bot_left.gif")));
         for (int id = 1; id <= 92; ++id) {
-            const QString name = ResourceStore::skinFileName(id);
+            const QString name = SkinPictures::fileName(id);
             QCOMPARE(name.isEmpty(), id >= 38 && id <= 40);
         }
     }

@@ -4,21 +4,12 @@
 // pictograms, with off, hover (lighter), pressed (darker, shifted) and disabled (grey) states.
 
 #include <QImage>
-#include <QList>
 #include <QString>
 
 class SkinArtist
 {
 public:
-    struct Entry
-    {
-        int id;
-        QString fileName;
-    };
-
-    // Every skin picture in ascending id order (1-37, 41-92).
-    static QList<Entry> entries();
-
-    // The picture for a file name of entries(); a null image for an unknown name.
+    // The picture for a file name of SkinPictures::entries(); a null image for an unknown
+    // name.
     static QImage draw(const QString &fileName);
 };
