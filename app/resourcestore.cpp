@@ -11,12 +11,6 @@ namespace ResourceStore {
 
 namespace {
 
-bool isQuestionPage(int id)
-{
-    return (id >= 13001 && id <= 13510) || (id >= 19001 && id <= 19647)
-           || (id >= 23001 && id <= 23999) || (id >= 29001 && id <= 29071);
-}
-
 bool isDataFile(int id)
 {
     if (id == 30000)
@@ -54,13 +48,13 @@ bool isResultsTemplate(int id)
 QString resourcePath(int id)
 {
     QString path;
-    if (isQuestionPage(id))
-        path = QStringLiteral(":/pages/%1.mht").arg(id);
-    else if (isDataFile(id))
+    if (isDataFile(id))
         path = QStringLiteral(":/data/%1.txt").arg(id);
     else if (!SkinPictures::fileName(id).isEmpty())
         path = QStringLiteral(":/skin/") + SkinPictures::fileName(id);
-    return !path.isEmpty() && QFile::exists(path) ? path : QString();
+    else // a question exists when the content holds its page: the generator numbers them
+        path = QStringLiteral(":/pages/%1.mht").arg(id);
+    return QFile::exists(path) ? path : QString();
 }
 
 QByteArray resourceBytes(int id)
