@@ -3,6 +3,7 @@
 // and "trend", each followed by the subject number, the edition code and ".txt".
 
 #include "records/recordfile.h"
+#include "results/resulttexts.h"
 
 #include <QList>
 #include <QString>
@@ -12,10 +13,6 @@ struct Catalogue;
 namespace Results {
 
 enum File { Marks = 1, First, Second, FResults, SResults, Trend };
-
-// The tick and the cross stored for a marked blank (bytes 0xFC and 0xFB).
-inline QString tick() { return QString(QChar(0xFC)); }
-inline QString cross() { return QString(QChar(0xFB)); }
 
 QString fileName(File file, int subject, const QString &code);
 QString filePath(File file, int subject, const QString &code);

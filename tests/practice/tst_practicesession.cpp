@@ -4,6 +4,7 @@
 
 #include "app/resourcestore.h"
 #include "records/recordfile.h"
+#include "results/resulttexts.h"
 #include "ui/practice/marking.h"
 #include "ui/practice/practicesession.h"
 
@@ -205,13 +206,13 @@ private slots:
 
         const int total = s.paper().totalMarks;
         const QString score =
-            Marking::percentScore(total - s.paper().blankMarks.first().toInt(), total);
+            Results::percentScore(total - s.paper().blankMarks.first().toInt(), total);
         QCOMPARE(s.status(), 1);
         QCOMPARE(s.pScoring(), score);
         QCOMPARE(s.lTime(), QStringLiteral("0:4:7"));
         QCOMPARE(s.eTime(), PracticeSession::shortDate(QDate(2026, 3, 4)));
-        QCOMPARE(s.results().first(), Marking::cross());
-        QCOMPARE(s.results().count(Marking::tick()), s.totalBlanks() - 1);
+        QCOMPARE(s.results().first(), Results::cross());
+        QCOMPARE(s.results().count(Results::tick()), s.totalBlanks() - 1);
 
         const Results::MarksLists marks =
             Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
@@ -236,7 +237,7 @@ private slots:
         PracticeSession s(firstPaper());
         QCOMPARE(s.load(), 0);
         QVERIFY(s.isMarked());
-        QCOMPARE(s.results().first(), Marking::cross());
+        QCOMPARE(s.results().first(), Results::cross());
         QVERIFY(!s.pScoring().isEmpty());
         QVERIFY(!s.lTime().isEmpty());
         QVERIFY(!s.eTime().isEmpty());
@@ -321,11 +322,11 @@ private slots:
         QVERIFY(s.answers().first().isEmpty());
         QVERIFY(s.results().first().isEmpty());
         QCOMPARE(s.firstAnswers().first(), wrongAnswer());
-        QCOMPARE(s.firstResults().first(), Marking::cross());
+        QCOMPARE(s.firstResults().first(), Results::cross());
         for (int i = 1; i < s.totalBlanks(); ++i) {
             QVERIFY(s.isCarriedOver(i));
             QCOMPARE(s.answers().at(i), first.at(i));
-            QCOMPARE(s.results().at(i), Marking::tick());
+            QCOMPARE(s.results().at(i), Results::tick());
         }
         QCOMPARE(s.remainingQuestions(), QList<int>{1});
         QCOMPARE(s.markingPrompt(), Marking::markingPrompt(true));

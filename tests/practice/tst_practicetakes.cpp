@@ -3,9 +3,9 @@
 #include "windowdriver.h"
 
 #include "app/resourcestore.h"
+#include "results/resulttexts.h"
 #include "ui/chrome/chromegeometry.h"
 #include "ui/practice/browsercontrol.h"
-#include "ui/practice/marking.h"
 #include "ui/practice/test2.h"
 
 #include <QComboBox>
@@ -129,7 +129,7 @@ private slots:
         QVERIFY(!child<QWidget>(w, "TxtRem")->isVisible());
         const int total = w->session().paper().totalMarks;
         QCOMPARE(text(w, "PScoring"),
-                 Marking::percentScore(total - w->session().paper().blankMarks.first().toInt(),
+                 Results::percentScore(total - w->session().paper().blankMarks.first().toInt(),
                                        total));
         // A carried-over blank: ticked again, light blue, no correct answer.
         w->GoToQuestion(carriedQuestion(w));

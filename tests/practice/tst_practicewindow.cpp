@@ -7,9 +7,9 @@
 #include "windowdriver.h"
 
 #include "app/resourcestore.h"
+#include "results/resulttexts.h"
 #include "ui/chrome/chromegeometry.h"
 #include "ui/practice/browsercontrol.h"
-#include "ui/practice/marking.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/practice/test2.h"
 
@@ -570,7 +570,7 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
              QStringLiteral("Do you want to mark your practice now?"));
 
     const int total = w->session().paper().totalMarks;
-    const QString score = Marking::percentScore(
+    const QString score = Results::percentScore(
         total - w->session().paper().blankMarks.first().toInt(), total);
     QCOMPARE(text(w, "PScoring"), score);
     QVERIFY(!child<QWidget>(w, "TxtRem")->isVisible());

@@ -2,6 +2,7 @@
 
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
+#include "results/resulttexts.h"
 #include "ui/practice/marking.h"
 
 #include <QFile>
@@ -45,7 +46,7 @@ int PracticeSession::load(const PaperData &paper)
         for (int i = 0; i < m_paper.totalBlanks; ++i) {
             if (isCarriedOver(i)) {
                 m_answers[i] = m_firstAnswers.at(i);
-                m_results[i] = Marking::tick();
+                m_results[i] = Results::tick();
             }
         }
         m_status = m_marks.SST.value(p) == QLatin1String("1") ? 1 : 0;
@@ -90,7 +91,7 @@ int PracticeSession::rowBlank(int row) const
 
 bool PracticeSession::isCarriedOver(int i) const
 {
-    return isSecondTake() && m_firstResults.value(i) == Marking::tick();
+    return isSecondTake() && m_firstResults.value(i) == Results::tick();
 }
 
 QString PracticeSession::correctAnswer(int i) const
@@ -205,7 +206,7 @@ int PracticeSession::mark(const QDateTime &now)
     take.blanks = m_paper.totalBlanks;
     take.answers = toFields(m_answers);
     take.results = toFields(marked.results);
-    take.score = Marking::percentScore(marked.rawScore, m_paper.totalMarks);
+    take.score = Results::percentScore(marked.rawScore, m_paper.totalMarks);
     if (!isSecondTake()) {
         take.timeTaken = clockText(now);
         take.dateDone = shortDate(now.date());
@@ -236,7 +237,7 @@ int PracticeSession::mark(const QDateTime &now)
 
 QString PracticeSession::clockText(const QDateTime &now) const
 {
-    return Marking::elapsedText(m_clockStart.secsTo(now));
+    return Results::elapsedText(m_clockStart.secsTo(now));
 }
 
 QString PracticeSession::shortDate(const QDate &date)

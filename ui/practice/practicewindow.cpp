@@ -1,5 +1,6 @@
 #include "ui/practice/practicewindow.h"
 
+#include "results/resulttexts.h"
 #include "ui/chrome/frmpopup.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
@@ -9,7 +10,6 @@
 #include "ui/practice/answerframe.h"
 #include "ui/practice/answervalidator.h"
 #include "ui/practice/browsercontrol.h"
-#include "ui/practice/marking.h"
 #include "ui/practice/picturepanel.h"
 #include "ui/practice/test1.h"
 #include "ui/practice/test2.h"
@@ -503,14 +503,14 @@ void PracticeWindow::fillAnswerBox(int n, int i)
 void PracticeWindow::setMarkText(QLabel *label, int n, const QString &mark)
 {
     label->setText(AnswerSheet::markGlyph(mark));
-    label->setStyleSheet(mark == Marking::tick()    ? QStringLiteral("color: #1a7f2e")
-                         : mark == Marking::cross() ? QStringLiteral("color: #c0262d")
+    label->setStyleSheet(mark == Results::tick()    ? QStringLiteral("color: #1a7f2e")
+                         : mark == Results::cross() ? QStringLiteral("color: #c0262d")
                                                     : QString());
     const QString base = label->objectName().startsWith(QLatin1Char('S'))
                              ? QStringLiteral("Second mark ")
                              : QStringLiteral("Mark ");
-    const QString state = mark == Marking::tick()    ? QStringLiteral(": right")
-                          : mark == Marking::cross() ? QStringLiteral(": wrong")
+    const QString state = mark == Results::tick()    ? QStringLiteral(": right")
+                          : mark == Results::cross() ? QStringLiteral(": wrong")
                                                      : QString();
     label->setAccessibleName(base + AnswerSheet::partLetter(n) + state);
 }
