@@ -8,8 +8,9 @@
 // A window subclasses it with its kind, creates its own controls, registers the buttons
 // whose pictures only follow the cursor (addTwoStateButton, addThreeStateButton) and
 // overrides pollTick() for the rest (tabs, toolbar identities, disabled states) using
-// cursorPoint(), isHovered(), pollTwoState() and pollThreeState(). Practice windows also
-// override practiceSizes() and applyPracticeLayout() to take part in the layout pass.
+// isHovered(), pollTwoState(), pollThreeState(), pollToolbarIdentity() and
+// pollPracticeButton(). Practice windows also override practiceSizes() and
+// applyPracticeLayout() to take part in the layout pass.
 
 #include "ui/chrome/chromegeometry.h"
 #include "ui/chrome/picturestates.h"
@@ -70,7 +71,6 @@ public:
     // ---- polling ----
     QTimer *Timer1() const { return m_timer; }
     void startPolling();  // also started when the window is first shown
-    QPoint cursorPoint() const { return m_cursor; }
     bool isHovered(const QWidget *w) const;
 
     // The shared press flag txtPressTrack: "1" while a tracked button is held down.

@@ -437,14 +437,6 @@ void Contents::pollTick()
     for (int n = 1; n <= 4; ++n) {
         m_tabs[n]->setPicture(PictureStates::tabPicture(n, m_txtTabPos, isHovered(m_tabs[n])));
     }
-    for (int n = 1; n <= 4; ++n) {
-        const PictureStates::ToolbarIdentity identity =
-            PictureStates::toolbarIdentity(n, m_txtTabPos);
-        m_toolbar[n]->setVisible(identity.used);
-        if (!identity.used)
-            continue;
-        m_toolbar[n]->setCaptionText(identity.caption);
-        m_toolbar[n]->setToolTips(identity.toolTip);
-        pollThreeState(m_toolbar[n], identity.pictureBase);
-    }
+    for (int n = 1; n <= 4; ++n)
+        m_toolbar[n]->setVisible(pollToolbarIdentity(m_toolbar[n], n, m_txtTabPos));
 }

@@ -749,12 +749,8 @@ void PracticeWindow::pollTick()
         PictureButton *button = m_toolBar[k - 1];
         if (!button)
             return;
-        const PictureStates::PracticeButtonLook look = PictureStates::practiceToolbarLook(
-            k, isHovered(button), pressTrack(), m_session->status(), m_session->qsCount(),
-            m_session->questionCount());
-        button->setPicture(look.picture);
-        if (look.enabledTouched && button->isEnabled() != look.enabled)
-            button->setEnabled(look.enabled);
+        pollPracticeButton(button, k, m_session->status(), m_session->qsCount(),
+                           m_session->questionCount());
     }
     tickStatus(QDateTime::currentDateTime());
     m_answeredQ->setText(QString::number(m_session->answeredCount()));
