@@ -5,12 +5,11 @@
 #include "app/resourcestore.h"
 #include "records/recordfile.h"
 #include "results/resultsfiles.h"
+#include "tests/practice/windowdriver.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/main/contents.h"
-#include "ui/main/homerules.h"
 #include "ui/practice/practicewindow.h"
-#include "tests/practice/windowdriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -338,53 +337,12 @@ private slots:
     }
 };
 
-class TestHomeRules : public QObject
-{
-    Q_OBJECT
-private slots:
-    void tryAgain_data()
-    {
-        QTest::addColumn<QString>("score");
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("zero") << "0" << true;
-        QTest::newRow("99") << "99" << true;
-        QTest::newRow("99.0") << "99.0" << true;
-        QTest::newRow("99.1") << "99.1" << false;
-        QTest::newRow("100") << "100" << false;
-        QTest::newRow("unreadable") << "abc" << false;
-    }
-    void tryAgain()
-    {
-        QFETCH(QString, score);
-        QFETCH(bool, offered);
-        QCOMPARE(HomeRules::tryAgainOffered(score), offered);
-    }
-    void ordinals()
-    {
-        QCOMPARE(HomeRules::firstOrdinalOfTopic(2), 6);
-        QCOMPARE(HomeRules::topicOfFirstOrdinal(46), 10);
-        QCOMPARE(HomeRules::topicOfFirstOrdinal(7), 0);
-        QCOMPARE(HomeRules::topicOfFirstOrdinal(51), 0);
-        QCOMPARE(HomeRules::paperKey(6, 2), 108);
-    }
-    void scoreLabelLeft()
-    {
-        QCOMPARE(HomeRules::scoreLabelLeft(QString(), 4000, 300), 4000);
-        QCOMPARE(HomeRules::scoreLabelLeft(QStringLiteral("85"), 4000, 300), 3680);
-    }
-};
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    int status = 0;
-    TestHomeRules rules;
-    status |= QTest::qExec(&rules, argc, argv);
     TestContents contents;
-    status |= QTest::qExec(&contents, argc, argv);
-    return status;
+    return QTest::qExec(&contents, argc, argv);
 }
 
 #include "tst_contents.moc"
