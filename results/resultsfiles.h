@@ -71,10 +71,10 @@ struct MarksLists
 MarksLists readMarks(const SubjectFiles &files);
 int writeMarks(const SubjectFiles &files, const MarksLists &marks);
 
-// Values of blanks 1..blanks (entries 0..blanks - 1) of the record of paperKey in an answer or result file. Read from a
-// damaged file they are cleaned so that they can always be written back: a last value
-// keeps only its own text, and '#' and stray CRs are dropped. A record missing from the
-// forward scan is looked for again from the top of the file.
+// The values of the record of paperKey in an answer or result file, one per blank (blank 1
+// at index 0). Read from a damaged file they are cleaned so that they can always be written
+// back: a last value keeps only its own text, and '#' and stray CRs are dropped. A record
+// missing from the forward scan is looked for again from the top of the file.
 QStringList readPaperValues(File file, const SubjectFiles &files, int paperKey, int blanks);
 
 // Replaces the record of paperKey, starting from the file's current lines so that a write
