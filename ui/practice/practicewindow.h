@@ -125,10 +125,14 @@ protected:
     // SkinnedWindow
     void closeRequested() override;
     void pollTick() override;
-    ChromeGeometry::PracticeSizes practiceSizes() const override;
-    void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects) override;
+    void layoutWindow() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Edge and corner resizing by the window's own surface and the Sizer grip.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void childEvent(QChildEvent *event) override;
 
 private:
     void buildToolbar();
@@ -142,6 +146,11 @@ private:
     void showGuardMessage();
     void placeStatusStrip();
     void saveBeforeQuit();
+    ChromeGeometry::PracticeSizes practiceSizes() const;
+    void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects);
+    // Folds the answer sheet away or shows it again, and lays the window out anew.
+    void setAnswerSheetShown(bool shown);
+    void beginCornerResize(const QPoint &globalPos);
     void showRefusedNote(AnswerBox *box);
 
     std::unique_ptr<PracticeSession> m_session;
@@ -165,6 +174,10 @@ private:
     QLabel *m_handle = nullptr;            // ImgHandle
     PicturePanel *m_fmeMark = nullptr;
     QVector<QLabel *> m_bars;              // imgBar01..imgBar15
+    QLabel *m_sizer = nullptr;             // Sizer
+    bool m_sheetShown = true;
+    ChromeGeometry::EdgeGrab m_grab;
+    bool m_resizing = false;
     QLabel *m_refusedNote = nullptr;       // lblRefused
     QTimer *m_refusedNoteTimer = nullptr;
     bool m_closing = false;
