@@ -513,9 +513,9 @@ private slots:
     void unreadablePaperIsRefused()
     {
         DialogAnswerer answerer;
-        PracticeWindow::setPaperSource(
-            [](int, int, PaperData *) { return int(PaperLookup::TableNotWritten); });
-        QVERIFY(!PracticeWindow::open(firstPaper()));
+        PaperSelection sel = firstPaper();
+        sel.PaperNum = 100 + sel.TtPapersCon + 1; // no such record in the tables
+        QVERIFY(!PracticeWindow::open(sel));
         QCOMPARE(answerer.popUps.size(), 1);
         QVERIFY(answerer.popUps.first().message.startsWith(
             QLatin1String("This paper cannot be opened")));

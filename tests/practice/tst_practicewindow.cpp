@@ -100,11 +100,7 @@ private:
 // The paper of our own, on question q.
 PracticeWindow *TestPracticeWindow::openShaped(int question)
 {
-    PracticeWindow::setPaperSource([](int, int, PaperData *paper) {
-        *paper = shapedPaper();
-        return 0;
-    });
-    PracticeWindow *w = openPaper(firstPaper());
+    PracticeWindow *w = openPaper(firstPaper(), shapedPaper());
     if (w && question > 1)
         w->GoToQuestion(question);
     return w;

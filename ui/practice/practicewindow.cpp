@@ -27,6 +27,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <functional>
+
 using namespace ChromeGeometry;
 
 namespace {
@@ -39,12 +41,6 @@ constexpr int kBot2Width = 150;
 constexpr int kTxtRemWidth = 170;
 
 int g_markingStepMs = 200;
-
-PracticeWindow::PaperSource &paperSource()
-{
-    static PracticeWindow::PaperSource source = PaperLookup::lookUp;
-    return source;
-}
 
 QFont arial(qreal points, bool bold = false)
 {
@@ -99,25 +95,36 @@ QString answersNotSaved(int error)
     return QStringLiteral("Your answers could not be saved (error %1).").arg(error);
 }
 
+PracticeWindow *refuse(int error, QWidget *messageOwner)
+{
+    CallPop(QStringLiteral("Quorvel"),
+            QStringLiteral("This paper cannot be opened: its question tables could not "
+                           "be read (error %1).")
+                .arg(error),
+            1, messageOwner);
+    return nullptr;
+}
+
 } // namespace
 
 // ---- opening ------------------------------------------------------------------------------
 
 PracticeWindow *PracticeWindow::open(const PaperSelection &selection, QWidget *messageOwner)
 {
-    auto session = std::make_unique<PracticeSession>(selection);
     PaperData paper;
-    int error = paperSource()(selection.LChose, selection.PaperNum, &paper);
-    if (!error)
-        error = session->load(paper);
-    if (error) {
-        CallPop(QStringLiteral("Quorvel"),
-                QStringLiteral("This paper cannot be opened: its question tables could not "
-                               "be read (error %1).")
-                    .arg(error),
-                1, messageOwner);
-        return nullptr;
-    }
+    const int error = PaperLookup::lookUp(selection.LChose, selection.PaperNum, &paper);
+    if (error)
+        return refuse(error, messageOwner);
+    return open(selection, paper, messageOwner);
+}
+
+PracticeWindow *PracticeWindow::open(const PaperSelection &selection, const PaperData &paper,
+                                     QWidget *messageOwner)
+{
+    auto session = std::make_unique<PracticeSession>(selection);
+    const int error = session->load(paper);
+    if (error)
+        return refuse(error, messageOwner);
     PracticeWindow *window = nullptr;
     if (selection.TakeNum == 2)
         window = new Test2(std::move(session));
@@ -126,11 +133,6 @@ PracticeWindow *PracticeWindow::open(const PaperSelection &selection, QWidget *m
     window->load();
     window->show();
     return window;
-}
-
-void PracticeWindow::setPaperSource(PaperSource source)
-{
-    paperSource() = source ? std::move(source) : PaperSource(PaperLookup::lookUp);
 }
 
 void PracticeWindow::setMarkingStepMs(int ms)

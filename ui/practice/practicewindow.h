@@ -17,7 +17,6 @@
 #include <QDateTime>
 #include <QVector>
 
-#include <functional>
 #include <memory>
 
 class AnswerFrame;
@@ -40,6 +39,10 @@ public:
     // and shows it. When the paper cannot be looked up, shows why in the pop-up (owned by
     // messageOwner), opens nothing and returns null.
     static PracticeWindow *open(const PaperSelection &selection,
+                                QWidget *messageOwner = nullptr);
+    // The same with the paper's data already looked up; refuses a paper the take cannot
+    // load.
+    static PracticeWindow *open(const PaperSelection &selection, const PaperData &paper,
                                 QWidget *messageOwner = nullptr);
 
     const PracticeSession &session() const { return *m_session; }
@@ -69,10 +72,7 @@ public:
     // From the pupil's "Yes" to Mark until the marking has been recorded or has failed.
     bool isMarking() const { return m_marking; }
 
-    // ---- test seams ----
-    // Where open() finds a paper's data (the paper tables by default).
-    using PaperSource = std::function<int(int subject, int paperKey, PaperData *paper)>;
-    static void setPaperSource(PaperSource source);
+    // ---- test seam ----
     // Length of one step of the marking animation (200 ms; 15 steps).
     static void setMarkingStepMs(int ms);
 
