@@ -39,8 +39,6 @@ public:
     explicit SkinnedWindow(Kind kind, QWidget *parent = nullptr);
     ~SkinnedWindow() override;
 
-    Kind kind() const { return m_kind; }
-
     // ---- frame ----
     QLabel *framePiece(const QString &name) const;  // "BTopLeft" ... "BBotRight"
     QLabel *titleLabel() const { return m_title; }  // Title, on the pop-up lblTitle
@@ -74,9 +72,7 @@ public:
     bool isHovered(const QWidget *w) const;
 
     // The shared press flag txtPressTrack: "1" while a tracked button is held down.
-    bool pressTrack() const { return m_pressTrack; }
     QString txtPressTrack() const { return m_pressTrack ? "1" : "0"; }
-    void setPressTrack(bool held) { m_pressTrack = held; }
     // Presses and releases of this button set and clear the press flag.
     void trackPress(PictureButton *button);
 
