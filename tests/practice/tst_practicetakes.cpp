@@ -390,8 +390,10 @@ private slots:
                 }
                 ::raise(signal);
             });
-            // Should the signal not answer it, the test must still end.
-            QTimer::singleShot(10000, [] {
+            // Should the signal not answer it, the test must still end; the timer goes with
+            // this test, so it never closes a later test's pop-up.
+            QObject thisTest;
+            QTimer::singleShot(10000, &thisTest, [] {
                 for (QWidget *top : QApplication::topLevelWidgets()) {
                     if (auto *popUp = qobject_cast<frmPopUp *>(top); popUp && popUp->isVisible())
                         popUp->close();
