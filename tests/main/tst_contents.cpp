@@ -5,12 +5,12 @@
 #include "app/resourcestore.h"
 #include "records/recordfile.h"
 #include "results/resultsfiles.h"
+#include "tests/practice/windowdriver.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/main/contents.h"
 #include "ui/main/homerules.h"
 #include "ui/practice/practicewindow.h"
-#include "tests/practice/windowdriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -74,10 +74,10 @@ private:
     void setFirstScores(int subject, const QStringList &scores)
     {
         const Catalogue &c = m_window->catalogue();
-        MarksLists marks = readMarks(subject, c.code, c.paperCount[subject]);
+        MarksLists marks = readMarks(SubjectFiles(subject, c.code, c.paperCount[subject]));
         for (int i = 0; i < scores.size(); ++i)
-            marks.FSE[i + 1] = scores.at(i);
-        QCOMPARE(writeMarks(subject, c.code, c.paperCount[subject], marks), 0);
+            marks.FSE[i] = scores.at(i);
+        QCOMPARE(writeMarks(SubjectFiles(subject, c.code, c.paperCount[subject]), marks), 0);
     }
 
     void start(const Catalogue *catalogue = nullptr)
@@ -108,7 +108,7 @@ private slots:
 
     void startsOnFirstSubjectHome()
     {
-        QCOMPARE(m_window->LChose(), 1);
+        QCOMPARE(m_window->selection().LChose, 1);
         QCOMPARE(m_window->txtTabPos(), 1);
         QCOMPARE(caption(QStringLiteral("Tab01lbl")), QStringLiteral("English"));
         QCOMPARE(caption(QStringLiteral("Tab04lbl")), QStringLiteral("Help"));
@@ -153,9 +153,9 @@ private slots:
     void helpTabKeepsSubject()
     {
         click(QStringLiteral("Tab03"));
-        QCOMPARE(m_window->LChose(), 3);
+        QCOMPARE(m_window->selection().LChose, 3);
         click(QStringLiteral("Tab04"));
-        QCOMPARE(m_window->LChose(), 3);
+        QCOMPARE(m_window->selection().LChose, 3);
         QCOMPARE(panelInFront(), QStringLiteral("Body_About"));
         click(QStringLiteral("Tab03lbl"));
         QCOMPARE(m_window->txtTabPos(), 3);
@@ -255,9 +255,9 @@ private slots:
     {
         click(QStringLiteral("Topic2"));
         click(QStringLiteral("P3a"));
-        QCOMPARE(m_window->TopicCount(), 6);
-        QCOMPARE(m_window->PaperNum(), 108);
-        QCOMPARE(m_window->TakeNum(), 1);
+        QCOMPARE(m_window->selection().TopicCount, 6);
+        QCOMPARE(m_window->selection().PaperNum, 108);
+        QCOMPARE(m_window->selection().TakeNum, 1);
         QPointer<PracticeWindow> first = m_window->practiceWindow();
         QVERIFY(first);
         QVERIFY(first->inherits("Test1"));
@@ -275,7 +275,7 @@ private slots:
         QTRY_VERIFY(!first);
         QVERIFY(m_window->practiceWindow());
         QVERIFY(m_window->practiceWindow()->inherits("Test2"));
-        QCOMPARE(m_window->TakeNum(), 2);
+        QCOMPARE(m_window->selection().TakeNum, 2);
         QCOMPARE(m_window->practiceWindow()->session().selection().PaperNum, 108);
 
         // Closing the main window closes the practice window with it.
@@ -333,7 +333,7 @@ private slots:
         pressKeys(m_window.data(), keys);
         QTEST(QApplication::focusWidget()->objectName(), "focus");
         QTEST(m_window->txtTabPos(), "tabPos");
-        QTEST(m_window->TopicCount(), "topicCount");
+        QTEST(m_window->selection().TopicCount, "topicCount");
         QTEST(panelInFront(), "panel");
         for (QLineEdit *name : m_window->findChildren<QLineEdit *>()) {
             const QString before = name->text();
@@ -378,9 +378,8 @@ private slots:
         pressKeys(w, "Return"); // on Mark
         QTRY_VERIFY(s.isMarked());
         QCOMPARE(answerer.popUps.last().title, QStringLiteral("Marking"));
-        const Results::MarksLists marks = Results::readMarks(sel.LChose, sel.lblCOD,
-                                                             sel.TtPapersCon);
-        QCOMPARE(marks.FSE.at(1), QStringLiteral("100"));
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
+        QCOMPARE(marks.FSE.at(0), QStringLiteral("100"));
         QVERIFY(!recordLine(Results::FResults, sel).toLatin1().contains('\xfb'));
 
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -397,7 +396,7 @@ private slots:
         click(QStringLiteral("Topic3"));
         setFirstScores(2, QStringList(10, QString()) << QStringLiteral("72.5"));
         m_window->RefreshContents();
-        QCOMPARE(m_window->TopicCount(), 11);
+        QCOMPARE(m_window->selection().TopicCount, 11);
         QCOMPARE(caption(QStringLiteral("MSA1")), QStringLiteral("72.5"));
         QVERIFY(child(QStringLiteral("P1b"))->isVisible());
     }
@@ -423,7 +422,7 @@ private slots:
     void resetPanelStatesAndFiles()
     {
         setFirstScores(1, {QStringLiteral("80")});
-        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
         const QByteArray taken = readBytes(marks);
         click(QStringLiteral("Tab04"));
         click(QStringLiteral("ToolBar02"));
@@ -451,7 +450,7 @@ private slots:
     void failedResetKeepsResultsAndSaysSo()
     {
         setFirstScores(1, {QStringLiteral("80")});
-        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
         const QByteArray taken = readBytes(marks);
         DialogAnswerer answerer;
         click(QStringLiteral("Tab04"));
@@ -489,70 +488,12 @@ private slots:
     }
 };
 
-class TestHomeRules : public QObject
-{
-    Q_OBJECT
-private slots:
-    void tryAgain_data()
-    {
-        QTest::addColumn<QString>("score");
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("zero") << "0" << true;
-        QTest::newRow("99") << "99" << true;
-        QTest::newRow("99.0") << "99.0" << true;
-        QTest::newRow("99.1") << "99.1" << false;
-        QTest::newRow("100") << "100" << false;
-        QTest::newRow("unreadable") << "abc" << false;
-    }
-    void tryAgain()
-    {
-        QFETCH(QString, score);
-        QFETCH(bool, offered);
-        QCOMPARE(HomeRules::tryAgainOffered(score), offered);
-    }
-    void ordinals()
-    {
-        QCOMPARE(HomeRules::firstOrdinalOfTopic(2), 6);
-        QCOMPARE(HomeRules::topicOfFirstOrdinal(46), 10);
-        QCOMPARE(HomeRules::topicOfFirstOrdinal(7), 0);
-        QCOMPARE(HomeRules::topicOfFirstOrdinal(51), 0);
-        QCOMPARE(HomeRules::paperKey(6, 2), 108);
-    }
-    void paperRowTops_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("headingLines");
-        QTest::addColumn<int>("top");
-        QTest::newRow("first row, one-line heading") << 1 << 1 << 60;
-        QTest::newRow("last row, one-line heading") << 5 << 1 << 300;
-        QTest::newRow("first row, two-line heading") << 1 << 2 << 76;
-        QTest::newRow("last row, two-line heading") << 5 << 2 << 316;
-        QTest::newRow("longer heading still two lines") << 5 << 3 << 316;
-    }
-    void paperRowTops()
-    {
-        QFETCH(int, row);
-        QFETCH(int, headingLines);
-        QTEST(HomeRules::paperRowTop(row, headingLines, 16), "top");
-    }
-    void scoreLabelLeft()
-    {
-        QCOMPARE(HomeRules::scoreLabelLeft(QString(), 4000, 300), 4000);
-        QCOMPARE(HomeRules::scoreLabelLeft(QStringLiteral("85"), 4000, 300), 3680);
-    }
-};
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    int status = 0;
-    TestHomeRules rules;
-    status |= QTest::qExec(&rules, argc, argv);
     TestContents contents;
-    status |= QTest::qExec(&contents, argc, argv);
-    return status;
+    return QTest::qExec(&contents, argc, argv);
 }
 
 #include "tst_contents.moc"
