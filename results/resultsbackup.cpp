@@ -270,13 +270,17 @@ QList<MarkedPaper> markedSince(const QString &resultsFolder, const QString &back
         }
         const int fse = 0, sse = 1, cdd = 2, fst = 3, sst = 4;
         const QString one = QStringLiteral("1");
+        // A score without its flag still shows as taken, so it counts as marked too.
+        auto marked = [&](const QList<Records::Fields> &f, int flag, int score, int o) {
+            return f[flag].value(o) == one || !f[score].value(o).isEmpty();
+        };
         for (int o = 1; o <= qMin(count, int(Records::Cap50)); ++o) {
-            const bool first = now[fst].value(o) == one
-                               && (then[fst].value(o) != one
+            const bool first = marked(now, fst, fse, o)
+                               && (!marked(then, fst, fse, o)
                                    || now[fse].value(o) != then[fse].value(o)
                                    || now[cdd].value(o) != then[cdd].value(o));
-            const bool second = now[sst].value(o) == one
-                                && (then[sst].value(o) != one
+            const bool second = marked(now, sst, sse, o)
+                                && (!marked(then, sst, sse, o)
                                     || now[sse].value(o) != then[sse].value(o));
             if (first || second)
                 papers.append({s, o});

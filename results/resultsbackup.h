@@ -76,8 +76,9 @@ struct MarkedPaper
     int ordinal = 0; // paper ordinal 1..paper count
 };
 
-// The papers whose first or second take is marked now and was not marked with the same
-// score and date in the backup, subject by subject in paper order.
+// The papers whose first or second take is marked now (its flag or its score is set) and
+// was not marked with the same score and date in the backup, subject by subject in paper
+// order.
 QList<MarkedPaper> markedSince(const QString &resultsFolder, const QString &backupName,
                                const Catalogue &catalogue);
 

@@ -4,6 +4,7 @@
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
 #include "records/recordfile.h"
+#include "results/resultsbackup.h"
 #include "results/resultsfiles.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
@@ -302,6 +303,12 @@ private slots:
         setFirstScores(1, {QStringLiteral("80")});
         const QString marks = filePath(Marks, 1, m_window->catalogue().code);
         const QByteArray taken = readBytes(marks);
+        // A copy of these very files is kept already, so the reset makes no new one and the
+        // fault meets the erase itself.
+        QCOMPARE(ResultsBackup::makeBackup(m_dir->path(),
+                                           ResultsBackup::resultFileNames(m_window->catalogue()),
+                                           QDateTime::currentDateTime()),
+                 0);
         DialogAnswerer answerer;
         click(QStringLiteral("Tab04"));
         click(QStringLiteral("ToolBar02"));
@@ -313,6 +320,64 @@ private slots:
         QCOMPARE(answerer.messageBoxes.first().title, QStringLiteral("Results not erased"));
         QVERIFY(child(QStringLiteral("Trashlbl1"))->isVisible());
         QVERIFY(!child(QStringLiteral("Trashlbl3"))->isVisible());
+        QCOMPARE(readBytes(marks), taken);
+    }
+
+    // A reset keeps a copy that the Trash panel offers to put back; "No" keeps today's files.
+    void restoreFromTrashPanel_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("restored") << true;
+        QTest::newRow("declined") << false;
+    }
+
+    void restoreFromTrashPanel()
+    {
+        QFETCH(bool, yes);
+        setFirstScores(1, {QStringLiteral("80")});
+        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QByteArray taken = readBytes(marks);
+        click(QStringLiteral("Tab04"));
+        click(QStringLiteral("ToolBar02"));
+        QVERIFY(!child(QStringLiteral("ButRestore1"))->isVisible());
+        click(QStringLiteral("ButTrash"));
+        click(QStringLiteral("ButTrash_Yes"));
+        QVERIFY(!child(QStringLiteral("ButRestore1"))->isVisible());
+        click(QStringLiteral("ToolBar02"));
+        QVERIFY(child(QStringLiteral("Restorelbl1"))->isVisible());
+        QVERIFY(!child(QStringLiteral("ButRestore2"))->isVisible());
+        QCOMPARE(child(QStringLiteral("ButRestore1"))->accessibleName(), QStringLiteral("Restore"));
+        setFirstScores(2, {QStringLiteral("50")});
+        const QByteArray since = readBytes(filePath(Marks, 2, m_window->catalogue().code));
+        DialogAnswerer answerer;
+        answerer.answers = {yes, true};
+        click(QStringLiteral("ButRestore1lbl"));
+        QTRY_COMPARE(answerer.popUps.size(), yes ? 2 : 1);
+        QVERIFY2(answerer.popUps.first().message.contains(QStringLiteral("1 paper was marked")),
+                 qPrintable(answerer.popUps.first().message));
+        QCOMPARE(readBytes(marks), yes ? taken : ResourceStore::resourceBytes(templateId(Marks, 1)));
+        QCOMPARE(readBytes(filePath(Marks, 2, m_window->catalogue().code)) == since, !yes);
+        if (yes)
+            QCOMPARE(answerer.popUps.last().title, QStringLiteral("Results restored"));
+        click(QStringLiteral("Tab01"));
+        QCOMPARE(caption(QStringLiteral("MSA1")), yes ? QStringLiteral("80") : QString());
+    }
+
+    void failedBackupStopsReset()
+    {
+        setFirstScores(1, {QStringLiteral("80")});
+        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QByteArray taken = readBytes(marks);
+        QFile blocker(m_dir->filePath(QStringLiteral("backups")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        DialogAnswerer answerer;
+        click(QStringLiteral("Tab04"));
+        click(QStringLiteral("ToolBar02"));
+        click(QStringLiteral("ButTrash"));
+        click(QStringLiteral("ButTrash_Yes"));
+        QTRY_COMPARE(answerer.popUps.size(), 1);
+        QCOMPARE(answerer.popUps.first().title, QStringLiteral("Results not erased"));
+        QVERIFY(child(QStringLiteral("Trashlbl1"))->isVisible());
         QCOMPARE(readBytes(marks), taken);
     }
 

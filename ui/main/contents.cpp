@@ -2,7 +2,9 @@
 
 #include "app/programfolder.h"
 #include "app/startup/startup.h"
+#include "results/resultsbackup.h"
 #include "ui/chrome/chromegeometry.h"
+#include "ui/chrome/frmpopup.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/chrome/picturestates.h"
@@ -19,6 +21,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QLabel>
 #include <QMessageBox>
 #include <QtMath>
@@ -105,6 +108,7 @@ void Contents::buildPanels()
     });
     connect(m_about, &AboutPanel::linkClicked, this, &Contents::OpenMakerWebPage);
     connect(m_trash, &TrashPanel::eraseConfirmed, this, &Contents::eraseAllResults);
+    connect(m_trash, &TrashPanel::restoreClicked, this, &Contents::restoreResults);
     for (PictureButton *button : m_home->paperButtons())
         addTwoStateButton(button, QStringLiteral("loadbutton_off.bmp"),
                           QStringLiteral("loadbutton_on.bmp"));
@@ -240,8 +244,7 @@ void Contents::ShowCurrentPanel()
             showPanel(m_about);
             break;
         case 2:
-            m_trash->setState(TrashPanel::State::Offer);
-            showPanel(m_trash);
+            showTrash();
             break;
         case 4:
             PrintSetup();
@@ -418,10 +421,32 @@ void Contents::PrintSetup()
     ReportPrinter::chooseDefaultPrinter(this);
 }
 
+void Contents::showTrash()
+{
+    QStringList names;
+    QStringList dates;
+    for (const ResultsBackup::Backup &backup : ResultsBackup::listBackups(ProgramFolder::path())) {
+        names.append(backup.name);
+        dates.append(ResultsBackup::displayName(backup));
+    }
+    m_trash->setBackups(names, dates);
+    m_trash->setState(TrashPanel::State::Offer);
+    showPanel(m_trash);
+}
+
 void Contents::eraseAllResults()
 {
-    if (Results::WriteBlankResults(m_catalogue) == 0) {
+    const int error = ResultsBackup::resetWithBackup(m_catalogue, QDateTime::currentDateTime());
+    if (error == 0) {
         m_trash->setState(TrashPanel::State::Done);
+        return;
+    }
+    if (ResultsBackup::isBackupError(error)) {
+        CallPop(QStringLiteral("Results not erased"),
+                QStringLiteral("Your results could not be copied to a safe place, so nothing "
+                               "was erased."),
+                1, this);
+        m_trash->setState(TrashPanel::State::Offer);
         return;
     }
     // Every file is either erased or left whole, never half written; say so rather than
@@ -447,4 +472,33 @@ void Contents::pollTick()
         m_toolbar[n]->setToolTips(identity.toolTip);
         pollThreeState(m_toolbar[n], identity.pictureBase);
     }
+}
+
+void Contents::restoreResults(const QString &name)
+{
+    const QString folder = ProgramFolder::path();
+    QString shownAs = name;
+    for (const ResultsBackup::Backup &backup : ResultsBackup::listBackups(folder)) {
+        if (backup.name == name)
+            shownAs = ResultsBackup::displayName(backup);
+    }
+    const int marked = ResultsBackup::markedSince(folder, name, m_catalogue).size();
+    QString question = QStringLiteral("Put back the results kept on %1?").arg(shownAs);
+    if (marked > 0)
+        question = (marked == 1 ? QStringLiteral("1 paper was marked since then; its results "
+                                                 "would be replaced. Put them back?")
+                                : QStringLiteral("%1 papers were marked since then; their "
+                                                 "results would be replaced. Put them back?")
+                                      .arg(marked));
+    if (!CallPop(QStringLiteral("Restore ") + shownAs, question, 2, this))
+        return;
+    if (ResultsBackup::restoreBackup(folder, name, ResultsBackup::resultFileNames(m_catalogue))
+        != 0) {
+        CallPop(QStringLiteral("Results not restored"),
+                QStringLiteral("Your results could not be put back, so they are as they were."),
+                1, this);
+        return;
+    }
+    CallPop(QStringLiteral("Results restored"),
+            QStringLiteral("Your results kept on %1 have been put back.").arg(shownAs), 1, this);
 }

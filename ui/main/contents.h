@@ -80,7 +80,9 @@ private:
     void OpenMakerWebPage();
     void showReport();
     void PrintReport();
+    void showTrash();
     void eraseAllResults();
+    void restoreResults(const QString &name);
 
     Catalogue m_catalogue;
     int m_LChose = 0;
