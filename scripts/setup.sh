@@ -9,7 +9,7 @@ packages=(
   libqt6svg6 qt6-image-formats-plugins libgl-dev
   libcups2-dev cups cups-bsd printer-driver-cups-pdf poppler-utils
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick librsvg2-bin
   clang libclang-rt-14-dev llvm
 )
 

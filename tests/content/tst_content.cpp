@@ -1171,15 +1171,32 @@ void TestContent::arithmetic()
             QVERIFY2(expected.ok, qPrintable(where));
             const QString &code = q.codes[b];
             Rational key;
-            // An answer that may be typed with its unit lists the bare number first.
-            const QString number = code == QLatin1String("M")
-                                       ? q.keys[b].section(QLatin1Char(';'), 1, 1)
-                                       : q.keys[b];
-            if (code == QLatin1String("N") || code == QLatin1String("M")) {
-                const QStringList parts = number.split(QLatin1Char('.'));
+            if (code == QLatin1String("N")) {
+                const QStringList parts = q.keys[b].split(QLatin1Char('.'));
                 key = Evaluator::decimal(parts[0], parts.value(1));
             } else if (code == QLatin1String("F") || code == QLatin1String("X")) {
                 key = evaluate(q.keys[b]);
+            } else if (code == QLatin1String("M")) {
+                // Every form the key accepts ("$5.50", "550 cents", "6/8", "2,450 ml", "r 7")
+                // is the answer's own value, with a unit or a sign around it; the first one
+                // stands for them below.
+                static const QRegularExpression formRe(QStringLiteral(
+                    "^\\$?\\s*(?:r\\s*)?([\\d.][\\d,./ ]*?)\\s*(?:(cents|c)|[^\\d./ ][^\\d]*)?$"));
+                const QStringList forms = q.keys[b].split(QLatin1Char(';')).mid(1);
+                QList<Rational> values;
+                for (const QString &form : forms) {
+                    const QRegularExpressionMatch m = formRe.match(form);
+                    QString text = m.captured(1).remove(QLatin1Char(','));
+                    if (text.startsWith(QLatin1Char('.')))
+                        text.prepend(QLatin1Char('0'));
+                    const qint64 per = m.captured(2).isEmpty() ? 1 : 100;
+                    const Rational value = evaluate(text);
+                    QVERIFY2(m.hasMatch() && value.ok
+                                 && value.num * expected.den == expected.num * value.den * per,
+                             qPrintable(where + QStringLiteral(" accepts ") + form));
+                    values.append(value);
+                }
+                key = values.value(0);
             } else {
                 QFAIL(qPrintable(where + QStringLiteral(" has code ") + code));
             }

@@ -10,11 +10,12 @@ from them, so the content test can recompute every answer.
 import random
 from fractions import Fraction
 
+import bank
 import svg
-from mathsbase import (DIVIDE, RULE, TEACHERS, TIMES, blank_inline, cap, cents_key, choice,
-                       dollar_key, expr, frac, frac_key, he, him, his, ins, many, mixed_key,
-                       money, name, number_options, one, one_unit, q, stem, unit_key)
-from model import Blank, spread
+from mathsbase import (DIVIDE, TEACHERS, TIMES, blank_inline, cap, choice, dollar_key, expr,
+                       frac, frac_key, he, him, his, ins, many, money, name, number_options,
+                       one, one_unit, q, stem, unit_key)
+from model import Blank, alts, spread
 from page import picture, rows, v
 
 SEED = 3141
@@ -894,30 +895,70 @@ def time_text(h, m):
 
 
 def time_alts(h, m, half=None):
-    """Every way a pupil may type the time h:m (12-hour clock), with am/pm when given."""
+    """Every way a pupil may rightly type the time h:m (12-hour clock): dot or colon, a
+    leading zero, and with am/pm written any usual way when the time of day is known (the
+    time alone is right too: the page shows am/pm only as the tidy way to write it)."""
     forms = ["%d.%02d" % (h, m), "%d:%02d" % (h, m)]
+    if h < 10:
+        forms += ["0" + f for f in forms]
+    if m == 0:
+        forms.append("%d o'clock" % h)
     if half:
-        forms = [f + s for f in forms for s in (half, " " + half, " " + half[0] + "." +
-                                                half[1] + ".")]
-    return ";" + ";".join(forms)
+        marks = (half, " " + half, " %s.%s." % tuple(half), " %s.%s" % tuple(half))
+        forms = [f + s for f in forms for s in marks if "o'clock" not in f] + forms
+    return alts(*forms)
 
 
+def money_alts(cents):
+    """Every way a pupil may rightly type an amount on a "$ ____" line: with or without the
+    dollar sign, without trailing zeros, and in cents."""
+    d, c = divmod(cents, 100)
+    plain = ["%d.%02d" % (d, c)]
+    if c % 10 == 0:
+        plain.append("%d.%d" % (d, c // 10))
+    if c == 0:
+        plain.append("%d" % d)
+    if d == 0:
+        plain.append(".%02d" % c)
+    return alts(*(plain + ["$" + p for p in plain] + ["$ " + plain[0], "%d cents" % cents,
+                                                       "%dc" % cents]))
+
+
+def clock_time(r):
+    """A time whose clock hands lie at least 30 degrees apart, so each can be read."""
+    while True:
+        h = r.randint(1, 12)
+        m = r.choice(range(0, 60, 5)) if r.random() < 0.6 else r.randint(1, 59)
+        gap = abs((h % 12) * 30 + m * 0.5 - m * 6) % 360
+        if min(gap, 360 - gap) >= 30:
+            return h, m
+
+
+# The question as a child would hear it, its answer and three answers in other units.
 DURATIONS = [
-    ("brush your teeth", "2 minutes", ["2 seconds", "2 hours", "2 days"]),
-    ("sleep at night", "9 hours", ["9 seconds", "9 minutes", "9 days"]),
-    ("eat a sandwich", "5 minutes", ["5 seconds", "5 hours", "5 days"]),
-    ("blink your eyes", "1 second", ["1 minute", "1 hour", "1 day"]),
-    ("fly from Singapore to London", "13 hours", ["13 seconds", "13 minutes", "13 days"]),
-    ("watch a film at the cinema", "2 hours", ["2 seconds", "2 minutes", "2 days"]),
-    ("write your name", "10 seconds", ["10 hours", "10 days", "10 weeks"]),
-    ("take a shower", "10 minutes", ["10 seconds", "10 hours", "10 days"]),
+    ("About how long does it take to brush your teeth?", "2 minutes",
+     ["2 seconds", "2 hours", "2 days"]),
+    ("About how long does a child sleep at night?", "9 hours",
+     ["9 seconds", "9 minutes", "9 days"]),
+    ("About how long does it take to eat a sandwich?", "5 minutes",
+     ["5 seconds", "5 hours", "5 days"]),
+    ("About how long does it take to blink your eyes?", "1 second",
+     ["1 minute", "1 hour", "1 day"]),
+    ("About how long does it take to fly from Singapore to London?", "13 hours",
+     ["13 seconds", "13 minutes", "13 days"]),
+    ("About how long does a film at the cinema last?", "2 hours",
+     ["2 seconds", "2 minutes", "2 days"]),
+    ("About how long does it take to write your name?", "10 seconds",
+     ["10 hours", "10 days", "10 weeks"]),
+    ("About how long does it take to have a shower?", "10 minutes",
+     ["10 seconds", "10 hours", "10 days"]),
 ]
 
 
 def t4_duration_choice(r):
-    what, right, wrong = r.choice(DURATIONS)
-    body, blanks = choice(r, "About how long does it take to %s?" % what, right, wrong)
-    return q(body, blanks, tag="du-" + what)
+    question, right, wrong = r.choice(DURATIONS)
+    body, blanks = choice(r, question, right, wrong)
+    return q(body, blanks, tag="du-" + question)
 
 
 def t4_minutes_choice(r):
@@ -939,8 +980,7 @@ def t4_cents_choice(r):
 
 
 def t4_clock(r):
-    h = r.randint(1, 12)
-    m = r.choice(range(0, 60, 5)) if r.random() < 0.6 else r.randint(1, 59)
+    h, m = clock_time(r)
     body = stem("What time does the clock show?") + picture(1, "A clock") + ins(
         "Write the time like 4.15")
     html, blanks = one("M", time_alts(h, m))
@@ -952,6 +992,8 @@ def t4_end_time(r):
     m = r.choice(range(0, 60, 5))
     d = r.choice([25, 35, 40, 45, 50, 55, 70, 85, 95])
     total = h * 60 + m + d
+    if total == 12 * 60:
+        return t4_end_time(r)  # "12.00 pm" puzzles a child: noon is asked another day
     eh, em = divmod(total, 60)
     half = "am" if eh < 12 else "pm"
     eh = eh if eh <= 12 else eh - 12
@@ -979,7 +1021,7 @@ def t4_money_sum(r):
     op = "+" if add else "&minus;"
     body = ins("Work out.") + stem("%s %s %s =" % (money(a), op, money(b)))
     total = a + b if add else a - b
-    html, blanks = one("N", cents_key(total), before="$", calc="v1+v2" if add else "v1-v2")
+    html, blanks = one("M", money_alts(total), before="$", calc="v1+v2" if add else "v1-v2")
     return q(body + html, blanks, tag="mo%d-%d-%d" % (a, b, add))
 
 
@@ -990,21 +1032,27 @@ def t4_to_cents(r):
     return q(body + html, blanks, tag="tc%d" % a)
 
 
+# What a child buys with a note, and the prices (in cents) a shop asks for it.
+CHANGE_ITEMS = [("a storybook", 450, 2500), ("a lunch box", 500, 1800),
+                ("a water bottle", 300, 1500), ("a kite", 500, 2500), ("a puzzle", 600, 3500),
+                ("a pair of socks", 150, 900), ("a school bag", 1500, 4800),
+                ("a pair of shoes", 1800, 4800)]
+
+
 def t4_change(r):
-    price = r.randint(150, 4800)
+    item, low, high = r.choice(CHANGE_ITEMS)
+    price = r.randint(low, high)
     note = next(n for n in (500, 1000, 2000, 5000) if n > price)
     n1 = name(r)
-    item = r.choice(["a storybook", "a lunch box", "a water bottle", "a kite", "a puzzle",
-                     "a pair of socks"])
-    body = stem("%s bought %s for %s. She paid with a $%s note. How much change did she "
-                "get?" % (n1, item, money(price), v(note // 100)))
-    html, blanks = one("N", cents_key(note - price), before="$", calc="v2-v1")
+    body = stem("%s bought %s for %s. %s paid with a $%s note. How much change did %s "
+                "get?" % (n1, item, money(price), cap(he(n1)), v(note // 100), he(n1)))
+    html, blanks = one("M", money_alts(note - price), before="$", calc="v2-v1")
     return q(body + html, blanks, tag="ch%d" % price)
 
 
 def t4_duration(r):
     h1, m1 = r.randint(1, 5), r.choice(range(0, 60, 5))
-    span = r.randint(40, 200)
+    span = r.randint(65, 200)  # an hour or more, so neither blank is an empty 0
     end = h1 * 60 + m1 + span
     h2, m2 = divmod(end, 60)
     if h2 > 11:
@@ -1027,17 +1075,23 @@ def t4_from_minutes(r):
     return q(body + html, blanks, tag="fm%d" % total)
 
 
+# Prices in cents of one item and of a box of them, so a box never costs less than one.
+SHOP = {"pens": (60, 250, 400, 990), "erasers": (30, 120, 250, 800),
+        "notebooks": (90, 390, 600, 990), "rulers": (50, 200, 400, 950),
+        "bookmarks": (40, 180, 300, 850)}
+
+
 def t4_shopping(r):
     count = r.randint(2, 6)
-    price = r.randint(45, 390)
-    other = r.randint(120, 990)
+    a, b = r.sample(sorted(SHOP), 2)
+    price = r.randint(*SHOP[a][:2])
+    other = r.randint(*SHOP[b][2:])
     n1 = name(r)
-    a, b = r.sample(["pens", "erasers", "notebooks", "rulers", "bookmarks"], 2)
     body = stem("%s bought %s %s at %s each and a box of %s for %s." %
                 (n1, v(count), a, money(price), b, money(other)))
     html, blanks = many([
-        ("N", cents_key(count * price), "How much did the %s cost?" % a, "", "v1*v2"),
-        ("N", cents_key(count * price + other), "How much did %s spend altogether?" % n1, "",
+        ("M", money_alts(count * price), "How much did the %s cost?" % a, "", "v1*v2"),
+        ("M", money_alts(count * price + other), "How much did %s spend altogether?" % n1, "",
          "v1*v2+v3")])
     html = html.replace('<span class="line">', ' $<span class="line">')
     return q(body + html, blanks, tag="sh%d-%d" % (count, price))
@@ -1052,6 +1106,22 @@ TOPIC4 = {
 
 # ---------------------------------------------------------------------------------------------
 # Topic 5: fractions and graphs
+
+# How to type a fraction; the page asks for the simplest form only where the question is
+# about it (a fraction as the question's own numbers give it is right elsewhere).
+FRACTION_HOW = '<p class="rule">Type a fraction like 3/4.</p>'
+SIMPLEST_HOW = '<p class="rule">Type a fraction like 3/4, in its simplest form.</p>'
+
+
+def fraction_alts(n, d):
+    """Key of a fraction answer n/d: the simplest form first, then n/d as the question's own
+    numbers give it, each also with spaces round the stroke."""
+    value = Fraction(n, d)
+    assert 0 < value < 1, (n, d)
+    forms = [frac(value.numerator, value.denominator)]
+    if value.denominator != d:
+        forms.append(frac(n, d))
+    return alts(*(forms + [f.replace("/", " / ") for f in forms]))
 
 
 def t5_compare(r):
@@ -1070,14 +1140,27 @@ def t5_compare(r):
     texts = [frac(a, b) for a, b in fr]
     body, blanks = choice(r, "Which fraction is the %s?" % ("greatest" if big else "smallest"),
                           frac(*ans), [t for t in texts if t != frac(*ans)])
-    return q(body, blanks, tag="fc" + "".join(texts))
+    return q(body, blanks, tag="fc" + ",".join(sorted(texts)))
+
+
+def _wrong_fractions(value, candidates):
+    """The first three candidates (n, d) that are parts of a whole, differ from value and from
+    each other."""
+    wrong = []
+    for n, d in candidates:
+        if (0 < n < d <= 12 and Fraction(n, d) != value and frac(n, d) not in wrong):
+            wrong.append(frac(n, d))
+    assert len(wrong) >= 3, (value, candidates)
+    return wrong[:3]
 
 
 def t5_equal_choice(r):
     n, d = r.choice([(1, 2), (1, 3), (2, 3), (1, 4), (3, 4), (2, 5), (3, 5), (1, 6), (5, 6)])
-    k = r.randint(2, 4)
+    k = r.randint(2, 12 // d)  # within twelfths
     ans = frac(n * k, d * k)
-    wrong = [frac(n + k, d + k), frac(n * k, d), frac(n, d * k)]
+    wrong = _wrong_fractions(Fraction(n, d), [
+        (n + k, d + k), (n * k + 1, d * k), (n * k - 1, d * k), (n, d * k), (n * k, d * k + 1),
+        (n * k, d * k - 1), (n + 1, d * k), (n * k - 1, d * k - 1)])
     body, blanks = choice(r, "Which fraction is equal to %s?" % frac(n, d), ans, wrong)
     return q(body, blanks, tag="eq%d%d%d" % (n, d, k))
 
@@ -1086,21 +1169,19 @@ def t5_bar_choice(r):
     parts = r.choice([3, 4, 5, 6, 8, 10])
     shaded = r.randint(1, parts - 1)
     ans = frac(shaded, parts)
-    wrong = {frac(parts - shaded, parts), frac(shaded, parts + 1), frac(shaded + 1, parts),
-             frac(shaded, parts - shaded) if parts - shaded != shaded else frac(1, parts + 2)}
-    wrong.discard(ans)
-    wrong = sorted(wrong)[:3]
-    while len(wrong) < 3:
-        wrong.append(frac(shaded, parts + len(wrong) + 3))
+    # what a child gets wrong: the parts not shaded, counting one part too many or too few
+    wrong = _wrong_fractions(Fraction(shaded, parts), [
+        (parts - shaded, parts), (shaded, parts + 1), (shaded + 1, parts), (shaded - 1, parts),
+        (shaded, parts - 1), (shaded, parts + 2)])
+    r.shuffle(wrong)
     body, blanks = choice(r, "What fraction of the bar is shaded?", ans, wrong,
                           picture(1, "A bar cut into equal parts"))
     return q(body, blanks, [svg.fraction_bars(parts, shaded)], tag="bc%d-%d" % (parts, shaded))
 
 
 def t5_equivalent(r):
-    n, d = r.choice([(1, 2), (1, 3), (2, 3), (1, 4), (3, 4), (2, 5), (4, 5), (3, 8), (5, 6),
-                     (2, 7), (3, 10)])
-    k = r.randint(2, 5)
+    n, d = r.choice([(1, 2), (1, 3), (2, 3), (1, 4), (3, 4), (2, 5), (4, 5), (1, 6), (5, 6)])
+    k = r.randint(2, 12 // d)  # within twelfths
     if r.random() < 0.5:
         sentence = "%s/%s = %s/%s" % (v(n), v(d), blank_inline(1, 1, "v1*v3/v2"), v(d * k))
         key = n * k
@@ -1112,37 +1193,27 @@ def t5_equivalent(r):
 
 
 def t5_simplest(r):
-    n, d = r.choice([(1, 2), (1, 3), (2, 3), (1, 4), (3, 4), (2, 5), (3, 5), (1, 6), (5, 6),
-                     (3, 8), (5, 8), (3, 10)])
-    k = r.randint(2, 4)
-    body = stem("Write %s/%s in its simplest form." % (v(n * k), v(d * k))) + RULE
+    # a fraction whose denominator stays within twelfths
+    n, d = r.choice([(1, 2), (1, 3), (2, 3), (1, 4), (3, 4), (2, 5), (3, 5), (1, 6), (5, 6)])
+    k = r.randint(2, 12 // d)
+    body = stem("Write %s/%s in its simplest form." % (v(n * k), v(d * k))) + SIMPLEST_HOW
     html, blanks = one("F", frac(n, d), calc="v1/v2")
     return q(body + html, blanks, tag="sp%d%d%d" % (n, d, k))
 
 
 def t5_add(r):
-    d = r.choice([6, 8, 9, 10, 12])
-    small = r.choice([x for x in (2, 3, 4, 5, 6) if d % x == 0 and x < d])
-    a = r.randint(1, small - 1)
-    b = r.randint(1, d - 1)
-    total = Fraction(a, small) + Fraction(b, d)
-    add = r.random() < 0.5
-    if add and total >= 1:
-        add = False
-    if not add:
-        big, little = sorted([Fraction(a, small), Fraction(b, d)], reverse=True)
-        if big == little:
-            return t5_add(r)
-        first = (a, small) if Fraction(a, small) == big else (b, d)
-        second = (b, d) if first == (a, small) else (a, small)
-        value = big - little
-        text = "%s &minus; %s" % (frac(*first), frac(*second))
+    """Adding or subtracting fractions with the same denominator, within one whole."""
+    d = r.randint(5, 12)
+    if r.random() < 0.5:
+        a = r.randint(1, d - 2)
+        b = r.randint(1, d - 1 - a)
+        n, text = a + b, "%s + %s" % (frac(a, d), frac(b, d))
     else:
-        first, second = ((a, small), (b, d)) if r.random() < 0.5 else ((b, d), (a, small))
-        value = total
-        text = "%s + %s" % (frac(*first), frac(*second))
-    body = ins("Work out. Give your answer in its simplest form.") + expr(text) + RULE
-    html, blanks = one("F", frac_key(value), calc="e1")
+        a = r.randint(2, d - 1)
+        b = r.randint(1, a - 1)
+        n, text = a - b, "%s &minus; %s" % (frac(a, d), frac(b, d))
+    body = ins("Work out.") + expr(text) + FRACTION_HOW
+    html, blanks = one("M", fraction_alts(n, d), calc="e1")
     return q(body + html, blanks, tag="fa" + text)
 
 
@@ -1164,21 +1235,27 @@ def t5_one_minus(r):
     food = r.choice(["pizza", "cake", "pie", "watermelon"])
     n1 = name(r)
     body = stem("%s ate %s/%s of a %s. What fraction of the %s was left?" %
-                (n1, v(n), v(d), food, food)) + RULE
-    html, blanks = one("F", frac_key(1 - Fraction(n, d)), calc="1-v1/v2")
+                (n1, v(n), v(d), food, food)) + FRACTION_HOW
+    html, blanks = one("M", fraction_alts(d - n, d), calc="1-v1/v2")
     return q(body + html, blanks, tag="om%d%d" % (n, d))
 
 
-def t5_mixed(r):
-    d = r.choice([2, 3, 4, 5, 6, 8])
-    whole = r.randint(1, 3)
+WHOLES = [("pizza", "slices"), ("cake", "pieces"), ("chocolate bar", "pieces"),
+          ("pie", "slices"), ("loaf of bread", "slices")]
+
+
+def t5_part_whole(r):
+    """A fraction as equal parts of one whole."""
+    d = r.choice([4, 5, 6, 8, 10, 12])
     n = r.randint(1, d - 1)
-    if Fraction(n, d).denominator != d:
-        n = 1
-    top = whole * d + n
-    body = stem("Write %s/%s as a mixed number." % (v(top), v(d))) + RULE
-    html, blanks = one("X", mixed_key(Fraction(top, d)), calc="v1/v2")
-    return q(body + html, blanks, tag="mx%d%d" % (top, d))
+    whole, pieces = r.choice(WHOLES)
+    n1 = name(r)
+    ate = "%s of the %s" % (v(n), pieces) if n > 1 else "%s %s" % (v(n), pieces[:-1])
+    body = stem("A %s was cut into %s equal %s. %s ate %s. What fraction of the %s did %s "
+                "eat?" % (whole, v(d), pieces, n1, ate, whole, he(n1)))
+    body += FRACTION_HOW
+    html, blanks = one("M", fraction_alts(n, d), calc="v2/v1")
+    return q(body + html, blanks, tag="pw%d%d" % (n, d))
 
 
 def t5_bar_fraction(r):
@@ -1187,85 +1264,147 @@ def t5_bar_fraction(r):
     if Fraction(shaded, parts).denominator == parts and r.random() < 0.6:
         shaded = next(s for s in range(2, parts) if Fraction(s, parts).denominator != parts)
     body = stem("What fraction of the bar is shaded? Give your answer in its simplest "
-                "form.") + picture(1, "A bar cut into equal parts") + RULE
+                "form.") + picture(1, "A bar cut into equal parts") + SIMPLEST_HOW
     html, blanks = one("F", frac_key(Fraction(shaded, parts)))
     return q(body + html, blanks, [svg.fraction_bars(parts, shaded)],
              tag="bf%d-%d" % (parts, shaded))
 
 
-GRAPH_SETS = [
-    ("Favourite fruits", "Number of pupils", ["Apple", "Mango", "Banana", "Pear", "Kiwi"],
-     "the favourite fruits of some pupils"),
-    ("Books read in March", "Number of books", ["Ali", "Bala", "Cheng", "Dina", "Eva"],
-     "how many books five children read in March"),
-    ("Pets of Class 3A", "Number of pupils", ["Cat", "Dog", "Fish", "Bird", "Rabbit"],
-     "the pets of the pupils in Class 3A"),
-    ("Cars in a car park", "Number of cars", ["Red", "Blue", "White", "Black", "Silver"],
-     "the colours of the cars in a car park"),
-    ("Favourite sports", "Number of pupils", ["Football", "Swim", "Tennis", "Hockey", "Golf"],
-     "the favourite sports of some pupils"),
+class GraphStory:
+    """What a graph is about, the values its story allows and how a teacher asks about it."""
+
+    def __init__(self, title, axis, labels, about, noun, unit, most, total, per, read, more,
+                 greatest, fewest, altogether, word=str):
+        self.title, self.axis, self.labels, self.about = title, axis, labels, about
+        self.noun = noun      # what one circle of a picture graph stands for
+        self.unit = unit      # bar graph scale step; values are multiples of it
+        self.most = most      # largest value of one bar
+        self.total = total    # largest total of the graph
+        self.per = per        # what one circle of a picture graph may stand for
+        self.read, self.more, self.altogether = read, more, altogether
+        self.greatest, self.fewest = greatest, fewest
+        self.word = word      # a label as the question's sentence says it
+
+    def values(self, r, count, per=None):
+        """count different values (multiples of per or of the scale step) within the
+        story's limits."""
+        step = per or self.unit
+        while True:
+            values = [step * k for k in r.sample(range(1, self.most // step + 1), count)]
+            if sum(values) <= self.total:
+                return values
+
+
+GRAPHS = [
+    GraphStory("Favourite fruits", "Number of pupils",
+               ["Apple", "Mango", "Banana", "Pear", "Kiwi"],
+               "the favourite fruits of the pupils in Class 3B", "pupils", 1, 12, 35, [2],
+               "How many pupils like %s best?", "How many more pupils like %s best than %s?",
+               "Which fruit do the most pupils like best?",
+               "Which fruit do the fewest pupils like best?",
+               "How many pupils are there in Class 3B?",
+               word=lambda s: {"Mango": "mangoes"}.get(s, s.lower() + "s")),
+    GraphStory("Books read in March", "Number of books",
+               ["Ali", "Bala", "Cheng", "Dina", "Eva"],
+               "how many books some children read in March", "books", 1, 12, 40, [2],
+               "How many books did %s read?", "How many more books did %s read than %s?",
+               "Who read the most books?", "Who read the fewest books?",
+               "How many books did the five children read altogether?"),
+    GraphStory("Favourite pets of Class 3A", "Number of pupils",
+               ["Cats", "Dogs", "Fish", "Birds", "Rabbits"],
+               "the favourite pets of the pupils in Class 3A", "pupils", 1, 12, 35, [2],
+               "How many pupils chose %s?", "How many more pupils chose %s than %s?",
+               "Which pet did the most pupils choose?",
+               "Which pet did the fewest pupils choose?",
+               "How many pupils are there in Class 3A?", word=str.lower),
+    GraphStory("Cars in a car park", "Number of cars",
+               ["Red", "Blue", "White", "Black", "Silver"],
+               "the colours of the cars in a car park", "cars", 5, 40, 120, [5],
+               "How many cars are %s?", "How many more %s cars than %s cars are there?",
+               "Which colour has the most cars?", "Which colour has the fewest cars?",
+               "How many cars are there in the car park altogether?", word=str.lower),
+    GraphStory("Favourite sports", "Number of pupils",
+               ["Football", "Swimming", "Tennis", "Hockey", "Golf"],
+               "the favourite sports of the pupils in Class 3C", "pupils", 1, 12, 35, [2],
+               "How many pupils chose %s?", "How many more pupils chose %s than %s?",
+               "Which sport did the most pupils choose?",
+               "Which sport did the fewest pupils choose?",
+               "How many pupils are there in Class 3C?", word=str.lower),
+    GraphStory("Visitors to the library", "Number of visitors",
+               ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday"],
+               "how many people visited a library on each school day of one week", "people",
+               10, 60, 250, [10],
+               "How many people visited the library on %s?",
+               "How many more people visited the library on %s than on %s?",
+               "On which day did the most people visit the library?",
+               "On which day did the fewest people visit the library?",
+               "How many people visited the library that week?"),
 ]
 
 
 def _graph(r):
-    title, axis, labels, about = r.choice(GRAPH_SETS)
-    step = r.choice([2, 5, 10])
-    values = r.sample(range(1, 10), len(labels))
-    values = [x * step for x in values]
-    return title, axis, labels, values, step, about
+    story = r.choice(GRAPHS)
+    return story, story.values(r, len(story.labels))
+
+
+def _named(story, i):
+    return "<b>%s</b>" % story.word(story.labels[i])
+
+
+def _bar_picture(story, values):
+    return svg.bar_graph(story.labels, values, story.unit, story.title, story.axis)
 
 
 def t5_graph_read(r):
-    title, axis, labels, values, step, about = _graph(r)
-    i = r.randrange(len(labels))
-    body = stem("The bar graph shows %s." % about) + picture(1, "A bar graph") + stem(
-        "What is the number for <b>%s</b>?" % labels[i])
+    story, values = _graph(r)
+    i = r.randrange(len(story.labels))
+    body = stem("The bar graph shows %s." % story.about) + picture(1, "A bar graph") + stem(
+        story.read % _named(story, i))
     html, blanks = one("N", str(values[i]))
-    pic = svg.bar_graph(labels, values, step, title, axis)
-    return q(body + html, blanks, [pic], tag="gr%s%d%s" % (title, values[i], labels[i]))
+    return q(body + html, blanks, [_bar_picture(story, values)],
+             tag="gr%s%d%s" % (story.title, values[i], story.labels[i]))
 
 
 def t5_graph_most(r):
-    title, axis, labels, values, step, about = _graph(r)
+    story, values = _graph(r)
     most = r.random() < 0.5
     target = max(values) if most else min(values)
     shown = r.sample([i for i in range(5) if values[i] != target], 3)
-    ans = labels[values.index(target)]
-    body, blanks = choice(r, "Look at the bar graph. Which has the %s?" %
-                          ("greatest number" if most else "smallest number"), ans,
-                          [labels[i] for i in shown],
-                          before=stem("The bar graph shows %s." % about) +
+    ans = story.labels[values.index(target)]
+    body, blanks = choice(r, story.greatest if most else story.fewest, ans,
+                          [story.labels[i] for i in shown],
+                          before=stem("The bar graph shows %s." % story.about) +
                           picture(1, "A bar graph"))
-    pic = svg.bar_graph(labels, values, step, title, axis)
-    return q(body, blanks, [pic], tag="gm%s%s" % (title, values))
+    return q(body, blanks, [_bar_picture(story, values)],
+             tag="gm%s%s" % (story.title, values))
 
 
 def t5_graph_two(r):
-    title, axis, labels, values, step, about = _graph(r)
+    story, values = _graph(r)
     i, j = r.sample(range(5), 2)
     if values[i] < values[j]:
         i, j = j, i
-    body = stem("The bar graph shows %s." % about) + picture(1, "A bar graph")
+    body = stem("The bar graph shows %s." % story.about) + picture(1, "A bar graph")
     html, blanks = many([
-        ("N", str(values[i] - values[j]), "How many more for %s than for %s?" %
-         (labels[i], labels[j]), "", None),
-        ("N", str(sum(values)), "What is the total for all five?", "", None)])
-    pic = svg.bar_graph(labels, values, step, title, axis)
-    return q(body + html, blanks, [pic], tag="g2%s%s" % (title, values))
+        ("N", str(values[i] - values[j]), story.more % (_named(story, i), _named(story, j)),
+         "", None),
+        ("N", str(sum(values)), story.altogether, "", None)])
+    return q(body + html, blanks, [_bar_picture(story, values)],
+             tag="g2%s%s" % (story.title, values))
 
 
 def t5_picture_graph(r):
-    title, axis, labels, _, _, about = _graph(r)
-    labels = labels[:4]
-    counts = [r.randint(1, 7) for _ in labels]
-    per = r.choice([2, 3, 4, 5, 10])
+    story = r.choice(GRAPHS)
+    labels = story.labels[:4]
+    per = r.choice(story.per)
+    values = story.values(r, len(labels), per)
     i = r.randrange(4)
-    body = (stem("The picture graph shows %s." % about) + picture(1, "A picture graph")
-            + stem("Each circle stands for %s. What is the number for <b>%s</b>?" %
-                   (v(per), labels[i])))
-    html, blanks = one("N", str(per * counts[i]))
-    pic = svg.picture_graph(labels, counts, title)
-    return q(body + html, blanks, [pic], tag="pg%s%s%d" % (title, counts, per))
+    body = (stem("The picture graph shows %s." % story.about) + picture(1, "A picture graph")
+            + stem("Each circle stands for %s %s. %s" % (v(per), story.noun,
+                                                          story.read % _named(story, i))))
+    html, blanks = one("N", str(values[i]))
+    pic = svg.picture_graph(labels, [x // per for x in values], story.title)
+    return q(body + html, blanks, [pic], tag="pg%s%s%d" % (story.title, values, per))
 
 
 def t5_fraction_story(r):
@@ -1276,19 +1415,19 @@ def t5_fraction_story(r):
     n1 = name(r)
     n2 = name(r, (n1,))
     body = stem("A cake was cut into equal pieces. %s ate %s/%s of the cake and %s ate %s/%s of "
-                "it." % (n1, v(a), v(d), n2, v(b), v(d))) + RULE
+                "it." % (n1, v(a), v(d), n2, v(b), v(d))) + FRACTION_HOW
     html, blanks = many([
-        ("F", frac_key(Fraction(a + b, d)), "What fraction of the cake did they eat?", "",
+        ("M", fraction_alts(a + b, d), "What fraction of the cake did they eat?", "",
          "v1/v2+v3/v4"),
-        ("F", frac_key(1 - Fraction(a + b, d)), "What fraction of the cake was left?", "",
+        ("M", fraction_alts(d - a - b, d), "What fraction of the cake was left?", "",
          "1-v1/v2-v3/v4")])
     return q(body + html, blanks, tag="fs%d%d%d" % (a, b, d))
 
 
 TOPIC5 = {
     "mcq": [t5_compare, t5_equal_choice, t5_bar_choice, t5_graph_most],
-    "short": [t5_equivalent, t5_simplest, t5_add, t5_add, t5_of_set, t5_one_minus, t5_mixed,
-              t5_bar_fraction, t5_graph_read, t5_picture_graph],
+    "short": [t5_equivalent, t5_simplest, t5_add, t5_add, t5_of_set, t5_one_minus,
+              t5_part_whole, t5_bar_fraction, t5_graph_read, t5_picture_graph],
     "long": [t5_graph_two, t5_fraction_story],
 }
 
@@ -1298,13 +1437,14 @@ TOPIC5 = {
 
 def t6_angle_choice(r):
     kind = r.choice(["greater", "smaller", "right"])
+    # every angle at least 20 degrees from a right angle, unless it is one, so the eye can tell
     if kind == "greater":
-        right = r.randint(110, 160)
-        wrong = [r.randint(20, 80), 90, r.randint(30, 85)]
+        right = r.randint(115, 160)
+        wrong = [r.randint(20, 70), 90, r.randint(30, 70)]
         stem_text = "Which angle is greater than a right angle?"
     elif kind == "smaller":
         right = r.randint(25, 70)
-        wrong = [90, r.randint(105, 150), r.randint(110, 170)]
+        wrong = [90, r.randint(110, 150), r.randint(115, 165)]
         stem_text = "Which angle is smaller than a right angle?"
     else:
         right = 90
@@ -1350,7 +1490,21 @@ def _polyomino(r, size):
         nx, ny = x + dx, y + dy
         if 0 <= nx < 9 and 0 <= ny < 7:
             cells.add((nx, ny))
+    if _has_hole(cells):
+        return _polyomino(r, size)  # a hole makes "area" and "perimeter" unclear to a child
     return sorted(cells)
+
+
+def _has_hole(cells):
+    """Whether some empty square is closed in by the figure (not reachable from outside)."""
+    outside, todo = set(), [(-1, -1)]
+    while todo:
+        x, y = todo.pop()
+        if (x, y) in outside or (x, y) in cells or not (-1 <= x <= 9 and -1 <= y <= 7):
+            continue
+        outside.add((x, y))
+        todo += [(x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)]
+    return len(outside) + len(cells) < 11 * 9
 
 
 def _perimeter(cells):
@@ -1376,9 +1530,8 @@ def t6_grid_both(r):
 
 
 def t6_rectangle(r):
-    a, b = r.randint(4, 15), r.randint(2, 12)
-    if a == b:
-        a += 1
+    b = r.randint(2, 12)
+    a = r.randint(b + 1, 15)  # the length is the longer side
     what = r.choice(["area", "perimeter"])
     body = stem("A rectangle is %s cm long and %s cm wide. What is its %s?" % (v(a), v(b), what))
     if what == "area":
@@ -1422,9 +1575,8 @@ def _is_right(pts, i):
 
 
 def t6_rect_missing(r):
-    a, b = r.randint(5, 16), r.randint(2, 9)
-    if a == b:
-        a += 2
+    b = r.randint(2, 9)
+    a = r.randint(max(5, b + 1), 16)  # the length is the longer side
     body = stem("A rectangle has a perimeter of %s cm. Its length is %s cm." % (v(2 * (a + b)),
                                                                                   v(a)))
     html, blanks = many([("N", str(b), "What is its width?", "cm", "v1/2-v2"),
@@ -1435,8 +1587,8 @@ def t6_rect_missing(r):
 def t6_garden(r):
     side = r.randint(5, 12)
     n1 = name(r)
-    body = stem("%s's square garden has sides of %s m. She puts a fence all round it." %
-                (n1, v(side)))
+    body = stem("%s's square garden has sides of %s m. %s puts a fence all round it." %
+                (n1, v(side), cap(he(n1))))
     html, blanks = many([("N", str(4 * side), "How long is the fence?", "m", "4*v1"),
                          ("N", str(side * side), "What is the area of the garden?", "m&sup2;",
                           "v1*v1")])
@@ -1464,14 +1616,15 @@ def _fits(question, marks):
     return len(question.blanks) <= marks <= 3 * len(question.blanks)
 
 
-def _draw(r, makers, marks, used_tags, used_bodies):
+def _draw(r, makers, marks, used_tags, used_bodies, blanks=None):
     for _ in range(500):
         question = r.choice(makers)(r)
         # A tag "once:KIND:..." names a kind of question (a story) a paper asks once, whatever
         # its numbers.
         kind = ":".join(question.tag.split(":")[:2]) if question.tag.startswith("once:") else ""
         if (question.tag in used_tags or question.body in used_bodies
-                or kind in used_bodies or not _fits(question, marks)):
+                or kind in used_bodies or not _fits(question, marks)
+                or (blanks is not None and len(question.blanks) != blanks)):
             continue
         used_tags.add(question.tag)
         used_bodies.add(question.body)
@@ -1481,6 +1634,15 @@ def _draw(r, makers, marks, used_tags, used_bodies):
             b.marks = m
         return question
     raise RuntimeError("no question fits")
+
+
+def _shape():
+    """Blanks per question of every paper (banks/maths_shape.txt): pupils' stored answers are
+    laid out by them, so a mended question never moves another paper's answers."""
+    shape = {int(key): [int(n) for n in counts.split()]
+             for _, (key, counts) in bank.lines("maths_shape.txt")}
+    shape[101 + 5][-1] = None  # the table question takes this place after the draw
+    return shape
 
 
 def _table_question():
@@ -1494,24 +1656,27 @@ def build():
     r = random.Random(SEED)
     topics = []
     used = set()  # tags of every question so far: no two questions with the same numbers
-    for topic in TOPICS:
+    shape = _shape()
+    for t, topic in enumerate(TOPICS):
         papers = []
-        for _ in range(5):
+        for k in range(5):
             bodies = set()
-            papers.append([_draw(r, topic[pool], marks, used, bodies)
-                           for pool, marks in TOPIC_PLAN])
+            counts = shape[101 + 5 * t + k]
+            papers.append([_draw(r, topic[pool], marks, used, bodies, counts[i])
+                           for i, (pool, marks) in enumerate(TOPIC_PLAN)])
         topics.append(papers)
     # The first Multiplication and Division paper ends with a table of fifteen one-mark spaces
     # in place of its last longer question; its own generator leaves every other question as
     # it was.
     topics[1][0][-1] = _table_question()
     mocks = []
-    for _ in range(5):
+    for k in range(5):
         bodies = set()
         paper = []
+        counts = shape[101 + 5 * len(TOPICS) + k]
         for i, (pool, marks) in enumerate(MOCK_PLAN):
             topic = TOPICS[i % len(TOPICS)]
-            paper.append(_draw(r, topic[pool], marks, used, bodies))
+            paper.append(_draw(r, topic[pool], marks, used, bodies, counts[i]))
         mocks.append(paper)
     topics.append(mocks)
     return topics

@@ -38,9 +38,6 @@ def cap(word):
     return word[:1].upper() + word[1:]
 
 
-RULE = ('<p class="rule">Type a fraction like 3/4 and a mixed number like 1 2/3. '
-        'Give fractions in their simplest form.</p>')
-
 TIMES = "&times;"
 DIVIDE = "&divide;"
 
@@ -69,10 +66,6 @@ def money(amount_cents, marked=True):
     return "$" + (v(text) if marked else text)
 
 
-def cents_key(amount_cents):
-    return "%d.%02d" % divmod(amount_cents, 100)
-
-
 def frac(n, d):
     return "%d/%d" % (n, d)
 
@@ -81,14 +74,6 @@ def frac_key(value):
     value = Fraction(value)
     assert 0 < value < 1, value
     return "%d/%d" % (value.numerator, value.denominator)
-
-
-def mixed_key(value):
-    value = Fraction(value)
-    whole = value.numerator // value.denominator
-    rest = value - whole
-    assert whole > 0 and rest > 0, value
-    return "%d %d/%d" % (whole, rest.numerator, rest.denominator)
 
 
 def choice(r, stem_html, correct, wrong, picture_html="", before=""):

@@ -1,6 +1,6 @@
-"""Counted words agree with their number in Addition and Subtraction, Multiplication and
-Division, and Length, Weight and Capacity: "1 thousand", not "1 thousands"; and no place is
-named with nothing in it ("0 hundreds").
+"""Counted words agree with their number in every Mathematics topic: "1 thousand", not
+"1 thousands", "ate 1 slice", not "1 slices"; and no place is named with nothing in it
+("0 hundreds").
 """
 
 import html
@@ -8,9 +8,9 @@ import re
 
 from mathsbase import questions_of
 
-NAME = "maths counted word agrees with its number (topics 1-3)"
+NAME = "maths counted word agrees with its number"
 
-TOPICS = (1, 2, 3)
+TOPICS = (1, 2, 3, 4, 5, 6)
 _SINGULAR_S = {"class", "glass", "bus", "grass", "dress"}
 
 
