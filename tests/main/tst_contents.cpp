@@ -381,6 +381,47 @@ private slots:
         QCOMPARE(readBytes(marks), taken);
     }
 
+    // The Home panel's suggestion, below the topics and clear of the paper rows, opens the
+    // paper it names.
+    void suggestionOpensPaper_data()
+    {
+        QTest::addColumn<QStringList>("scores"); // first-take scores of English, from paper 1
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("paperNum");
+        QTest::addColumn<int>("take");
+        QTest::newRow("nothing taken") << QStringList() << "Try paper 1 of Grammar next" << 101 << 1;
+        QTest::newRow("weakest topic")
+            << QStringList{"80", "", "", "", "", "60"}
+            << "Try paper 2 of Vocabulary, your weakest topic" << 107 << 1;
+        QStringList allTaken(30, QStringLiteral("100"));
+        allTaken[7] = QStringLiteral("40");
+        QTest::newRow("every paper taken") << allTaken << "Try paper 3 of Vocabulary again"
+                                           << 108 << 2;
+    }
+
+    void suggestionOpensPaper()
+    {
+        QFETCH(QStringList, scores);
+        QFETCH(QString, text);
+        QFETCH(int, paperNum);
+        QFETCH(int, take);
+        setFirstScores(1, scores);
+        click(QStringLiteral("Tab01"));
+        QCOMPARE(caption(QStringLiteral("NextPaperlbl")), text);
+        QWidget *button = child(QStringLiteral("NextPaper"));
+        QCOMPARE(button->accessibleName(), QStringLiteral("Open the paper to practise next"));
+        QVERIFY(button->geometry().right() < child(QStringLiteral("LblP1"))->x());
+        QVERIFY(child(QStringLiteral("ColHead3"))->y()
+                > child(QStringLiteral("Topic6"))->geometry().bottom());
+        QVERIFY(button->geometry().bottom() < child(QStringLiteral("Body_Home"))->height());
+        click(QStringLiteral("NextPaper"));
+        QCOMPARE(m_window->PaperNum(), paperNum);
+        QCOMPARE(m_window->TakeNum(), take);
+        QVERIFY(m_window->practiceWindow());
+        QCOMPARE(m_window->practiceWindow()->session().selection().PaperNum, paperNum);
+        QCOMPARE(m_window->SubH1(), text.section(QLatin1Char(' '), 4, 4).remove(QLatin1Char(',')));
+    }
+
     void reportShowsFigures()
     {
         setFirstScores(1, {QStringLiteral("80"), QStringLiteral("90"), QString(), QString(),

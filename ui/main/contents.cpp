@@ -12,6 +12,7 @@
 #include "ui/main/homepanel.h"
 #include "ui/main/homerules.h"
 #include "ui/main/makerwebpage.h"
+#include "ui/main/practisenext.h"
 #include "ui/main/reportfigures.h"
 #include "ui/main/printlines.h"
 #include "ui/main/reportpanel.h"
@@ -112,6 +113,9 @@ void Contents::buildPanels()
     for (PictureButton *button : m_home->paperButtons())
         addTwoStateButton(button, QStringLiteral("loadbutton_off.bmp"),
                           QStringLiteral("loadbutton_on.bmp"));
+    addTwoStateButton(m_home->suggestionButton(), QStringLiteral("loadbutton_off.bmp"),
+                      QStringLiteral("loadbutton_on.bmp"));
+    connect(m_home, &HomePanel::suggestionClicked, this, &Contents::openSuggestion);
     for (PictureButton *button : m_trash->buttons())
         addTwoStateButton(button, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
 }
@@ -282,6 +286,10 @@ void Contents::LoadSubject(int subject)
     }
     m_marks = Results::readMarks(subject, m_catalogue.code, m_TtPapersCon);
     m_home->setTopics(m_topicNames, m_topicCount);
+    m_suggestion = PractiseNext::suggest(m_topicCount, m_TtPapersCon, m_topicNames.mid(1),
+                                         m_marks.FSE.mid(1, m_TtPapersCon),
+                                         m_marks.SSE.mid(1, m_TtPapersCon));
+    m_home->showSuggestion(m_suggestion.text, m_suggestion.take != 0);
     if (!m_RefreshLog && m_topicCount > 0) {
         m_TopicCount = 1;
         TopicChoosing(1);
@@ -332,6 +340,16 @@ bool Contents::closePracticeWindow()
         return false;
     m_practice = nullptr;
     return true;
+}
+
+void Contents::openSuggestion()
+{
+    if (m_suggestion.take == 0)
+        return;
+    m_TopicCount = HomeRules::firstOrdinalOfTopic(m_suggestion.topic);
+    TopicChoosing(m_TopicCount);
+    Topicbuttoncolour(m_suggestion.topic);
+    OpenPaper(m_suggestion.paper - 1, m_suggestion.take);
 }
 
 void Contents::RefreshContents()

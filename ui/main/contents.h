@@ -6,6 +6,7 @@
 #include "app/startup/startup.h"
 #include "results/resultsfiles.h"
 #include "ui/chrome/skinnedwindow.h"
+#include "ui/main/practisenext.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QPointer>
@@ -75,6 +76,7 @@ private:
     void StackTabs(int selected);
     void LoadSubject(int subject);
     void OpenPaper(int offset, int take);
+    void openSuggestion();
     void CloseProgram();
     bool closePracticeWindow();
     void OpenMakerWebPage();
@@ -100,6 +102,7 @@ private:
     int m_topicCount = 0;
     QStringList m_topicNames;
     Results::MarksLists m_marks;
+    PractiseNext::Suggestion m_suggestion;
 
     QLabel *m_tabStrip = nullptr;
     PictureButton *m_tabs[5] = {};
