@@ -10,11 +10,13 @@
 #include "ui/chrome/picturecache.h"
 #include "ui/main/contents.h"
 #include "ui/main/homerules.h"
+#include "ui/main/reportpdf.h"
 #include "ui/practice/practicewindow.h"
 #include "tests/practice/windowdriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -420,6 +422,90 @@ private slots:
         QVERIFY(m_window->practiceWindow());
         QCOMPARE(m_window->practiceWindow()->session().selection().PaperNum, paperNum);
         QCOMPARE(m_window->SubH1(), text.section(QLatin1Char(' '), 4, 4).remove(QLatin1Char(',')));
+    }
+
+    // The report saved as PDF holds every figure the panel shows, on A4.
+    void savedPdfHoldsPanelFigures_data()
+    {
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QStringList>("second");
+        QTest::newRow("nothing taken") << QStringList() << QStringList();
+        QTest::newRow("first and second takes")
+            << QStringList{"80", "90", "", "", "", "70", "", "", "", "", "62.5"}
+            << QStringList{"100", "", "", "", "", "85"};
+    }
+
+    void savedPdfHoldsPanelFigures()
+    {
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, second);
+        setFirstScores(1, first);
+        const Catalogue &c = m_window->catalogue();
+        MarksLists marks = readMarks(1, c.code, c.paperCount[1]);
+        for (int i = 0; i < second.size(); ++i)
+            marks.SSE[i + 1] = second.at(i);
+        QCOMPARE(writeMarks(1, c.code, c.paperCount[1], marks), 0);
+        click(QStringLiteral("Tab01"));
+        click(QStringLiteral("ToolBar02"));
+        const QString pdf = m_dir->filePath(QStringLiteral("saved report"));
+        QString suggested;
+        ReportPdf::setSaveDialogHook([&](QWidget *, const QString &path) {
+            suggested = path;
+            return pdf;
+        });
+        click(QStringLiteral("ButSavePdflbl"));
+        ReportPdf::setSaveDialogHook({});
+        QCOMPARE(QFileInfo(suggested).fileName(),
+                 QStringLiteral("Report English %1.pdf")
+                     .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf + QStringLiteral(".pdf")});
+        QVERIFY(info.waitForFinished(20000));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QStringLiteral("(A4)")));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf + QStringLiteral(".pdf"), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(20000));
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        QStringList shown;
+        for (const QString &name : {"OScore1", "OScore2", "PCNum", "WT", "ST"})
+            shown << caption(name).trimmed();
+        for (int i = 1; i <= 10; ++i) {
+            if (!child(QStringLiteral("TopLab%1").arg(i))->isVisibleTo(m_window.data()))
+                continue;
+            shown << child<QLineEdit>(QStringLiteral("TopLab%1").arg(i))->text();
+            for (const QString &side : {"A", "B"})
+                shown << caption(QStringLiteral("TMark%1%2").arg(i).arg(side));
+        }
+        shown << QStringLiteral("Trend Analysis") << QStringLiteral("Recent Papers Attempted");
+        shown.removeAll(QString());
+        QVERIFY(shown.size() >= 13);
+        for (const QString &figure : shown)
+            QVERIFY2(read.contains(figure), qPrintable(figure + QStringLiteral(" in ") + read));
+    }
+
+    void pdfNotSaved_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("popUps");
+        QTest::newRow("dialog cancelled") << "" << 0;
+        QTest::newRow("folder missing") << "no such folder/report.pdf" << 1;
+    }
+
+    void pdfNotSaved()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, popUps);
+        click(QStringLiteral("ToolBar02"));
+        const QString path = answer.isEmpty() ? answer : m_dir->filePath(answer);
+        ReportPdf::setSaveDialogHook([&](QWidget *, const QString &) { return path; });
+        DialogAnswerer answerer;
+        click(QStringLiteral("ButSavePdf"));
+        ReportPdf::setSaveDialogHook({});
+        QTest::qWait(200);
+        QCOMPARE(answerer.popUps.size(), popUps);
+        if (popUps)
+            QCOMPARE(answerer.popUps.first().title, QStringLiteral("Report not saved"));
+        QVERIFY(!QFile::exists(path));
     }
 
     void reportShowsFigures()

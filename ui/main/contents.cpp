@@ -16,6 +16,7 @@
 #include "ui/main/reportfigures.h"
 #include "ui/main/printlines.h"
 #include "ui/main/reportpanel.h"
+#include "ui/main/reportpdf.h"
 #include "ui/main/reportprinter.h"
 #include "ui/main/trashpanel.h"
 #include "ui/practice/practicewindow.h"
@@ -23,6 +24,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QMessageBox>
 #include <QtMath>
@@ -107,6 +110,9 @@ void Contents::buildPanels()
         m_txtReportPos = n;
         m_report->LayoutReportSections(n);
     });
+    connect(m_report, &ReportPanel::savePdfClicked, this, &Contents::saveReportPdf);
+    addTwoStateButton(m_report->saveButton(), QStringLiteral("button_off.bmp"),
+                      QStringLiteral("button_on.bmp"));
     connect(m_about, &AboutPanel::linkClicked, this, &Contents::OpenMakerWebPage);
     connect(m_trash, &TrashPanel::eraseConfirmed, this, &Contents::eraseAllResults);
     connect(m_trash, &TrashPanel::restoreClicked, this, &Contents::restoreResults);
@@ -432,6 +438,30 @@ void Contents::PrintReport()
     case ReportPrinter::Printed:
         break;
     }
+}
+
+void Contents::saveReportPdf()
+{
+    ReportPdf::Content content;
+    content.title = m_catalogue.title;
+    content.subject = m_catalogue.subjectName[m_LChose];
+    content.date = QDate::currentDate();
+    content.figures = m_report->figures();
+    content.trend = m_report->trend();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested = QDir(folder.isEmpty() ? QDir::homePath() : folder)
+                                  .filePath(ReportPdf::defaultFileName(content.subject,
+                                                                       content.date));
+    QString path = ReportPdf::askFileName(this, suggested);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    if (ReportPdf::write(path, content) != ReportPdf::Ok)
+        CallPop(QStringLiteral("Report not saved"),
+                QStringLiteral("The report could not be saved there. Please choose another "
+                               "folder."),
+                1, this);
 }
 
 void Contents::PrintSetup()

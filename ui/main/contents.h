@@ -82,6 +82,7 @@ private:
     void OpenMakerWebPage();
     void showReport();
     void PrintReport();
+    void saveReportPdf();
     void showTrash();
     void eraseAllResults();
     void restoreResults(const QString &name);
