@@ -200,8 +200,8 @@ QList<Backup> listBackups(const QString &resultsFolder)
 QString displayName(const Backup &backup)
 {
     const QLocale locale;
-    return locale.toString(backup.madeAt.date(), QStringLiteral("d MMMM yyyy")) + QStringLiteral(", ")
-           + backup.madeAt.time().toString(QStringLiteral("HH:mm"));
+    return locale.toString(backup.madeAt.date(), QStringLiteral("d MMMM yyyy"))
+           + QStringLiteral(", ") + backup.madeAt.time().toString(QStringLiteral("HH:mm"));
 }
 
 int restoreBackup(const QString &resultsFolder, const QString &backupName,

@@ -348,7 +348,8 @@ private slots:
         click(QStringLiteral("ToolBar02"));
         QVERIFY(child(QStringLiteral("Restorelbl1"))->isVisible());
         QVERIFY(!child(QStringLiteral("ButRestore2"))->isVisible());
-        QCOMPARE(child(QStringLiteral("ButRestore1"))->accessibleName(), QStringLiteral("Restore"));
+        QCOMPARE(child(QStringLiteral("ButRestore1"))->accessibleName(),
+                 QStringLiteral("Restore"));
         setFirstScores(2, {QStringLiteral("50")});
         const QByteArray since = readBytes(filePath(Marks, 2, m_window->catalogue().code));
         DialogAnswerer answerer;
@@ -357,7 +358,8 @@ private slots:
         QTRY_COMPARE(answerer.popUps.size(), yes ? 2 : 1);
         QVERIFY2(answerer.popUps.first().message.contains(QStringLiteral("1 paper was marked")),
                  qPrintable(answerer.popUps.first().message));
-        QCOMPARE(readBytes(marks), yes ? taken : ResourceStore::resourceBytes(templateId(Marks, 1)));
+        QCOMPARE(readBytes(marks),
+                 yes ? taken : ResourceStore::resourceBytes(templateId(Marks, 1)));
         QCOMPARE(readBytes(filePath(Marks, 2, m_window->catalogue().code)) == since, !yes);
         if (yes)
             QCOMPARE(answerer.popUps.last().title, QStringLiteral("Results restored"));
@@ -391,7 +393,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("paperNum");
         QTest::addColumn<int>("take");
-        QTest::newRow("nothing taken") << QStringList() << "Try paper 1 of Grammar next" << 101 << 1;
+        QTest::newRow("nothing taken")
+            << QStringList() << "Try paper 1 of Grammar next" << 101 << 1;
         QTest::newRow("weakest topic")
             << QStringList{"80", "", "", "", "", "60"}
             << "Try paper 2 of Vocabulary, your weakest topic" << 107 << 1;
@@ -463,7 +466,8 @@ private slots:
         QVERIFY(info.waitForFinished(20000));
         QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QStringLiteral("(A4)")));
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {pdf + QStringLiteral(".pdf"), QStringLiteral("-")});
+        text.start(QStringLiteral("pdftotext"),
+                   {pdf + QStringLiteral(".pdf"), QStringLiteral("-")});
         QVERIFY(text.waitForFinished(20000));
         const QString read = QString::fromUtf8(text.readAllStandardOutput());
         QStringList shown;

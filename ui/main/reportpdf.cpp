@@ -122,8 +122,9 @@ void trendGraph(Page &page, double y, const QList<double> &values)
     const double width = 160;
     const double height = 70;
     for (int g = 0; g <= 100; g += 10)
-        page.text(0, y + (100 - g) * height / 100 - 2, 14, 4, QString::number(g) + QLatin1Char('%'),
-                  7, false, Qt::AlignRight | Qt::AlignVCenter);
+        page.text(0, y + (100 - g) * height / 100 - 2, 14, 4,
+                  QString::number(g) + QLatin1Char('%'), 7, false,
+                  Qt::AlignRight | Qt::AlignVCenter);
     const ReportFigures::TrendPlot plot =
         ReportFigures::trendPlot(values, page.mm(width), page.mm(height));
     QPainter *p = page.painter();
