@@ -5,7 +5,10 @@
 #include "records/recordfile.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
+
+class QDate;
 
 struct Catalogue;
 
@@ -64,6 +67,10 @@ int writePaperValues(File file, int subject, const QString &code, int paperCount
 
 // The first-take scores in the order they were marked.
 QStringList readTrend(int subject, const QString &code);
+
+// The date a first take is marked on as the marks file stores it and every window shows
+// it: locale's short date when the file can hold each of its characters, else d/M/yyyy.
+QString storedDate(const QDate &date, const QLocale &locale = QLocale());
 
 // A marked take as the practice window hands it over.
 struct MarkedTake

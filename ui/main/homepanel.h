@@ -44,6 +44,15 @@ private:
     void buildSuggestion();
     void placeTopicColumn();
     void UpdatePaperRows();
+    // Wraps SubH1 to at most two lines and moves the paper rows below it.
+    void placeHeading();
+
+    // A control of a paper row and its distance below the row's top.
+    struct RowPart
+    {
+        QWidget *widget;
+        int offset;
+    };
 
     QLabel *m_topics[11] = {};
     QLabel *m_bullets[11] = {};
@@ -53,6 +62,7 @@ private:
     QLabel *m_percent[11] = {};
     PictureButton *m_load[6] = {};
     PictureButton *m_again[6] = {};
+    QList<RowPart> m_rowParts[6];
     int m_topicCount = 0;
     QWidget *m_nextHead = nullptr;
     QLabel *m_nextText = nullptr;
