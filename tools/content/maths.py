@@ -236,8 +236,16 @@ def t1_story(r):
 def t1_two_step(r):
     kind = r.randrange(8)
     if kind == 0:
-        boys, girls = r.randint(500, 1400), r.randint(500, 1400)
-        went = r.randint(300, boys + girls - 200)
+        boys, drawn = r.randint(500, 1400), r.randint(500, 1400)
+        went = r.randint(300, boys + drawn - 200)
+        # a mixed school has about as many girls as boys (each 40 % to 60 % of the pupils):
+        # the draw is kept, so the later questions keep theirs, and moved into that range
+        girls = drawn
+        low, high = -(-2 * boys // 3), 3 * boys // 2
+        if not low <= girls <= high:
+            girls = low + (drawn - 500) * (high - low) // 900
+            if went > boys + girls - 200:
+                went = 300 + (went - 300) * (boys + girls - 500) // (boys + drawn - 500)
         body = stem("A school has %s boys and %s girls. %s pupils went to the Science Centre."
                     % (v(boys), v(girls), v(went)))
         html, blanks = many([
@@ -1351,6 +1359,12 @@ def _named(story, i):
     return "<b>%s</b>" % story.word(story.labels[i])
 
 
+def _of_data(question, story, values):
+    # the same numbers in another order are the same data: one graph answers the other
+    question.data = "graph %s of %s" % (story.title, sorted(values))
+    return question
+
+
 def _bar_picture(story, values):
     return svg.bar_graph(story.labels, values, story.unit, story.title, story.axis)
 
@@ -1361,8 +1375,8 @@ def t5_graph_read(r):
     body = stem("The bar graph shows %s." % story.about) + picture(1, "A bar graph") + stem(
         story.read % _named(story, i))
     html, blanks = one("N", str(values[i]))
-    return q(body + html, blanks, [_bar_picture(story, values)],
-             tag="gr%s%d%s" % (story.title, values[i], story.labels[i]))
+    return _of_data(q(body + html, blanks, [_bar_picture(story, values)],
+                      tag="gr%s%d%s" % (story.title, values[i], story.labels[i])), story, values)
 
 
 def t5_graph_most(r):
@@ -1375,8 +1389,8 @@ def t5_graph_most(r):
                           [story.labels[i] for i in shown],
                           before=stem("The bar graph shows %s." % story.about) +
                           picture(1, "A bar graph"))
-    return q(body, blanks, [_bar_picture(story, values)],
-             tag="gm%s%s" % (story.title, values))
+    return _of_data(q(body, blanks, [_bar_picture(story, values)],
+                      tag="gm%s%s" % (story.title, values)), story, values)
 
 
 def t5_graph_two(r):
@@ -1389,8 +1403,8 @@ def t5_graph_two(r):
         ("N", str(values[i] - values[j]), story.more % (_named(story, i), _named(story, j)),
          "", None),
         ("N", str(sum(values)), story.altogether, "", None)])
-    return q(body + html, blanks, [_bar_picture(story, values)],
-             tag="g2%s%s" % (story.title, values))
+    return _of_data(q(body + html, blanks, [_bar_picture(story, values)],
+                      tag="g2%s%s" % (story.title, values)), story, values)
 
 
 def t5_picture_graph(r):
@@ -1404,7 +1418,8 @@ def t5_picture_graph(r):
                                                           story.read % _named(story, i))))
     html, blanks = one("N", str(values[i]))
     pic = svg.picture_graph(labels, [x // per for x in values], story.title)
-    return q(body + html, blanks, [pic], tag="pg%s%s%d" % (story.title, values, per))
+    return _of_data(q(body + html, blanks, [pic], tag="pg%s%s%d" % (story.title, values, per)),
+                    story, values)
 
 
 def t5_fraction_story(r):
@@ -1616,18 +1631,41 @@ def _fits(question, marks):
     return len(question.blanks) <= marks <= 3 * len(question.blanks)
 
 
+def _usable(question, marks, used_tags, used_bodies, blanks):
+    # A tag "once:KIND:..." names a kind of question (a story) a paper asks once, whatever
+    # its numbers.
+    kind = ":".join(question.tag.split(":")[:2]) if question.tag.startswith("once:") else ""
+    return not (question.tag in used_tags or question.body in used_bodies
+                or kind in used_bodies or not _fits(question, marks)
+                or (blanks is not None and len(question.blanks) != blanks)), kind
+
+
+def _other_data(maker, question, marks, used_tags, used_bodies, blanks):
+    """A question of the same maker drawn from other data than the paper has shown already.
+    Its own random numbers leave the main draw, and so every other question, as it was."""
+    side = random.Random("%d:%s" % (SEED, question.tag))
+    for _ in range(500):
+        other = maker(side)
+        if other.data not in used_bodies and _usable(other, marks, used_tags, used_bodies,
+                                                     blanks)[0]:
+            return other
+    raise RuntimeError("no other data fits")
+
+
 def _draw(r, makers, marks, used_tags, used_bodies, blanks=None):
     for _ in range(500):
-        question = r.choice(makers)(r)
-        # A tag "once:KIND:..." names a kind of question (a story) a paper asks once, whatever
-        # its numbers.
-        kind = ":".join(question.tag.split(":")[:2]) if question.tag.startswith("once:") else ""
-        if (question.tag in used_tags or question.body in used_bodies
-                or kind in used_bodies or not _fits(question, marks)
-                or (blanks is not None and len(question.blanks) != blanks)):
+        maker = r.choice(makers)
+        question = maker(r)
+        usable, kind = _usable(question, marks, used_tags, used_bodies, blanks)
+        if not usable:
             continue
+        if question.data is not None and question.data in used_bodies:
+            question = _other_data(maker, question, marks, used_tags, used_bodies, blanks)
+            kind = _usable(question, marks, used_tags, used_bodies, blanks)[1]
         used_tags.add(question.tag)
         used_bodies.add(question.body)
+        if question.data is not None:
+            used_bodies.add(question.data)
         if kind:
             used_bodies.add(kind)
         for b, m in zip(question.blanks, spread(marks, len(question.blanks))):

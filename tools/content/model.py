@@ -29,6 +29,8 @@ class Question:
         self.blanks = list(blanks)
         self.pictures = list(pictures or [])  # SVG texts, referenced as pic1.svg, pic2.svg...
         self.tag = tag  # what the question is about, for near-duplicate checks
+        # the picture or data set it is drawn from: a paper shows each one once
+        self.data = None
         self.qid = 0
 
 
