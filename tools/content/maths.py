@@ -1282,7 +1282,7 @@ class GraphStory:
     """What a graph is about, the values its story allows and how a teacher asks about it."""
 
     def __init__(self, title, axis, labels, about, noun, unit, most, total, per, read, more,
-                 greatest, fewest, altogether, word=str):
+                 greatest, fewest, altogether, word=str, rename=None):
         self.title, self.axis, self.labels, self.about = title, axis, labels, about
         self.noun = noun      # what one circle of a picture graph stands for
         self.unit = unit      # bar graph scale step; values are multiples of it
@@ -1292,6 +1292,9 @@ class GraphStory:
         self.read, self.more, self.altogether = read, more, altogether
         self.greatest, self.fewest = greatest, fewest
         self.word = word      # a label as the question's sentence says it
+        # (name, others): the named class, month or place, and the names another graph of
+        # the same story in one paper takes instead, so no paper gives one thing two sizes
+        self.rename = rename
 
     def values(self, r, count, per=None):
         """count different values (multiples of per or of the scale step) within the
@@ -1311,33 +1314,39 @@ GRAPHS = [
                "Which fruit do the most pupils like best?",
                "Which fruit do the fewest pupils like best?",
                "How many pupils are there in Class 3B?",
-               word=lambda s: {"Mango": "mangoes"}.get(s, s.lower() + "s")),
+               word=lambda s: {"Mango": "mangoes"}.get(s, s.lower() + "s"),
+               rename=("Class 3B", ["Class 3D", "Class 3G", "Class 3J", "Class 3M"])),
     GraphStory("Books read in March", "Number of books",
                ["Ali", "Bala", "Cheng", "Dina", "Eva"],
                "how many books some children read in March", "books", 1, 12, 40, [2],
                "How many books did %s read?", "How many more books did %s read than %s?",
                "Who read the most books?", "Who read the fewest books?",
-               "How many books did the five children read altogether?"),
+               "How many books did the five children read altogether?",
+               rename=("March", ["April", "May", "June", "July"])),
     GraphStory("Favourite pets of Class 3A", "Number of pupils",
                ["Cats", "Dogs", "Fish", "Birds", "Rabbits"],
                "the favourite pets of the pupils in Class 3A", "pupils", 1, 12, 35, [2],
                "How many pupils chose %s?", "How many more pupils chose %s than %s?",
                "Which pet did the most pupils choose?",
                "Which pet did the fewest pupils choose?",
-               "How many pupils are there in Class 3A?", word=str.lower),
+               "How many pupils are there in Class 3A?", word=str.lower,
+               rename=("Class 3A", ["Class 3E", "Class 3H", "Class 3K", "Class 3N"])),
     GraphStory("Cars in a car park", "Number of cars",
                ["Red", "Blue", "White", "Black", "Silver"],
                "the colours of the cars in a car park", "cars", 5, 40, 120, [5],
                "How many cars are %s?", "How many more %s cars than %s cars are there?",
                "Which colour has the most cars?", "Which colour has the fewest cars?",
-               "How many cars are there in the car park altogether?", word=str.lower),
+               "How many cars are there in the car park altogether?", word=str.lower,
+               rename=("car park", ["school car park", "station car park",
+                                    "hospital car park", "market car park"])),
     GraphStory("Favourite sports", "Number of pupils",
                ["Football", "Swimming", "Tennis", "Hockey", "Golf"],
                "the favourite sports of the pupils in Class 3C", "pupils", 1, 12, 35, [2],
                "How many pupils chose %s?", "How many more pupils chose %s than %s?",
                "Which sport did the most pupils choose?",
                "Which sport did the fewest pupils choose?",
-               "How many pupils are there in Class 3C?", word=str.lower),
+               "How many pupils are there in Class 3C?", word=str.lower,
+               rename=("Class 3C", ["Class 3F", "Class 3I", "Class 3L", "Class 3P"])),
     GraphStory("Visitors to the library", "Number of visitors",
                ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday"],
                "how many people visited a library on each school day of one week", "people",
@@ -1346,7 +1355,9 @@ GRAPHS = [
                "How many more people visited the library on %s than on %s?",
                "On which day did the most people visit the library?",
                "On which day did the fewest people visit the library?",
-               "How many people visited the library that week?"),
+               "How many people visited the library that week?",
+               rename=("library", ["town library", "school library", "city library",
+                                   "village library"])),
 ]
 
 
@@ -1362,7 +1373,28 @@ def _named(story, i):
 def _of_data(question, story, values):
     # the same numbers in another order are the same data: one graph answers the other
     question.data = "graph %s of %s" % (story.title, sorted(values))
+    question.story = story
     return question
+
+
+def _distinct_graph_subjects(paper):
+    """Gives the second and later graphs of one story in a paper another class, month or
+    place, so the paper never gives one named thing two different sizes."""
+    seen = {}
+    for question in paper:
+        story = getattr(question, "story", None)
+        if story is None:
+            continue
+        k = seen.get(story.title, 0)
+        seen[story.title] = k + 1
+        if k == 0:
+            continue
+        old, others = story.rename
+        new = others[k - 1]
+        question.body = question.body.replace(old, new)
+        question.pictures = [pic.replace(old, new) for pic in question.pictures]
+        question.data = question.data.replace(old, new)
+        question.tag = question.tag.replace(old, new)
 
 
 def _bar_picture(story, values):
@@ -1717,4 +1749,7 @@ def build():
             paper.append(_draw(r, topic[pool], marks, used, bodies, counts[i]))
         mocks.append(paper)
     topics.append(mocks)
+    for papers in topics:
+        for paper in papers:
+            _distinct_graph_subjects(paper)
     return topics

@@ -59,6 +59,19 @@ def group(answers, count, marks=1):
     return [first] + [Blank("G", " ", marks) for _ in range(count - 1)]
 
 
+def group_spans(blanks):
+    """Indices of the blanks of each "G" group: a ";a;b" key and the " " keys after it."""
+    spans = []
+    for i, b in enumerate(blanks):
+        if b.code != "G":
+            continue
+        if b.key.startswith(";"):
+            spans.append([i])
+        elif spans and spans[-1][-1] == i - 1:
+            spans[-1].append(i)
+    return spans
+
+
 def spread(total, count):
     """Marks of count blanks adding up to total, each 1..3, larger marks first."""
     assert count <= total <= 3 * count, (total, count)

@@ -20,7 +20,7 @@ import bank
 import qtext
 import sciforms
 import svg
-from model import Blank, Question, alts, group, spread
+from model import Blank, Paper, Question, alts, group, group_spans, spread
 from page import esc, options, picture, rows
 
 SEED = 1618
@@ -557,6 +557,70 @@ def _separate(papers):
                 break
 
 
+def _even_groups(paper):
+    """Gives every blank of a group the marks of its smallest blank, since a group takes its
+    answers in any order, and hands each mark so freed to a written question of one blank in
+    the same paper (a written one with two marks first), so the paper keeps its total."""
+    freed = 0
+    for q in paper:
+        for span in group_spans(q.blanks):
+            low = min(q.blanks[i].marks for i in span)
+            for i in span:
+                freed += q.blanks[i].marks - low
+                q.blanks[i].marks = low
+    # a written answer is worth a third mark before a true-or-false one is
+    singles = [q.blanks[0] for q in sorted(paper, key=qtext.is_true_false)
+               if len(q.blanks) == 1 and q.blanks[0].code != "Q"]
+    for want in (2, 1):
+        for b in singles:
+            if freed and b.marks == want:
+                b.marks += 1
+                freed -= 1
+    assert not freed, "no single blank left to take a group's odd mark"
+
+
+def _same_fact(a, b):
+    return bool(about(a) & about(b)) and (qtext.is_true_false(a) or qtext.is_true_false(b))
+
+
+def _asked_again(a, b):
+    # the content rule's own test, so the mend and the check agree
+    from rules import science_near_duplicate
+    return bool(science_near_duplicate._within([Paper(0, [b, a])]))
+
+
+def _one_fact_per_set(mocks, topics, pools):
+    """Takes out of the mock set a question whose fact an earlier question of the set already
+    tests: in exchange for a question of its own topic, of the same kind and number of blanks,
+    that tests no fact of the set and gives nothing away where it goes, first from those left
+    in the pools, else from a paper of the topic. Each keeps the marks of the place it takes,
+    so every paper keeps its marks."""
+    for paper in mocks:
+        for i, q in enumerate(paper):
+            every = [o for p in mocks for o in p]
+            if not any(_same_fact(q, o) for o in every[:every.index(q)]):
+                continue
+            fits = [c for c in pools[q.topic][0] + pools[q.topic][1] if _size(c) == _size(q)]
+            fits = [(None, c) for c in fits] + [
+                (home, c) for home in topics[q.topic] for c in home if _size(c) == _size(q)]
+            home, c = next((h, c) for h, c in fits
+                           if not any(_same_fact(c, o) or _asked_again(c, o)
+                                      for o in every if o is not q)
+                           and not any(gives_away(c, o) for o in paper if o is not q)
+                           and (h is None or not any(gives_away(q, o) for o in h
+                                                     if o is not c)))
+            given, taken = [b.marks for b in q.blanks], [b.marks for b in c.blanks]
+            for b, m in zip(c.blanks, given):
+                b.marks = m
+            if home is None:
+                pools[q.topic][0 if c.blanks[0].code == "Q" else 1].remove(c)
+            else:
+                for b, m in zip(q.blanks, taken):
+                    b.marks = m
+                home[home.index(c)] = q
+            paper[i] = c
+
+
 TOPIC_MCQ, TOPIC_OPEN = 10, 5
 MOCK_SIZES = [39, 39, 39, 40, 40]
 MOCK_MCQ = 24
@@ -592,6 +656,8 @@ def build():
             mcq += gen_mcq(r)
         if gen_open:
             written += gen_open(r)
+        for q in mcq + written:
+            q.topic = topic - 1
         r.shuffle(mcq)
         r.shuffle(written)
         # questions of several blanks are kept back for the mock papers, whose written
@@ -640,5 +706,8 @@ def build():
         _set_marks(o, 100 - 2 * MOCK_MCQ - sum(len(q.blanks) for q in last))
         mocks.append(m + o + last)
     _separate(mocks)
+    _one_fact_per_set(mocks, topics, pools)
+    for paper in mocks:
+        _even_groups(paper)
     topics.append(mocks)
     return topics
