@@ -1,7 +1,7 @@
 #include "bench/benchchild.h"
 
 #include "app/programfolder.h"
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 #include "bench/benchclock.h"
 #include "bench/pagewatch.h"
 #include "program/singleinstance.h"

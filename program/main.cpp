@@ -1,7 +1,7 @@
 // Starts the revision program: the main window's load is the program's start.
 
 #include "app/programfolder.h"
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 #include "program/singleinstance.h"
 #include "ui/main/contents.h"
 #include "ui/practice/browsercontrol.h"

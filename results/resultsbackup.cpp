@@ -91,7 +91,7 @@ QStringList resultFileNames(const Catalogue &catalogue)
         if (!catalogue.hasSubject(s))
             continue;
         for (int f = Results::Marks; f <= Results::Trend; ++f)
-            names.append(Results::fileName(Results::File(f), s, catalogue.code));
+            names.append(Results::SubjectFiles(s, catalogue.code).fileName(Results::File(f)));
     }
     return names;
 }
@@ -152,7 +152,7 @@ int backupBeforeReset(const QString &resultsFolder, const Catalogue &catalogue,
             const Results::File file = Results::File(f);
             QByteArray bytes;
             const QString path = resultsFolder + QLatin1Char('/')
-                                 + Results::fileName(file, s, catalogue.code);
+                                 + Results::SubjectFiles(s, catalogue.code).fileName(file);
             if (QFile::exists(path) && (!readFile(path, &bytes)
                     || bytes != ResourceStore::resourceBytes(Results::templateId(file, s))))
                 allBlank = false;
@@ -259,7 +259,7 @@ QList<MarkedPaper> markedSince(const QString &resultsFolder, const QString &back
         if (!catalogue.hasSubject(s))
             continue;
         const int count = catalogue.paperCount[s];
-        const QString name = Results::fileName(Results::Marks, s, catalogue.code);
+        const QString name = Results::SubjectFiles(s, catalogue.code).fileName(Results::Marks);
         QList<Records::Fields> now;
         QList<Records::Fields> then;
         for (const QString &key : keys) {

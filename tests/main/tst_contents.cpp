@@ -6,13 +6,13 @@
 #include "records/recordfile.h"
 #include "results/resultsbackup.h"
 #include "results/resultsfiles.h"
+#include "tests/practice/windowdriver.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/main/contents.h"
 #include "ui/main/homerules.h"
 #include "ui/main/reportpdf.h"
 #include "ui/practice/practicewindow.h"
-#include "tests/practice/windowdriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -77,10 +77,10 @@ private:
     void setFirstScores(int subject, const QStringList &scores)
     {
         const Catalogue &c = m_window->catalogue();
-        MarksLists marks = readMarks(subject, c.code, c.paperCount[subject]);
+        MarksLists marks = readMarks(SubjectFiles(subject, c.code, c.paperCount[subject]));
         for (int i = 0; i < scores.size(); ++i)
-            marks.FSE[i + 1] = scores.at(i);
-        QCOMPARE(writeMarks(subject, c.code, c.paperCount[subject], marks), 0);
+            marks.FSE[i] = scores.at(i);
+        QCOMPARE(writeMarks(SubjectFiles(subject, c.code, c.paperCount[subject]), marks), 0);
     }
 
     void start(const Catalogue *catalogue = nullptr)
@@ -111,7 +111,7 @@ private slots:
 
     void startsOnFirstSubjectHome()
     {
-        QCOMPARE(m_window->LChose(), 1);
+        QCOMPARE(m_window->selection().LChose, 1);
         QCOMPARE(m_window->txtTabPos(), 1);
         QCOMPARE(caption(QStringLiteral("Tab01lbl")), QStringLiteral("English"));
         QCOMPARE(caption(QStringLiteral("Tab04lbl")), QStringLiteral("Help"));
@@ -156,9 +156,9 @@ private slots:
     void helpTabKeepsSubject()
     {
         click(QStringLiteral("Tab03"));
-        QCOMPARE(m_window->LChose(), 3);
+        QCOMPARE(m_window->selection().LChose, 3);
         click(QStringLiteral("Tab04"));
-        QCOMPARE(m_window->LChose(), 3);
+        QCOMPARE(m_window->selection().LChose, 3);
         QCOMPARE(panelInFront(), QStringLiteral("Body_About"));
         click(QStringLiteral("Tab03lbl"));
         QCOMPARE(m_window->txtTabPos(), 3);
@@ -258,9 +258,9 @@ private slots:
     {
         click(QStringLiteral("Topic2"));
         click(QStringLiteral("P3a"));
-        QCOMPARE(m_window->TopicCount(), 6);
-        QCOMPARE(m_window->PaperNum(), 108);
-        QCOMPARE(m_window->TakeNum(), 1);
+        QCOMPARE(m_window->selection().TopicCount, 6);
+        QCOMPARE(m_window->selection().PaperNum, 108);
+        QCOMPARE(m_window->selection().TakeNum, 1);
         QPointer<PracticeWindow> first = m_window->practiceWindow();
         QVERIFY(first);
         QVERIFY(first->inherits("Test1"));
@@ -278,7 +278,7 @@ private slots:
         QTRY_VERIFY(!first);
         QVERIFY(m_window->practiceWindow());
         QVERIFY(m_window->practiceWindow()->inherits("Test2"));
-        QCOMPARE(m_window->TakeNum(), 2);
+        QCOMPARE(m_window->selection().TakeNum, 2);
         QCOMPARE(m_window->practiceWindow()->session().selection().PaperNum, 108);
 
         // Closing the main window closes the practice window with it.
@@ -293,7 +293,7 @@ private slots:
         click(QStringLiteral("Topic3"));
         setFirstScores(2, QStringList(10, QString()) << QStringLiteral("72.5"));
         m_window->RefreshContents();
-        QCOMPARE(m_window->TopicCount(), 11);
+        QCOMPARE(m_window->selection().TopicCount, 11);
         QCOMPARE(caption(QStringLiteral("MSA1")), QStringLiteral("72.5"));
         QVERIFY(child(QStringLiteral("P1b"))->isVisible());
     }
@@ -314,7 +314,7 @@ private slots:
     void resetPanelStatesAndFiles()
     {
         setFirstScores(1, {QStringLiteral("80")});
-        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
         const QByteArray taken = readBytes(marks);
         click(QStringLiteral("Tab04"));
         click(QStringLiteral("ToolBar02"));
@@ -342,7 +342,7 @@ private slots:
     void failedResetKeepsResultsAndSaysSo()
     {
         setFirstScores(1, {QStringLiteral("80")});
-        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
         const QByteArray taken = readBytes(marks);
         // A copy of these very files is kept already, so the reset makes no new one and the
         // fault meets the erase itself.
@@ -376,7 +376,7 @@ private slots:
     {
         QFETCH(bool, yes);
         setFirstScores(1, {QStringLiteral("80")});
-        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
         const QByteArray taken = readBytes(marks);
         click(QStringLiteral("Tab04"));
         click(QStringLiteral("ToolBar02"));
@@ -390,7 +390,7 @@ private slots:
         QCOMPARE(child(QStringLiteral("ButRestore1"))->accessibleName(),
                  QStringLiteral("Restore"));
         setFirstScores(2, {QStringLiteral("50")});
-        const QByteArray since = readBytes(filePath(Marks, 2, m_window->catalogue().code));
+        const QByteArray since = readBytes(SubjectFiles(2, m_window->catalogue().code).path(Marks));
         DialogAnswerer answerer;
         answerer.answers = {yes, true};
         click(QStringLiteral("ButRestore1lbl"));
@@ -399,7 +399,7 @@ private slots:
                  qPrintable(answerer.popUps.first().message));
         QCOMPARE(readBytes(marks),
                  yes ? taken : ResourceStore::resourceBytes(templateId(Marks, 1)));
-        QCOMPARE(readBytes(filePath(Marks, 2, m_window->catalogue().code)) == since, !yes);
+        QCOMPARE(readBytes(SubjectFiles(2, m_window->catalogue().code).path(Marks)) == since, !yes);
         if (yes)
             QCOMPARE(answerer.popUps.last().title, QStringLiteral("Results restored"));
         click(QStringLiteral("Tab01"));
@@ -409,7 +409,7 @@ private slots:
     void failedBackupStopsReset()
     {
         setFirstScores(1, {QStringLiteral("80")});
-        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
         const QByteArray taken = readBytes(marks);
         QFile blocker(m_dir->filePath(QStringLiteral("backups")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -459,11 +459,11 @@ private slots:
                 > child(QStringLiteral("Topic6"))->geometry().bottom());
         QVERIFY(button->geometry().bottom() < child(QStringLiteral("Body_Home"))->height());
         click(QStringLiteral("NextPaper"));
-        QCOMPARE(m_window->PaperNum(), paperNum);
-        QCOMPARE(m_window->TakeNum(), take);
+        QCOMPARE(m_window->selection().PaperNum, paperNum);
+        QCOMPARE(m_window->selection().TakeNum, take);
         QVERIFY(m_window->practiceWindow());
         QCOMPARE(m_window->practiceWindow()->session().selection().PaperNum, paperNum);
-        QCOMPARE(m_window->SubH1(), text.section(QLatin1Char(' '), 4, 4).remove(QLatin1Char(',')));
+        QCOMPARE(m_window->selection().SubH1, text.section(QLatin1Char(' '), 4, 4).remove(QLatin1Char(',')));
     }
 
     // The report saved as PDF holds every figure the panel shows, on A4.
@@ -483,10 +483,11 @@ private slots:
         QFETCH(QStringList, second);
         setFirstScores(1, first);
         const Catalogue &c = m_window->catalogue();
-        MarksLists marks = readMarks(1, c.code, c.paperCount[1]);
+        const SubjectFiles files(1, c.code, c.paperCount[1]);
+        MarksLists marks = readMarks(files);
         for (int i = 0; i < second.size(); ++i)
-            marks.SSE[i + 1] = second.at(i);
-        QCOMPARE(writeMarks(1, c.code, c.paperCount[1], marks), 0);
+            marks.SSE[i] = second.at(i);
+        QCOMPARE(writeMarks(files, marks), 0);
         click(QStringLiteral("Tab01"));
         click(QStringLiteral("ToolBar02"));
         const QString pdf = m_dir->filePath(QStringLiteral("saved report"));
@@ -573,70 +574,12 @@ private slots:
     }
 };
 
-class TestHomeRules : public QObject
-{
-    Q_OBJECT
-private slots:
-    void tryAgain_data()
-    {
-        QTest::addColumn<QString>("score");
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("zero") << "0" << true;
-        QTest::newRow("99") << "99" << true;
-        QTest::newRow("99.0") << "99.0" << true;
-        QTest::newRow("99.1") << "99.1" << false;
-        QTest::newRow("100") << "100" << false;
-        QTest::newRow("unreadable") << "abc" << false;
-    }
-    void tryAgain()
-    {
-        QFETCH(QString, score);
-        QFETCH(bool, offered);
-        QCOMPARE(HomeRules::tryAgainOffered(score), offered);
-    }
-    void ordinals()
-    {
-        QCOMPARE(HomeRules::firstOrdinalOfTopic(2), 6);
-        QCOMPARE(HomeRules::topicOfFirstOrdinal(46), 10);
-        QCOMPARE(HomeRules::topicOfFirstOrdinal(7), 0);
-        QCOMPARE(HomeRules::topicOfFirstOrdinal(51), 0);
-        QCOMPARE(HomeRules::paperKey(6, 2), 108);
-    }
-    void paperRowTops_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("headingLines");
-        QTest::addColumn<int>("top");
-        QTest::newRow("first row, one-line heading") << 1 << 1 << 60;
-        QTest::newRow("last row, one-line heading") << 5 << 1 << 300;
-        QTest::newRow("first row, two-line heading") << 1 << 2 << 76;
-        QTest::newRow("last row, two-line heading") << 5 << 2 << 316;
-        QTest::newRow("longer heading still two lines") << 5 << 3 << 316;
-    }
-    void paperRowTops()
-    {
-        QFETCH(int, row);
-        QFETCH(int, headingLines);
-        QTEST(HomeRules::paperRowTop(row, headingLines, 16), "top");
-    }
-    void scoreLabelLeft()
-    {
-        QCOMPARE(HomeRules::scoreLabelLeft(QString(), 4000, 300), 4000);
-        QCOMPARE(HomeRules::scoreLabelLeft(QStringLiteral("85"), 4000, 300), 3680);
-    }
-};
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    int status = 0;
-    TestHomeRules rules;
-    status |= QTest::qExec(&rules, argc, argv);
     TestContents contents;
-    status |= QTest::qExec(&contents, argc, argv);
-    return status;
+    return QTest::qExec(&contents, argc, argv);
 }
 
 #include "tst_contents.moc"

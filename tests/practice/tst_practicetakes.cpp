@@ -3,9 +3,9 @@
 #include "windowdriver.h"
 
 #include "app/resourcestore.h"
+#include "results/resulttexts.h"
 #include "ui/chrome/chromegeometry.h"
 #include "ui/practice/browsercontrol.h"
-#include "ui/practice/marking.h"
 #include "ui/practice/systemend.h"
 #include "ui/practice/test2.h"
 
@@ -114,8 +114,7 @@ private slots:
         QVERIFY(markFirstTakeWithFirstBlankWrong());
         const PaperSelection sel = firstPaper(2);
         const auto before = snapshot();
-        const Results::MarksLists marksBefore =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists marksBefore = Results::readMarks(sel.subjectFiles());
         PracticeWindow *w = openPaper(sel);
         QVERIFY(w);
         box(w, 1)->setText(wrongAnswer());
@@ -137,7 +136,7 @@ private slots:
         QVERIFY(!child<QWidget>(w, "TxtRem")->isVisible());
         const int total = w->session().paper().totalMarks;
         QCOMPARE(text(w, "PScoring"),
-                 Marking::percentScore(total - w->session().paper().blankMarks.first().toInt(),
+                 Results::percentScore(total - w->session().paper().blankMarks.first().toInt(),
                                        total));
         // A carried-over blank: ticked again, light blue, no correct answer.
         w->GoToQuestion(carriedQuestion(w));
@@ -148,21 +147,20 @@ private slots:
         // Only the second take's files and its two marks records changed.
         const auto after = snapshot();
         for (Results::File f : {Results::First, Results::FResults, Results::Trend}) {
-            const QString name = Results::fileName(f, sel.LChose, sel.lblCOD);
+            const QString name = sel.subjectFiles().fileName(f);
             QCOMPARE(after.value(name), before.value(name));
         }
         for (Results::File f : {Results::Second, Results::SResults}) {
-            const QString name = Results::fileName(f, sel.LChose, sel.lblCOD);
+            const QString name = sel.subjectFiles().fileName(f);
             QVERIFY(after.value(name) != before.value(name));
         }
-        const Results::MarksLists marks =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
         QCOMPARE(marks.FSE, marksBefore.FSE);
         QCOMPARE(marks.LTM, marksBefore.LTM);
         QCOMPARE(marks.CDD, marksBefore.CDD);
         QCOMPARE(marks.FST, marksBefore.FST);
-        QCOMPARE(marks.SSE.at(1), text(w, "PScoring"));
-        QCOMPARE(marks.SST.at(1), QStringLiteral("1"));
+        QCOMPARE(marks.SSE.at(0), text(w, "PScoring"));
+        QCOMPARE(marks.SST.at(0), QStringLiteral("1"));
         waitForTick();
         QVERIFY(!child<QWidget>(w, "ToolBar01")->isEnabled());
         QVERIFY(!child<QWidget>(w, "ToolBar02")->isEnabled());
@@ -284,10 +282,9 @@ private slots:
         QTRY_VERIFY(w->session().isMarked());
         QCOMPARE(answerer.popUps.size(), 1);
         QCOMPARE(text(w, "ETime"), today);
-        const Results::MarksLists marks = Results::readMarks(sel.LChose, sel.lblCOD,
-                                                             sel.TtPapersCon);
-        QCOMPARE(marks.CDD.at(1), today);
-        QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
+        QCOMPARE(marks.CDD.at(0), today);
+        QCOMPARE(marks.FST.at(0), QStringLiteral("1"));
     }
 
     // ---- answer boxes ----
@@ -381,15 +378,22 @@ private slots:
             // The signal comes while "Confirm?" waits for an answer the pupil never gives.
             answerer.reset();
             QString asked;
-            QTimer::singleShot(300, [signal, &asked] {
+            QString response;
+            QTimer::singleShot(300, [signal, &asked, &response] {
                 for (QWidget *top : QApplication::topLevelWidgets()) {
-                    if (auto *popUp = qobject_cast<frmPopUp *>(top); popUp && popUp->isVisible())
-                        asked = popUp->findChild<QLabel *>(QStringLiteral("lblMessage"))->text();
+                    auto *popUp = qobject_cast<frmPopUp *>(top);
+                    if (!popUp || !popUp->isVisible())
+                        continue;
+                    asked = popUp->findChild<QLabel *>(QStringLiteral("lblMessage"))->text();
+                    QObject::connect(popUp, &frmPopUp::answered,
+                                     [&response](const QString &r) { response = r; });
                 }
                 ::raise(signal);
             });
-            // Should the signal not answer it, the test must still end.
-            QTimer::singleShot(10000, [] {
+            // Should the signal not answer it, the test must still end; the timer goes with
+            // this test, so it never closes a later test's pop-up.
+            QObject thisTest;
+            QTimer::singleShot(10000, &thisTest, [] {
                 for (QWidget *top : QApplication::topLevelWidgets()) {
                     if (auto *popUp = qobject_cast<frmPopUp *>(top); popUp && popUp->isVisible())
                         popUp->close();
@@ -398,7 +402,7 @@ private slots:
             clickOn(w, QStringLiteral("ToolBar04"));
             QCOMPARE(asked, QStringLiteral("Confirm?"));
             QCOMPARE(finished.size(), 1);
-            QCOMPARE(frmPopUp::popUpResponse(), QStringLiteral("False"));
+            QCOMPARE(response, QStringLiteral("False"));
         } else {
             // The signal comes while the marking plays; the marking is recorded whole.
             QTimer during;
@@ -414,10 +418,9 @@ private slots:
             QTRY_COMPARE(finished.size(), 1);
             QVERIFY(window);
             QVERIFY(window->session().isMarked());
-            const Results::MarksLists marks = Results::readMarks(sel.LChose, sel.lblCOD,
-                                                                 sel.TtPapersCon);
-            QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
-            QCOMPARE(Results::readTrend(sel.LChose, sel.lblCOD).size(), 1);
+            const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
+            QCOMPARE(marks.FST.at(0), QStringLiteral("1"));
+            QCOMPARE(Results::readTrend(sel.subjectFiles()).size(), 1);
         }
 
         QTRY_COMPARE(finished.size(), signal ? 1 : 0);
@@ -490,7 +493,7 @@ private slots:
         QCOMPARE(text(w, "PScoring"), QString());
         waitForTick();
         QVERIFY(child<QWidget>(w, "ToolBar02")->isEnabled());
-        QVERIFY(Results::readTrend(sel.LChose, sel.lblCOD).isEmpty());
+        QVERIFY(Results::readTrend(sel.subjectFiles()).isEmpty());
     }
 
     void moveThatCannotSaveStays()
@@ -512,9 +515,9 @@ private slots:
     void unreadablePaperIsRefused()
     {
         DialogAnswerer answerer;
-        PracticeWindow::setPaperSource(
-            [](int, int, PaperData *) { return int(PaperLookup::TableNotWritten); });
-        QVERIFY(!PracticeWindow::open(firstPaper()));
+        PaperSelection sel = firstPaper();
+        sel.PaperNum = 100 + sel.TtPapersCon + 1; // no such record in the tables
+        QVERIFY(!PracticeWindow::open(sel));
         QCOMPARE(answerer.popUps.size(), 1);
         QVERIFY(answerer.popUps.first().message.startsWith(
             QLatin1String("This paper cannot be opened")));

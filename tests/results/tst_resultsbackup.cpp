@@ -61,13 +61,11 @@ private:
     void mark(int s, int o, const QString &score, int take = 1)
     {
         MarkedTake t;
-        t.subject = s;
-        t.code = m_catalogue.code;
-        t.paperCount = m_catalogue.paperCount[s];
+        t.files = SubjectFiles(s, m_catalogue.code, m_catalogue.paperCount[s]);
         t.paperKey = 100 + o;
         t.blanks = 2;
-        t.answers = Records::Fields{QString(), QStringLiteral("7"), QStringLiteral("cat")};
-        t.results = Records::Fields{QString(), tick(), cross()};
+        t.answers = QStringList{QStringLiteral("7"), QStringLiteral("cat")};
+        t.results = QStringList{tick(), cross()};
         t.score = score;
         t.timeTaken = QStringLiteral("0:3:9");
         t.dateDone = QStringLiteral("08/12/2026");
@@ -108,7 +106,7 @@ private slots:
         QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:30"), &made), 0);
         QCOMPARE(made, QStringLiteral("2026-12-08-1530"));
         QVERIFY(snapshot(folder()) != before);
-        QCOMPARE(readBytes(filePath(Marks, 1, m_catalogue.code)),
+        QCOMPARE(readBytes(SubjectFiles(1, m_catalogue.code).path(Marks)),
                  ResourceStore::resourceBytes(templateId(Marks, 1)));
         QCOMPARE(restoreBackup(folder(), made, resultFileNames(m_catalogue)), 0);
         QCOMPARE(snapshot(folder()), before);

@@ -4,6 +4,7 @@
 //
 //   skingen OUTPUT_DIR [--sheet CONTACT_SHEET.png] [--icons ICON_DIR]
 
+#include "app/skinpictures.h"
 #include "tools/skin/gifencoder.h"
 #include "tools/skin/skinartist.h"
 
@@ -146,7 +147,7 @@ int main(int argc, char *argv[])
 
     int failures = 0;
     QList<QPair<QString, QImage>> written;
-    for (const SkinArtist::Entry &entry : SkinArtist::entries()) {
+    for (const SkinPictures::Entry &entry : SkinPictures::entries()) {
         const QImage image = SkinArtist::draw(entry.fileName);
         const QString path = out.filePath(entry.fileName);
         if (image.isNull() || writePicture(image, path) != 0) {

@@ -1,7 +1,8 @@
 #pragma once
 // Marking and scoring rules of a practice paper: judging one blank by its answer code,
-// the "G" group and "M" alternatives rules, the correct answer shown in a second take,
-// the score of a paper and the texts of score and time. Plain functions, no widgets.
+// the "G" group and "M" alternatives rules, the correct answer shown in a second take and
+// the score of a paper. The marks and the texts of score and time are the results layer's
+// (results/resulttexts.h). Plain functions, no widgets.
 //
 // Per-blank lists are QStringLists indexed from 0: entry i is blank i + 1 of the paper
 // (pass a 1-based Records::Fields array as fields.mid(1)). A missing entry reads as
@@ -13,10 +14,6 @@
 #include <QStringList>
 
 namespace Marking {
-
-// The two marks: one character each, drawn as a tick and a cross by the symbol font.
-QString tick();  // QChar(0xFC)
-QString cross(); // QChar(0xFB)
 
 // Judges one blank of code "N", "T", "Q", "L", "R", "F" or "X": the tick or the cross.
 // Any other code (including "G" and "M", see MarkGroupAnswer) gives empty text.
@@ -59,19 +56,6 @@ PaperMarking markPaper(const QStringList &answers, const QStringList &keys,
 
 // Sum of the numeric values of the marks (a mark that is not a whole number counts 0).
 int totalMarks(const QStringList &marks);
-
-// numerator / denominator tenths, rounded to a whole number of tenths with a tie going
-// to the even digit, written with "." in shortest form ("100", "87.5", "-0.2").
-// Computed in integers, so no binary fraction decides a tie. A denominator of 0 gives "0".
-QString roundedTenths(qint64 numerator, qint64 denominator);
-
-// The percentage score raw / total * 100 to one decimal, ties to even: 7 of 8 "87.5",
-// 2 of 3 "66.7", 1 of 16 "6.2". A paper worth no marks scores "0".
-QString percentScore(int raw, int total);
-
-// Time taken as hours:minutes:seconds without leading zeros ("0:4:7"); hours go past 24
-// ("25:0:0"). A negative time (the system clock set back) reads "0:0:0".
-QString elapsedText(qint64 seconds);
 
 // Question numbers (1-based, ascending, each once) that have a blank whose answer,
 // without leading and trailing spaces, is empty. blankCounts[q - 1] is the number of
