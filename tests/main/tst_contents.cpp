@@ -390,7 +390,8 @@ private slots:
         QCOMPARE(child(QStringLiteral("ButRestore1"))->accessibleName(),
                  QStringLiteral("Restore"));
         setFirstScores(2, {QStringLiteral("50")});
-        const QByteArray since = readBytes(SubjectFiles(2, m_window->catalogue().code).path(Marks));
+        const QString marks2 = SubjectFiles(2, m_window->catalogue().code).path(Marks);
+        const QByteArray since = readBytes(marks2);
         DialogAnswerer answerer;
         answerer.answers = {yes, true};
         click(QStringLiteral("ButRestore1lbl"));
@@ -399,7 +400,7 @@ private slots:
                  qPrintable(answerer.popUps.first().message));
         QCOMPARE(readBytes(marks),
                  yes ? taken : ResourceStore::resourceBytes(templateId(Marks, 1)));
-        QCOMPARE(readBytes(SubjectFiles(2, m_window->catalogue().code).path(Marks)) == since, !yes);
+        QCOMPARE(readBytes(marks2) == since, !yes);
         if (yes)
             QCOMPARE(answerer.popUps.last().title, QStringLiteral("Results restored"));
         click(QStringLiteral("Tab01"));
@@ -463,7 +464,8 @@ private slots:
         QCOMPARE(m_window->selection().TakeNum, take);
         QVERIFY(m_window->practiceWindow());
         QCOMPARE(m_window->practiceWindow()->session().selection().PaperNum, paperNum);
-        QCOMPARE(m_window->selection().SubH1, text.section(QLatin1Char(' '), 4, 4).remove(QLatin1Char(',')));
+        QCOMPARE(m_window->selection().SubH1,
+                 text.section(QLatin1Char(' '), 4, 4).remove(QLatin1Char(',')));
     }
 
     // The report saved as PDF holds every figure the panel shows, on A4.
