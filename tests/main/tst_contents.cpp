@@ -4,16 +4,19 @@
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
 #include "records/recordfile.h"
+#include "results/resultsbackup.h"
 #include "results/resultsfiles.h"
 #include "tests/practice/windowdriver.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/main/contents.h"
 #include "ui/main/homerules.h"
+#include "ui/main/reportpdf.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -296,10 +299,14 @@ private slots:
         QTest::newRow("Tab to the toolbar") << "Tab" << "ToolBar01" << 1 << 1 << "Body_Home";
         QTest::newRow("Tab to the topics") << "Tab, Tab" << "Topic1" << 1 << 1 << "Body_Home";
         QTest::newRow("Tab to the papers") << "Tab, Tab, Tab" << "P1a" << 1 << 1 << "Body_Home";
-        QTest::newRow("Tab round to the tabs") << "Tab, Tab, Tab, Tab" << "Tab01" << 1 << 1
+        QTest::newRow("Tab on to the suggested paper") << "Tab, Tab, Tab, Tab" << "NextPaper"
+                                                       << 1 << 1 << "Body_Home";
+        QTest::newRow("Tab round to the tabs") << "Tab, Tab, Tab, Tab, Tab" << "Tab01" << 1 << 1
                                                << "Body_Home";
-        QTest::newRow("Shift+Tab round to the papers") << "Shift+Tab" << "P1a" << 1 << 1
-                                                       << "Body_Home";
+        QTest::newRow("Shift+Tab round to the last") << "Shift+Tab" << "NextPaper" << 1 << 1
+                                                     << "Body_Home";
+        QTest::newRow("Shift+Tab back to the papers") << "Shift+Tab, Shift+Tab" << "P1a" << 1
+                                                      << 1 << "Body_Home";
         QTest::newRow("Right along the tabs") << "Right" << "Tab02" << 1 << 1 << "Body_Home";
         QTest::newRow("Down the topics") << "Tab, Tab, Down, Down" << "Topic3" << 1 << 1
                                          << "Body_Home";
@@ -318,9 +325,10 @@ private slots:
         QTest::newRow("Space on Report shows the report") << "Tab, Right, Space" << "ToolBar02"
                                                           << 1 << 1 << "Body_Report";
         QTest::newRow("Tab skips the covered Home panel") << "Tab, Right, Return, Tab"
-                                                          << "RCBar1" << 1 << 1 << "Body_Report";
+                                                          << "ButSavePdf" << 1 << 1
+                                                          << "Body_Report";
         QTest::newRow("Enter on a report bar, topic names take no focus")
-            << "Tab, Right, Return, Tab, Tab, Return, Tab, Tab" << "Tab01" << 1 << 1
+            << "Tab, Right, Return, Tab, Tab, Tab, Return, Tab, Tab" << "Tab01" << 1 << 1
             << "Body_Report";
         QTest::newRow("Help tab shows About") << "Right, Right, Right, Return" << "Tab04" << 4
                                               << 1 << "Body_About";
@@ -452,6 +460,12 @@ private slots:
         setFirstScores(1, {QStringLiteral("80")});
         const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
         const QByteArray taken = readBytes(marks);
+        // A copy of these very files is kept already, so the reset makes no new one and the
+        // fault meets the erase itself.
+        QCOMPARE(ResultsBackup::makeBackup(m_dir->path(),
+                                           ResultsBackup::resultFileNames(m_window->catalogue()),
+                                           QDateTime::currentDateTime()),
+                 0);
         DialogAnswerer answerer;
         click(QStringLiteral("Tab04"));
         click(QStringLiteral("ToolBar02"));
@@ -464,6 +478,196 @@ private slots:
         QVERIFY(child(QStringLiteral("Trashlbl1"))->isVisible());
         QVERIFY(!child(QStringLiteral("Trashlbl3"))->isVisible());
         QCOMPARE(readBytes(marks), taken);
+    }
+
+    // A reset keeps a copy that the Trash panel offers to put back; "No" keeps today's files.
+    void restoreFromTrashPanel_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("restored") << true;
+        QTest::newRow("declined") << false;
+    }
+
+    void restoreFromTrashPanel()
+    {
+        QFETCH(bool, yes);
+        setFirstScores(1, {QStringLiteral("80")});
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
+        const QByteArray taken = readBytes(marks);
+        click(QStringLiteral("Tab04"));
+        click(QStringLiteral("ToolBar02"));
+        QVERIFY(!child(QStringLiteral("ButRestore1"))->isVisible());
+        click(QStringLiteral("ButTrash"));
+        click(QStringLiteral("ButTrash_Yes"));
+        QVERIFY(!child(QStringLiteral("ButRestore1"))->isVisible());
+        click(QStringLiteral("ToolBar02"));
+        QVERIFY(child(QStringLiteral("Restorelbl1"))->isVisible());
+        QVERIFY(!child(QStringLiteral("ButRestore2"))->isVisible());
+        QCOMPARE(child(QStringLiteral("ButRestore1"))->accessibleName(),
+                 QStringLiteral("Restore"));
+        setFirstScores(2, {QStringLiteral("50")});
+        const QString marks2 = SubjectFiles(2, m_window->catalogue().code).path(Marks);
+        const QByteArray since = readBytes(marks2);
+        DialogAnswerer answerer;
+        answerer.answers = {yes, true};
+        click(QStringLiteral("ButRestore1lbl"));
+        QTRY_COMPARE(answerer.popUps.size(), yes ? 2 : 1);
+        QVERIFY2(answerer.popUps.first().message.contains(QStringLiteral("1 paper was marked")),
+                 qPrintable(answerer.popUps.first().message));
+        QCOMPARE(readBytes(marks),
+                 yes ? taken : ResourceStore::resourceBytes(templateId(Marks, 1)));
+        QCOMPARE(readBytes(marks2) == since, !yes);
+        if (yes)
+            QCOMPARE(answerer.popUps.last().title, QStringLiteral("Results restored"));
+        click(QStringLiteral("Tab01"));
+        QCOMPARE(caption(QStringLiteral("MSA1")), yes ? QStringLiteral("80") : QString());
+    }
+
+    void failedBackupStopsReset()
+    {
+        setFirstScores(1, {QStringLiteral("80")});
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
+        const QByteArray taken = readBytes(marks);
+        QFile blocker(m_dir->filePath(QStringLiteral("backups")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        DialogAnswerer answerer;
+        click(QStringLiteral("Tab04"));
+        click(QStringLiteral("ToolBar02"));
+        click(QStringLiteral("ButTrash"));
+        click(QStringLiteral("ButTrash_Yes"));
+        QTRY_COMPARE(answerer.popUps.size(), 1);
+        QCOMPARE(answerer.popUps.first().title, QStringLiteral("Results not erased"));
+        QVERIFY(child(QStringLiteral("Trashlbl1"))->isVisible());
+        QCOMPARE(readBytes(marks), taken);
+    }
+
+    // The Home panel's suggestion, below the topics and clear of the paper rows, opens the
+    // paper it names.
+    void suggestionOpensPaper_data()
+    {
+        QTest::addColumn<QStringList>("scores"); // first-take scores of English, from paper 1
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("paperNum");
+        QTest::addColumn<int>("take");
+        QTest::newRow("nothing taken")
+            << QStringList() << "Try paper 1 of Grammar next" << 101 << 1;
+        QTest::newRow("weakest topic")
+            << QStringList{"80", "", "", "", "", "60"}
+            << "Try paper 2 of Vocabulary, your weakest topic" << 107 << 1;
+        QStringList allTaken(30, QStringLiteral("100"));
+        allTaken[7] = QStringLiteral("40");
+        QTest::newRow("every paper taken") << allTaken << "Try paper 3 of Vocabulary again"
+                                           << 108 << 2;
+    }
+
+    void suggestionOpensPaper()
+    {
+        QFETCH(QStringList, scores);
+        QFETCH(QString, text);
+        QFETCH(int, paperNum);
+        QFETCH(int, take);
+        setFirstScores(1, scores);
+        click(QStringLiteral("Tab01"));
+        QCOMPARE(caption(QStringLiteral("NextPaperlbl")), text);
+        QWidget *button = child(QStringLiteral("NextPaper"));
+        QCOMPARE(button->accessibleName(), QStringLiteral("Open the paper to practise next"));
+        QVERIFY(button->geometry().right() < child(QStringLiteral("LblP1"))->x());
+        QVERIFY(child(QStringLiteral("ColHead3"))->y()
+                > child(QStringLiteral("Topic6"))->geometry().bottom());
+        QVERIFY(button->geometry().bottom() < child(QStringLiteral("Body_Home"))->height());
+        click(QStringLiteral("NextPaper"));
+        QCOMPARE(m_window->selection().PaperNum, paperNum);
+        QCOMPARE(m_window->selection().TakeNum, take);
+        QVERIFY(m_window->practiceWindow());
+        QCOMPARE(m_window->practiceWindow()->session().selection().PaperNum, paperNum);
+        QCOMPARE(m_window->selection().SubH1,
+                 text.section(QLatin1Char(' '), 4, 4).remove(QLatin1Char(',')));
+    }
+
+    // The report saved as PDF holds every figure the panel shows, on A4.
+    void savedPdfHoldsPanelFigures_data()
+    {
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QStringList>("second");
+        QTest::newRow("nothing taken") << QStringList() << QStringList();
+        QTest::newRow("first and second takes")
+            << QStringList{"80", "90", "", "", "", "70", "", "", "", "", "62.5"}
+            << QStringList{"100", "", "", "", "", "85"};
+    }
+
+    void savedPdfHoldsPanelFigures()
+    {
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, second);
+        setFirstScores(1, first);
+        const Catalogue &c = m_window->catalogue();
+        const SubjectFiles files(1, c.code, c.paperCount[1]);
+        MarksLists marks = readMarks(files);
+        for (int i = 0; i < second.size(); ++i)
+            marks.SSE[i] = second.at(i);
+        QCOMPARE(writeMarks(files, marks), 0);
+        click(QStringLiteral("Tab01"));
+        click(QStringLiteral("ToolBar02"));
+        const QString pdf = m_dir->filePath(QStringLiteral("saved report"));
+        QString suggested;
+        ReportPdf::setSaveDialogHook([&](QWidget *, const QString &path) {
+            suggested = path;
+            return pdf;
+        });
+        click(QStringLiteral("ButSavePdflbl"));
+        ReportPdf::setSaveDialogHook({});
+        QCOMPARE(QFileInfo(suggested).fileName(),
+                 QStringLiteral("Report English %1.pdf")
+                     .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf + QStringLiteral(".pdf")});
+        QVERIFY(info.waitForFinished(20000));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QStringLiteral("(A4)")));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {pdf + QStringLiteral(".pdf"), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(20000));
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        QStringList shown;
+        for (const QString &name : {"OScore1", "OScore2", "PCNum", "WT", "ST"})
+            shown << caption(name).trimmed();
+        for (int i = 1; i <= 10; ++i) {
+            if (!child(QStringLiteral("TopLab%1").arg(i))->isVisibleTo(m_window.data()))
+                continue;
+            shown << child<QLineEdit>(QStringLiteral("TopLab%1").arg(i))->text();
+            for (const QString &side : {"A", "B"})
+                shown << caption(QStringLiteral("TMark%1%2").arg(i).arg(side));
+        }
+        shown << QStringLiteral("Trend Analysis") << QStringLiteral("Recent Papers Attempted");
+        shown.removeAll(QString());
+        QVERIFY(shown.size() >= 13);
+        for (const QString &figure : shown)
+            QVERIFY2(read.contains(figure), qPrintable(figure + QStringLiteral(" in ") + read));
+    }
+
+    void pdfNotSaved_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("popUps");
+        QTest::newRow("dialog cancelled") << "" << 0;
+        QTest::newRow("folder missing") << "no such folder/report.pdf" << 1;
+    }
+
+    void pdfNotSaved()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, popUps);
+        click(QStringLiteral("ToolBar02"));
+        const QString path = answer.isEmpty() ? answer : m_dir->filePath(answer);
+        ReportPdf::setSaveDialogHook([&](QWidget *, const QString &) { return path; });
+        DialogAnswerer answerer;
+        click(QStringLiteral("ButSavePdf"));
+        ReportPdf::setSaveDialogHook({});
+        QTest::qWait(200);
+        QCOMPARE(answerer.popUps.size(), popUps);
+        if (popUps)
+            QCOMPARE(answerer.popUps.first().title, QStringLiteral("Report not saved"));
+        QVERIFY(!QFile::exists(path));
     }
 
     void reportShowsFigures()

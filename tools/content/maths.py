@@ -732,8 +732,9 @@ def t3_convert(r):
 def t3_scale(r):
     value = r.randint(1, 19) * 50
     pic = svg.scale(value, 1000, 100, 50, "g")
-    body = stem("What is the mass of the bag of flour on the scale?") + picture(
-        1, "A weighing scale")
+    # the picture shows the dial only, so the words say whose mass it shows
+    body = stem("The dial shows the mass of a bag of flour. What is the mass of the bag of "
+                "flour?") + picture(1, "The dial of a weighing scale")
     html, blanks = one_unit(value, "g")
     return q(body + html, blanks, [pic], tag="sc%d" % value)
 

@@ -14,6 +14,7 @@ can list ("Name two waterproof materials").
 """
 
 import itertools
+import os
 import random
 import re
 
@@ -21,7 +22,7 @@ import bank
 import qtext
 import sciforms
 import svg
-from rules import science_same_stem
+from rules import science_same_stem, science_self_answer
 from model import Blank, Paper, Question, alts, group, group_spans, spread
 from page import esc, options, picture, rows
 
@@ -90,6 +91,12 @@ def bank_items(r, topic):
             mcq.append(choice_question(r, fields[0], fields[1], fields[2:], tag))
         else:
             written.append(open_question(kind, fields, tag, box))
+    # questions added later draw from their own stream, so the draws before stay as they were
+    if os.path.exists(os.path.join(bank.BANKS, "sci%d_more.txt" % topic)):
+        own = random.Random(SEED * 100 + topic)
+        for kind, fields in bank.lines("sci%d_more.txt" % topic):
+            assert kind == "Q" and len(fields) == 5, fields
+            mcq.append(choice_question(own, fields[0], fields[1], fields[2:], "s:" + fields[0]))
     return mcq, written
 
 
@@ -140,7 +147,9 @@ def living_items(r):
             items.append(choice_question(r, "Which one of the following is a non-living thing?",
                                          right.capitalize(), [x.capitalize() for x in live],
                                          "nl%d" % i))
-    return items
+    # "living" and "non-living" ask one question: once a topic paper and once the mock set
+    # (all ten are still drawn, so the draws after them stay as they were)
+    return items[:5]
 
 
 OBJECTS = [  # object, material it is usually made of, three materials it is not made of
@@ -233,6 +242,8 @@ ORGANS = {
 
 # we breathe through the mouth too: it is never the wrong answer for the mouth
 ALSO_PART_OF = {"mouth": ["Respiratory system"]}
+# the nose has small bones: a child could rightly call "not part of the skeleton" false
+HAS_BONES = {"nose"}
 
 
 def body_items(r):
@@ -249,7 +260,8 @@ def body_items(r):
     return items
 
 
-MAGNETIC = ["an iron nail", "a steel paper clip", "a steel spoon", "an iron key",
+# a stainless steel spoon is often not attracted: only things a magnet surely holds
+MAGNETIC = ["an iron nail", "a steel paper clip", "an iron screw", "an iron key",
             "a steel pin"]
 NON_MAGNETIC = ["a plastic ruler", "a wooden block", "a glass marble", "a rubber band",
                 "an aluminium can", "a copper coin", "a paper cup", "a cotton sock"]
@@ -272,7 +284,8 @@ def magnet_choices(r):
             items.append(choice_question(r, "Which object will NOT be attracted by a magnet?",
                                          nos.capitalize(), [y.capitalize() for y in yeses],
                                          "nm%d" % i))
-    return items
+    # "attracted" and "NOT attracted" ask one question: once a topic paper and once the mocks
+    return items[:5]
 
 
 def magnet_pictures(r):
@@ -469,9 +482,12 @@ def body_statements(r):
     for system, organs in ORGANS.items():
         organ = organs[0]
         verb = "are" if organ.endswith("s") else "is"
-        items.append(_true_false("The %s %s part of the %s." % (organ, verb, system.lower()),
-                                 True, "tb" + organ))
-        organ = organs[-1]
+        said = "The %s %s part of the %s." % (organ, verb, system.lower())
+        if science_self_answer.system_named(said):
+            # "The muscles are part of the muscular system." says its answer in its words
+            said = "The %s pull on the bones to move them." % organ
+        items.append(_true_false(said, True, "tb" + organ))
+        organ = [o for o in organs if o not in HAS_BONES][-1]
         verb = "are" if organ.endswith("s") else "is"
         others = [s for s in systems if s != system and s not in ALSO_PART_OF.get(organ, [])]
         other = _unused(r.choice([s for s in systems if s != system]), others,
@@ -613,6 +629,27 @@ def _even_groups(paper):
     assert not freed, "no single blank left to take a group's odd mark"
 
 
+def _even_blanks(paper):
+    """Gives every blank of a question of several blanks the marks of its largest blank (two
+    like answers worth 3 and 2 look like a slip), taking each mark so added from a true-or-false
+    question worth 3, else from another single written answer worth 3, so the paper keeps its
+    total."""
+    added = 0
+    for q in paper:
+        if len(q.blanks) > 1:
+            high = max(b.marks for b in q.blanks)
+            for b in q.blanks:
+                added += high - b.marks
+                b.marks = high
+    singles = [q.blanks[0] for q in sorted(paper, key=lambda q: not qtext.is_true_false(q))
+               if len(q.blanks) == 1 and q.blanks[0].code != "Q"]
+    for b in singles:
+        if added and b.marks == 3:
+            b.marks -= 1
+            added -= 1
+    assert not added, "no single answer of three marks left to give a mark"
+
+
 def _same_fact(a, b):
     return bool(about(a) & about(b)) and (qtext.is_true_false(a) or qtext.is_true_false(b))
 
@@ -623,36 +660,52 @@ def _asked_again(a, b):
     return bool(science_near_duplicate._within([Paper(0, [b, a])]))
 
 
-def _one_fact_per_set(mocks, topics, pools):
-    """Takes out of the mock set a question whose fact an earlier question of the set already
-    tests: in exchange for a question of its own topic, of the same kind and number of blanks,
+def _repeats(q, o):
+    return _same_fact(q, o) or science_same_stem.clash(q, o, True)
+
+
+def _swap_out(mocks, topics, pools, paper, q):
+    """Puts in q's place a question of its own topic, of the same kind and number of blanks,
     that tests no fact of the set and gives nothing away where it goes, first from those left
-    in the pools, else from a paper of the topic. Each keeps the marks of the place it takes,
-    so every paper keeps its marks."""
+    in the pools, else from a paper of the topic; False when there is none. Each keeps the
+    marks of the place it takes, so every paper keeps its marks."""
+    every = [o for p in mocks for o in p]
+    fits = [(None, c) for c in pools[q.topic][0] + pools[q.topic][1] if _size(c) == _size(q)]
+    fits += [(home, c) for home in topics[q.topic] for c in home if _size(c) == _size(q)]
+    home, c = next(((h, c) for h, c in fits
+                    if not any(_repeats(c, o) or _asked_again(c, o)
+                               for o in every if o is not q)
+                    and not any(gives_away(c, o) for o in paper if o is not q)
+                    and (h is None or not any(gives_away(q, o) for o in h if o is not c))),
+                   (None, None))
+    if c is None:
+        return False
+    given, taken = [b.marks for b in q.blanks], [b.marks for b in c.blanks]
+    for b, m in zip(c.blanks, given):
+        b.marks = m
+    if home is None:
+        pools[q.topic][0 if c.blanks[0].code == "Q" else 1].remove(c)
+    else:
+        for b, m in zip(q.blanks, taken):
+            b.marks = m
+        home[home.index(c)] = q
+    paper[paper.index(q)] = c
+    return True
+
+
+def _one_fact_per_set(mocks, topics, pools):
+    """Takes out of the mock set a question whose fact or choice words (NOT aside) an earlier
+    question of the set already tests, or, when nothing can take its place, that earlier
+    question."""
     for paper in mocks:
-        for i, q in enumerate(paper):
+        for q in list(paper):
             every = [o for p in mocks for o in p]
-            if not any(_same_fact(q, o) for o in every[:every.index(q)]):
+            earlier = [o for o in every[:every.index(q)] if _repeats(q, o)]
+            if not earlier or _swap_out(mocks, topics, pools, paper, q):
                 continue
-            fits = [c for c in pools[q.topic][0] + pools[q.topic][1] if _size(c) == _size(q)]
-            fits = [(None, c) for c in fits] + [
-                (home, c) for home in topics[q.topic] for c in home if _size(c) == _size(q)]
-            home, c = next((h, c) for h, c in fits
-                           if not any(_same_fact(c, o) or _asked_again(c, o)
-                                      for o in every if o is not q)
-                           and not any(gives_away(c, o) for o in paper if o is not q)
-                           and (h is None or not any(gives_away(q, o) for o in h
-                                                     if o is not c)))
-            given, taken = [b.marks for b in q.blanks], [b.marks for b in c.blanks]
-            for b, m in zip(c.blanks, given):
-                b.marks = m
-            if home is None:
-                pools[q.topic][0 if c.blanks[0].code == "Q" else 1].remove(c)
-            else:
-                for b, m in zip(q.blanks, taken):
-                    b.marks = m
-                home[home.index(c)] = q
-            paper[i] = c
+            for o in earlier:
+                home = next(p for p in mocks if o in p)
+                assert _swap_out(mocks, topics, pools, home, o), qtext.stem(q)
 
 
 TOPIC_MCQ, TOPIC_OPEN = 10, 5
@@ -743,5 +796,6 @@ def build():
     _one_fact_per_set(mocks, topics, pools)
     for paper in mocks:
         _even_groups(paper)
+        _even_blanks(paper)
     topics.append(mocks)
     return topics

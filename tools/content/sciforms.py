@@ -12,6 +12,15 @@ word ("my heart", "in water", "they repel"). Stuff and plurals take "the" only: 
 
 import re
 
+# a question that asks what happens or why invites a sentence: "They repel each other."
+SENTENCE_ASK = re.compile(r"^(?:what happens|what will happen|why|how(?! many| much)\b|"
+                          r"what do(?:es)?(?! we call)\b)")
+# words that make an answer say what happens rather than name a thing
+HAPPENING = {"repel", "repels", "attract", "attracts", "push", "pushes", "pull", "pulls",
+             "move", "moves", "float", "floats", "sink", "sinks", "melt", "melts"}
+# a sentence's own subject: "they repel", "the magnets repel"
+SUBJECTS = ("they ", "it ", "the ")
+
 NOT_THINGS = {
     "absorbent", "absorbs water", "attract", "attracts", "circulatory", "flexible", "living",
     "non-living", "nonliving", "non living", "opaque", "repel", "repels", "respiratory",
@@ -97,8 +106,31 @@ def base(answer, asked):
     return bare
 
 
+def invites_sentence(asked, answer):
+    """The question asks what happens or why and the answer says what happens."""
+    words = set(re.findall(r"[a-z]+", answer.lower()))
+    return bool(SENTENCE_ASK.match(asked.lower().strip())) and bool(words & HAPPENING)
+
+
+def sentence_forms(answers):
+    """Each answer, "They ..." and "They will ..." before a bare verb phrase, and each of these
+    with a full stop: the marking compares the words and the stop exactly."""
+    out = []
+    for a in answers:
+        a = " ".join(a.lower().split()).rstrip(".")
+        forms = [a] if a.startswith(SUBJECTS) else [a, "they " + a, "they will " + a]
+        for form in forms:
+            for f in (form, form + "."):
+                if f not in out:
+                    out.append(f)
+    return out
+
+
 def required(answer, asked):
     """Every form a key holding answer must also hold."""
+    if invites_sentence(asked, answer):
+        sentence = answer.rstrip(".")
+        return [sentence, sentence + "."]
     base_ = base(answer, asked)
     counted = re.search(r"\bhow many (\w+)", asked.lower())
     if counted and base_.endswith(" " + counted.group(1)):
@@ -124,6 +156,8 @@ def required(answer, asked):
 
 def with_forms(answers, asked):
     """answers, each followed by the forms it lacks, in a stable order without repeats."""
+    if answers and all(invites_sentence(asked, a) for a in answers):
+        return sentence_forms(answers)
     out = []
     for a in answers:
         for form in [a] + required(a, asked):

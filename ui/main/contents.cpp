@@ -1,9 +1,11 @@
 #include "ui/main/contents.h"
 
 #include "app/programfolder.h"
+#include "results/resultsbackup.h"
 #include "startup/startup.h"
 #include "ui/chrome/chromegeometry.h"
 #include "ui/chrome/focusgroups.h"
+#include "ui/chrome/frmpopup.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/chrome/picturestates.h"
@@ -11,15 +13,20 @@
 #include "ui/main/homepanel.h"
 #include "ui/main/homerules.h"
 #include "ui/main/makerwebpage.h"
+#include "ui/main/practisenext.h"
 #include "ui/main/reportfigures.h"
 #include "ui/main/printlines.h"
 #include "ui/main/reportpanel.h"
+#include "ui/main/reportpdf.h"
 #include "ui/main/reportprinter.h"
 #include "ui/main/trashpanel.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QMessageBox>
 #include <QtMath>
@@ -105,11 +112,18 @@ void Contents::buildPanels()
         m_txtReportPos = n;
         m_report->LayoutReportSections(n);
     });
+    connect(m_report, &ReportPanel::savePdfClicked, this, &Contents::saveReportPdf);
+    addTwoStateButton(m_report->saveButton(), QStringLiteral("button_off.bmp"),
+                      QStringLiteral("button_on.bmp"));
     connect(m_about, &AboutPanel::linkClicked, this, &Contents::OpenMakerWebPage);
     connect(m_trash, &TrashPanel::eraseConfirmed, this, &Contents::eraseAllResults);
+    connect(m_trash, &TrashPanel::restoreClicked, this, &Contents::restoreResults);
     for (PictureButton *button : m_home->paperButtons())
         addTwoStateButton(button, QStringLiteral("loadbutton_off.bmp"),
                           QStringLiteral("loadbutton_on.bmp"));
+    addTwoStateButton(m_home->suggestionButton(), QStringLiteral("loadbutton_off.bmp"),
+                      QStringLiteral("loadbutton_on.bmp"));
+    connect(m_home, &HomePanel::suggestionClicked, this, &Contents::openSuggestion);
     for (PictureButton *button : m_trash->buttons())
         addTwoStateButton(button, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
 }
@@ -273,8 +287,7 @@ void Contents::ShowCurrentPanel()
             showPanel(m_about);
             break;
         case 2:
-            m_trash->setState(TrashPanel::State::Offer);
-            showPanel(m_trash);
+            showTrash();
             break;
         case 4:
             PrintSetup();
@@ -322,6 +335,9 @@ void Contents::LoadSubject(int subject)
     }
     m_marks = Results::readMarks(Results::subjectFiles(m_catalogue, subject));
     m_home->setTopics(m_topicNames, m_topicCount);
+    m_suggestion = PractiseNext::suggest(m_topicCount, m_TtPapersCon, m_topicNames,
+                                         m_marks.FSE, m_marks.SSE);
+    m_home->showSuggestion(m_suggestion.text, m_suggestion.take != 0);
     if (!m_RefreshLog && m_topicCount > 0) {
         m_TopicCount = 1;
         TopicChoosing(1);
@@ -372,6 +388,16 @@ bool Contents::closePracticeWindow()
         return false;
     m_practice = nullptr;
     return true;
+}
+
+void Contents::openSuggestion()
+{
+    if (m_suggestion.take == 0)
+        return;
+    m_TopicCount = HomeRules::firstOrdinalOfTopic(m_suggestion.topic);
+    TopicChoosing(m_TopicCount);
+    Topicbuttoncolour(m_suggestion.topic);
+    OpenPaper(m_suggestion.paper - 1, m_suggestion.take);
 }
 
 void Contents::RefreshContents()
@@ -454,15 +480,61 @@ void Contents::PrintReport()
     }
 }
 
+void Contents::saveReportPdf()
+{
+    ReportPdf::Content content;
+    content.title = m_catalogue.title;
+    content.subject = m_catalogue.subjectName[m_LChose];
+    content.date = QDate::currentDate();
+    content.figures = m_report->figures();
+    content.trend = m_report->trend();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested = QDir(folder.isEmpty() ? QDir::homePath() : folder)
+                                  .filePath(ReportPdf::defaultFileName(content.subject,
+                                                                       content.date));
+    QString path = ReportPdf::askFileName(this, suggested);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    if (ReportPdf::write(path, content) != ReportPdf::Ok)
+        CallPop(QStringLiteral("Report not saved"),
+                QStringLiteral("The report could not be saved there. Please choose another "
+                               "folder."),
+                1, this);
+}
+
 void Contents::PrintSetup()
 {
     ReportPrinter::chooseDefaultPrinter(this);
 }
 
+void Contents::showTrash()
+{
+    QStringList names;
+    QStringList dates;
+    for (const ResultsBackup::Backup &backup : ResultsBackup::listBackups(ProgramFolder::path())) {
+        names.append(backup.name);
+        dates.append(ResultsBackup::displayName(backup));
+    }
+    m_trash->setBackups(names, dates);
+    m_trash->setState(TrashPanel::State::Offer);
+    showPanel(m_trash);
+}
+
 void Contents::eraseAllResults()
 {
-    if (Results::WriteBlankResults(m_catalogue) == 0) {
+    const int error = ResultsBackup::resetWithBackup(m_catalogue, QDateTime::currentDateTime());
+    if (error == 0) {
         m_trash->setState(TrashPanel::State::Done);
+        return;
+    }
+    if (ResultsBackup::isBackupError(error)) {
+        CallPop(QStringLiteral("Results not erased"),
+                QStringLiteral("Your results could not be copied to a safe place, so nothing "
+                               "was erased."),
+                1, this);
+        m_trash->setState(TrashPanel::State::Offer);
         return;
     }
     // Every file is either erased or left whole, never half written; say so rather than
@@ -480,4 +552,33 @@ void Contents::pollTick()
     }
     for (int n = 1; n <= 4; ++n)
         m_toolbar[n]->setVisible(pollToolbarIdentity(m_toolbar[n], n, m_txtTabPos));
+}
+
+void Contents::restoreResults(const QString &name)
+{
+    const QString folder = ProgramFolder::path();
+    QString shownAs = name;
+    for (const ResultsBackup::Backup &backup : ResultsBackup::listBackups(folder)) {
+        if (backup.name == name)
+            shownAs = ResultsBackup::displayName(backup);
+    }
+    const int marked = ResultsBackup::markedSince(folder, name, m_catalogue).size();
+    QString question = QStringLiteral("Put back the results kept on %1?").arg(shownAs);
+    if (marked > 0)
+        question = (marked == 1 ? QStringLiteral("1 paper was marked since then; its results "
+                                                 "would be replaced. Put them back?")
+                                : QStringLiteral("%1 papers were marked since then; their "
+                                                 "results would be replaced. Put them back?")
+                                      .arg(marked));
+    if (!CallPop(QStringLiteral("Restore ") + shownAs, question, 2, this))
+        return;
+    if (ResultsBackup::restoreBackup(folder, name, ResultsBackup::resultFileNames(m_catalogue))
+        != 0) {
+        CallPop(QStringLiteral("Results not restored"),
+                QStringLiteral("Your results could not be put back, so they are as they were."),
+                1, this);
+        return;
+    }
+    CallPop(QStringLiteral("Results restored"),
+            QStringLiteral("Your results kept on %1 have been put back.").arg(shownAs), 1, this);
 }

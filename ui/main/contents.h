@@ -6,6 +6,7 @@
 #include "startup/startup.h"
 #include "results/resultsfiles.h"
 #include "ui/chrome/skinnedwindow.h"
+#include "ui/main/practisenext.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QPointer>
@@ -71,12 +72,16 @@ private:
     void StackTabs(int selected);
     void LoadSubject(int subject);
     void OpenPaper(int offset, int take);
+    void openSuggestion();
     void CloseProgram();
     bool closePracticeWindow();
     void OpenMakerWebPage();
     void showReport();
     void PrintReport();
+    void saveReportPdf();
+    void showTrash();
     void eraseAllResults();
+    void restoreResults(const QString &name);
 
     Catalogue m_catalogue;
     int m_LChose = 0;
@@ -94,6 +99,7 @@ private:
     int m_topicCount = 0;
     QStringList m_topicNames;
     Results::MarksLists m_marks;
+    PractiseNext::Suggestion m_suggestion;
 
     QLabel *m_tabStrip = nullptr;
     PictureButton *m_tabs[5] = {};

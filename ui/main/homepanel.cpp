@@ -5,6 +5,7 @@
 #include "ui/chrome/picturecache.h"
 #include "ui/main/homerules.h"
 #include "ui/main/panelwidgets.h"
+#include "ui/main/practisenext.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -18,6 +19,8 @@ namespace {
 constexpr int kColumnTop = 6;
 constexpr int kTopicTop = 36;
 constexpr int kTopicPitch = 32;
+constexpr int kTopicMinPitch = 20;
+constexpr int kNextHeight = 92; // head, two lines of text and the button, with a margin
 constexpr int kPaperLeft = 206;
 constexpr int kHeadingTop = 32;
 constexpr int kHeadingWidth = 190;
@@ -26,11 +29,11 @@ constexpr int kPercentLeft = 316;
 constexpr int kButtonLeft = 334;
 
 QLabel *makeColumnHead(QWidget *parent, const QString &name, const QString &picture,
-                       const QString &text, int left)
+                       const QString &text, int left, int top = kColumnTop)
 {
     QLabel *head = makeLabel(parent, name, QString());
     head->setPixmap(PictureCache::picture(picture));
-    head->setGeometry(left, kColumnTop, 190, 24);
+    head->setGeometry(left, top, 190, 24);
     head->setScaledContents(true);
     QLabel *caption = makeLabel(head, QString(), text);
     caption->setGeometry(10, 0, 180, 24);
@@ -47,6 +50,53 @@ HomePanel::HomePanel(QWidget *parent)
     PanelWidgets::paintWhite(this);
     buildTopicColumn();
     buildPaperColumn();
+    buildSuggestion();
+}
+
+void HomePanel::buildSuggestion()
+{
+    m_nextHead = makeColumnHead(this, QStringLiteral("ColHead3"),
+                                QStringLiteral("columnhead1.bmp"),
+                                QStringLiteral("Practise Next"), 6, 0);
+    m_nextText = makeLabel(this, QStringLiteral("NextPaperlbl"), QString());
+    m_nextText->setWordWrap(true);
+    m_nextText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_next = new PictureButton(QStringLiteral("NextPaper"), this);
+    m_next->setPicture(QStringLiteral("loadbutton_off.bmp"));
+    m_next->setToolTips(QStringLiteral("Open the paper to practise next"));
+    connect(m_next, &PictureButton::clicked, this, &HomePanel::suggestionClicked);
+    showSuggestion(QString(), false);
+}
+
+void HomePanel::showSuggestion(const QString &text, bool openable)
+{
+    m_nextText->setText(text);
+    m_nextText->setAccessibleName(text);
+    m_nextHead->setVisible(!text.isEmpty());
+    m_nextText->setVisible(!text.isEmpty());
+    m_next->setVisible(!text.isEmpty() && openable);
+}
+
+void HomePanel::placeTopicColumn()
+{
+    const PractiseNext::Column column = PractiseNext::column(
+        m_topicCount, height(), kTopicTop, kTopicPitch, kTopicMinPitch, kNextHeight);
+    const int rowHeight = qMin(30, column.topicPitch);
+    for (int n = 1; n <= 10; ++n) {
+        const int top = kTopicTop + (n - 1) * column.topicPitch;
+        m_topics[n]->setGeometry(26, top, 170, rowHeight);
+        m_bullets[n]->move(10, top + (rowHeight - 12) / 2);
+    }
+    const int top = column.suggestionTop;
+    m_nextHead->move(6, top);
+    m_nextText->setGeometry(10, top + 28, 186, 36);
+    m_next->move(196 - m_next->width(), top + 66);
+}
+
+void HomePanel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    placeTopicColumn();
 }
 
 void HomePanel::buildTopicColumn()
@@ -170,6 +220,8 @@ void HomePanel::setTopics(const QStringList &names, int count)
         m_topics[n]->setVisible(n <= count);
         m_bullets[n]->setVisible(n <= count);
     }
+    m_topicCount = count;
+    placeTopicColumn();
 }
 
 void HomePanel::highlightTopic(int topic)

@@ -23,19 +23,28 @@ public:
 
     // The topic labels Topic1..Topic10, for the keyboard's topic group.
     QList<QWidget *> topicLabels() const;
+    // The line saying what to practise next, and whether its button opens a paper. An
+    // empty text hides the suggestion.
+    void showSuggestion(const QString &text, bool openable);
+
     // The picture buttons the window's tick polls.
     QList<PictureButton *> paperButtons() const;
+    PictureButton *suggestionButton() const { return m_next; }
 
 signals:
     void topicClicked(int topic);          // 1..10
     void paperClicked(int paper, int take); // paper 1..5, take 1 or 2
+    void suggestionClicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildTopicColumn();
     void buildPaperColumn();
+    void buildSuggestion();
+    void placeTopicColumn();
     void UpdatePaperRows();
     // Wraps SubH1 to at most two lines and moves the paper rows below it.
     void placeHeading();
@@ -56,4 +65,8 @@ private:
     PictureButton *m_load[6] = {};
     PictureButton *m_again[6] = {};
     QList<RowPart> m_rowParts[6];
+    int m_topicCount = 0;
+    QWidget *m_nextHead = nullptr;
+    QLabel *m_nextText = nullptr;
+    PictureButton *m_next = nullptr;
 };

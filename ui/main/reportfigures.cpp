@@ -111,8 +111,10 @@ void chooseWeakestAndStrongest(Figures &figures, const QList<TopicSums> &sums, i
             || perfAtMost(sums.at(strongest), figures.rows.at(strongest), sums.at(t), row))
             strongest = t;
     }
-    if (weakest >= 0)
+    if (weakest >= 0) {
         figures.wt = figures.rows.at(weakest).name + QLatin1Char(' ');
+        figures.weakest = weakest + 1;
+    }
     if (strongest >= 0)
         figures.st = figures.rows.at(strongest).name + QLatin1Char(' ');
 }

@@ -47,6 +47,7 @@ struct Figures
     QString pcNum;        // "3 / 30": papers with a first take / papers of the subject
     QString wt;           // weakest topic's name + " ", or "-"
     QString st;           // strongest topic's name + " ", or "-"
+    int weakest = 0;      // the weakest topic, 1..kTopicRows, or 0 when wt is "-"
 };
 
 // Computes the report of a subject with topicCount topics (at most kTopicRows) and

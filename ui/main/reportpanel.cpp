@@ -1,5 +1,6 @@
 #include "ui/main/reportpanel.h"
 
+#include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/main/panelwidgets.h"
 #include "ui/main/reportlayout.h"
@@ -78,6 +79,13 @@ void ReportPanel::buildSummary()
         m_values[i]->setWordWrap(true);
         m_values[i]->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d4f7c;"));
     }
+    m_save = new PictureButton(QStringLiteral("ButSavePdf"), m_bodies[1]);
+    m_save->setPicture(QStringLiteral("button_off.bmp"));
+    m_save->setScaledContents(true);
+    m_save->setGeometry(210, 226, 110, 25);
+    m_save->addCaption(QStringLiteral("ButSavePdflbl"), QStringLiteral("Save as PDF"))
+        ->setAlignment(Qt::AlignCenter);
+    connect(m_save, &PictureButton::clicked, this, &ReportPanel::savePdfClicked);
 }
 
 void ReportPanel::buildTopical()
@@ -132,6 +140,7 @@ void ReportPanel::buildTrend()
 
 void ReportPanel::showReport(const ReportFigures::Figures &figures, const QList<double> &trend)
 {
+    m_figures = figures;
     const QString values[5] = {figures.oScore1, figures.oScore2, figures.pcNum, figures.wt,
                                figures.st};
     for (int i = 0; i < 5; ++i) {
@@ -141,6 +150,11 @@ void ReportPanel::showReport(const ReportFigures::Figures &figures, const QList<
     for (int i = 1; i <= ReportFigures::kTopicRows; ++i)
         FillTopicRow(i, figures.rows.value(i - 1));
     m_plot->setValues(trend);
+}
+
+QList<double> ReportPanel::trend() const
+{
+    return m_plot->values();
 }
 
 void ReportPanel::FillTopicRow(int i, const ReportFigures::TopicRow &row)

@@ -6,6 +6,7 @@
 
 #include <QFrame>
 
+class PictureButton;
 class QLabel;
 class QLineEdit;
 class TrendPlotArea;
@@ -21,8 +22,14 @@ public:
     // Arranges the sections with section open (txtReportPos) open.
     void LayoutReportSections(int open);
 
+    // What the panel shows now, for saving it as it is.
+    const ReportFigures::Figures &figures() const { return m_figures; }
+    QList<double> trend() const;
+    PictureButton *saveButton() const { return m_save; }
+
 signals:
     void sectionClicked(int section); // 1..3
+    void savePdfClicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,4 +51,6 @@ private:
     QWidget *m_back[11][2] = {};
     QLabel *m_bar[11][2] = {};
     TrendPlotArea *m_plot = nullptr;
+    PictureButton *m_save = nullptr;
+    ReportFigures::Figures m_figures;
 };

@@ -7,6 +7,10 @@
 
 namespace {
 
+// The restore rows sit under the Trash button.
+constexpr int kRestoreTop = 186;
+constexpr int kRestorePitch = 28;
+
 QLabel *makeText(QWidget *parent, const QString &name, const QString &text, int top)
 {
     return PanelWidgets::makeWrappedText(parent, name, text, QRect(40, top, 320, 60),
@@ -49,7 +53,46 @@ TrashPanel::TrashPanel(QWidget *parent)
             return;
         emit eraseConfirmed();
     });
+    m_restoreText = PanelWidgets::makeLabel(
+        this, QStringLiteral("Restorelbl"),
+        QStringLiteral("To undo a reset, put back the results kept before it:"),
+        QRect(40, kRestoreTop, 330, 20));
+    for (int n = 1; n <= kRestoreRows; ++n) {
+        const int top = kRestoreTop + 26 + (n - 1) * kRestorePitch;
+        m_restoreDate[n] = PanelWidgets::makeLabel(this, QStringLiteral("Restorelbl%1").arg(n),
+                                                   QString(), QRect(60, top + 3, 190, 20));
+        m_restore[n] = makeButton(QStringLiteral("ButRestore%1").arg(n),
+                                  QStringLiteral("ButRestore%1lbl").arg(n),
+                                  QStringLiteral("Restore"));
+        m_restore[n]->move(260, top);
+        connect(m_restore[n], &PictureButton::clicked, this, [this, n] {
+            if (m_state == State::Offer && n <= m_backups.size())
+                emit restoreClicked(m_backups.at(n - 1));
+        });
+    }
     setState(State::Offer);
+}
+
+void TrashPanel::setBackups(const QStringList &names, const QStringList &shownAs)
+{
+    m_backups = names.mid(0, kRestoreRows);
+    for (int n = 1; n <= kRestoreRows; ++n) {
+        const QString date = shownAs.value(n - 1);
+        m_restoreDate[n]->setText(date);
+        m_restoreDate[n]->setAccessibleName(date);
+        m_restore[n]->setToolTips(QStringLiteral("Put back the results kept on ") + date);
+    }
+    showRestoreRows();
+}
+
+void TrashPanel::showRestoreRows()
+{
+    const bool offer = m_state == State::Offer && !m_backups.isEmpty();
+    m_restoreText->setVisible(offer);
+    for (int n = 1; n <= kRestoreRows; ++n) {
+        m_restoreDate[n]->setVisible(offer && n <= m_backups.size());
+        m_restore[n]->setVisible(offer && n <= m_backups.size());
+    }
 }
 
 PictureButton *TrashPanel::makeButton(const QString &name, const QString &labelName,
@@ -71,9 +114,13 @@ void TrashPanel::setState(State state)
     m_yes->setVisible(state == State::Confirm);
     m_no->setVisible(state == State::Confirm);
     m_doneText->setVisible(state == State::Done);
+    showRestoreRows();
 }
 
 QList<PictureButton *> TrashPanel::buttons() const
 {
-    return {m_trash, m_yes, m_no};
+    QList<PictureButton *> list{m_trash, m_yes, m_no};
+    for (int n = 1; n <= kRestoreRows; ++n)
+        list.append(m_restore[n]);
+    return list;
 }

@@ -1,9 +1,11 @@
 """A Science question never gives its answer away in its own words: a choice whose right
 option (and no wrong one) is spelt out in the question ("What material is a wooden spoon
 made of?": wood), or a true sentence that says the same thing twice ("A wooden spoon is
-usually made of wood.")."""
+usually made of wood."), or a true-or-false sentence whose thing and system share a stem
+("The muscles are part of the muscular system.")."""
 
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -33,6 +35,17 @@ def _spelt_out(answer, text_words):
     return bool(content) and all(_found(w, text_words) for w in content)
 
 
+def _same_stem(a, b):
+    # "muscles" and "muscular", "skeleton" and "skeletal"
+    return len(a) >= 4 and len(b) >= 4 and a[:4] == b[:4]
+
+
+def system_named(sentence):
+    """True when a sentence saying which system a thing belongs to names it in the thing."""
+    m = re.search(r"^(.*?) (?:is|are) (?:not )?part of the (\w+) system", sentence.lower())
+    return bool(m) and any(_same_stem(w, m.group(2)) for w in _content(m.group(1)))
+
+
 def check(subject, papers):
     if subject["number"] != 3:
         return []
@@ -47,6 +60,8 @@ def check(subject, papers):
                         _spelt_out(o, stem_words) for i, o in enumerate(opts) if i != right):
                     problems.append("%d: the question names its answer %r" % (q.qid,
                                                                                opts[right]))
+            elif qtext.is_true_false(q) and system_named(qtext.stem(q)):
+                problems.append("%d: the thing and its system share a stem" % q.qid)
             elif qtext.is_true_false(q) and q.blanks[0].key == "True":
                 sentence = qtext.stem(q).lower()
                 for verb in (" is ", " are "):
