@@ -33,6 +33,8 @@ constexpr int kQnTitleHeightTwips = 375;
 constexpr int kBot1Width = 165;
 constexpr int kBot2Width = 150;
 constexpr int kTxtRemWidth = 170;
+// After a page is on show, before its neighbours are prepared: a frame and a little more.
+constexpr int kPrepareDelayMs = 50;
 
 int g_markingStepMs = 200;
 
@@ -244,6 +246,14 @@ void PracticeWindow::buildPage()
         if (button == 2)
             showGuardMessage();
     });
+    // Once a page is on show, the pages of the questions before and after it are prepared,
+    // a little later so the page on show is drawn first.
+    connect(m_browser, &BrowserControl::pageLoaded, this, [this](bool ok) {
+        if (ok)
+            QTimer::singleShot(kPrepareDelayMs, this, &PracticeWindow::prepareNeighbours);
+    });
+    connect(m_browser, &BrowserControl::pagePrepared, this,
+            [this](const QString &path) { m_session->removePreparedPage(path); });
 
     m_qnTitleBG = new QWidget(this);
     m_qnTitleBG->setObjectName(QStringLiteral("QnTitleBG"));
@@ -731,6 +741,21 @@ void PracticeWindow::saveBeforeQuit()
 void PracticeWindow::showNotice(const QString &message)
 {
     CallPop(QStringLiteral("Quorvel"), message, 1, this);
+}
+
+void PracticeWindow::prepareNeighbours()
+{
+    if (m_closing)
+        return;
+    QStringList paths;
+    for (const int question : {m_session->qsCount() + 1, m_session->qsCount() - 1}) {
+        if (question < 1 || question > m_session->questionCount())
+            continue;
+        const QString path = m_session->pageFilePath(question);
+        if (m_browser->holdsPage(path) || m_session->writePreparedPage(question) == 0)
+            paths << path;
+    }
+    m_browser->prepare(paths);
 }
 
 void PracticeWindow::showGuardMessage()

@@ -130,6 +130,8 @@ private:
     void playMarkingAnimation();
     void showNotice(const QString &message);
     void showGuardMessage();
+    // Prepares the pages of the questions next to the one on show (see BrowserControl).
+    void prepareNeighbours();
     void placeStatusStrip();
     void saveBeforeQuit();
 

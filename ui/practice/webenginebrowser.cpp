@@ -1,6 +1,9 @@
 #include "ui/practice/webenginebrowser.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QOpenGLContext>
+#include <QStackedLayout>
 #include <QTimer>
 #include <QUrl>
 #include <QUuid>
@@ -30,17 +33,22 @@ private:
     QUrl m_allowed;
 };
 
-// Shows only the page the view was sent to, opens no windows and hands on the guard's
-// console reports.
+// Shows only the page it was sent to, opens no windows and hands on the guard's console
+// reports.
 class BrowserPage : public QWebEnginePage
 {
 public:
     BrowserPage(QWebEngineProfile *profile, QString token)
-        : QWebEnginePage(profile), m_token(std::move(token))
+        : QWebEnginePage(profile), m_filter(new BrowserPageFilter(this)), m_token(std::move(token))
     {
+        setUrlRequestInterceptor(m_filter);
     }
 
-    void setAllowed(const QUrl &url) { m_allowed = url; }
+    void setAllowed(const QUrl &url)
+    {
+        m_allowed = url;
+        m_filter->setAllowed(url);
+    }
     void setReport(std::function<void(const QString &)> report) { m_report = std::move(report); }
 
 protected:
@@ -60,10 +68,43 @@ protected:
     }
 
 private:
+    BrowserPageFilter *m_filter;
     QUrl m_allowed;
     QString m_token;
     std::function<void(const QString &)> m_report;
 };
+
+// The OpenGL context the engine shares with the windows that show its pages. Qt's own way
+// makes it as the application object is made, which loads and starts the OpenGL driver
+// (about 40 ms here, on the processor) before the main window, which does not draw with
+// OpenGL. Given a context not yet made, the engine leaves it alone, and it is made before the
+// engine starts.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+QT_END_NAMESPACE
+
+namespace {
+
+void makeSharedContext()
+{
+    QOpenGLContext *shared = qt_gl_global_share_context();
+    if (shared && !shared->isValid()) {
+        // It was made before there were screens.
+        shared->setScreen(QGuiApplication::primaryScreen());
+        shared->setFormat(QSurfaceFormat::defaultFormat());
+        shared->create();
+    }
+}
+
+void deleteSharedContext()
+{
+    QOpenGLContext *shared = qt_gl_global_share_context();
+    qt_gl_set_global_share_context(nullptr);
+    delete shared;
+}
+
+} // namespace
 
 namespace {
 
@@ -105,26 +146,30 @@ void keepLight(QWebEngineSettings *s)
     s->setAttribute(S::PlaybackRequiresUserGesture, true);
 }
 
-// A page with an off-the-record profile of its own (nothing is cached or kept on disk) that
-// holds the request filter and the guard script with the page's token.
-struct EnginePage
+// An off-the-record profile (nothing is cached or kept on disk) with the guard script under
+// a token of its own, for the pages of one browser.
+struct EngineProfile
 {
     QWebEngineProfile *profile = nullptr;
-    BrowserPage *page = nullptr;
-    BrowserPageFilter *filter = nullptr;
     QString token;
+    BrowserPage *firstPage = nullptr; // its renderer started, for the browser's first view
 };
 
-EnginePage makeEnginePage()
+BrowserPage *makePage(QWebEngineProfile *profile, const QString &token)
 {
-    EnginePage e;
+    auto *page = new BrowserPage(profile, token);
+    keepLight(page->settings());
+    return page;
+}
+
+EngineProfile makeProfile()
+{
+    EngineProfile e;
     e.token = QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char(':');
     e.profile = new QWebEngineProfile;
     e.profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     e.profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     e.profile->setSpellCheckEnabled(false);
-    e.filter = new BrowserPageFilter(e.profile);
-    e.profile->setUrlRequestInterceptor(e.filter);
 
     QWebEngineScript guard;
     guard.setName(QStringLiteral("guard"));
@@ -133,136 +178,248 @@ EnginePage makeEnginePage()
     guard.setWorldId(QWebEngineScript::ApplicationWorld);
     guard.setRunsOnSubFrames(true);
     e.profile->scripts()->insert(guard);
-
-    e.page = new BrowserPage(e.profile, e.token);
-    keepLight(e.page->settings());
     return e;
 }
 
-// Starting a page's renderer is most of the time a practice window takes to show its first
-// question. So once a control has shown its first page, a spare page with its renderer
-// running waits for the next control.
-constexpr int kSpareDelayMs = 200;
-
-EnginePage &sparePage()
-{
-    static EnginePage spare;
-    return spare;
-}
-
-void deleteSparePage()
-{
-    EnginePage &spare = sparePage();
-    delete spare.page; // the page must go before its profile
-    delete spare.profile;
-    spare = EnginePage();
-}
-
-void prepareSparePage()
-{
-    EnginePage &spare = sparePage();
-    if (spare.page)
-        return;
-    static bool cleanupAdded = false;
-    if (!cleanupAdded) {
-        // Runs before the engine's own clean-up, which was added when the engine started.
-        qAddPostRoutine(deleteSparePage);
-        cleanupAdded = true;
-    }
-    spare = makeEnginePage();
-    const QUrl blank(QStringLiteral("about:blank"));
-    spare.filter->setAllowed(blank);
-    spare.page->setAllowed(blank);
-    spare.page->load(blank);
-}
-
-} // namespace
-
-// Qt WebEngine's set-up of the OpenGL context it shares. Linked to a program, the engine
-// runs it as the application starts; loaded later, it must be run before the first page
-// (it does nothing when the application made the context, see prepareApplication()).
-namespace QtWebEngineCore {
-Q_DECL_IMPORT void initialize();
-}
-
-// Before the engine starts, two switches of its own:
+// Before the engine starts, switches of its own:
 // - Besides the helper that starts the page renderers, the engine starts a second helper
 //   for services outside its sandbox at once, which the question pages never use; starting
 //   it took about 100 ms of the first page on two cores. Told not to, the engine would
 //   start such a service directly if one were ever needed.
 // - The engine draws a new page on its own 60 Hz clock, which held each question a frame
-//   longer than its load needed (Next took 31 ms instead of 27). Unlimited, it still draws
-//   only when something changed, and the question pages are still pictures and text.
-void prepareEngine()
+//   longer than its load needed. Unlimited, it still draws only when something changed, and
+//   the question pages are still pictures and text.
+// - Pages of one site share a renderer, so a browser's prepared pages cost no process.
+void setEngineFlags()
 {
-    QtWebEngineCore::initialize();
+    static bool set = false;
+    if (set)
+        return;
+    set = true;
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    for (const char *own : {"--no-unsandboxed-zygote", "--disable-frame-rate-limit"}) {
+    for (const char *own :
+         {"--no-unsandboxed-zygote", "--disable-frame-rate-limit", "--process-per-site"}) {
         if (!flags.contains(own))
             flags += QByteArray(" ") + own;
     }
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
 }
 
-WebEngineBrowser::WebEngineBrowser(QWidget *parent, const Reports &reports)
-{
-    static const bool initialized = [] {
-        prepareEngine();
-        return true;
-    }();
-    Q_UNUSED(initialized);
-    EnginePage engine = sparePage();
-    sparePage() = EnginePage();
-    if (!engine.page)
-        engine = makeEnginePage();
-    m_profile = engine.profile;
-    m_filter = engine.filter;
-    m_page = engine.page;
-    m_page->setReport(reports.page);
+// Starting a renderer is most of the time a practice window takes to show its first
+// question. So a spare profile with its renderer running waits for the next browser.
+constexpr int kSpareDelayMs = 200;
 
-    m_view = new QWebEngineView(parent);
-    m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    m_view->setAcceptDrops(false);
-    m_page->setParent(m_view);
-    m_view->setPage(m_page);
-    QObject::connect(m_view, &QWebEngineView::loadFinished, m_view, reports.loaded);
+EngineProfile &spare()
+{
+    static EngineProfile spareProfile;
+    return spareProfile;
+}
+
+void deleteSpare()
+{
+    EngineProfile &s = spare();
+    delete s.firstPage; // the page must go before its profile
+    delete s.profile;
+    s = EngineProfile();
+}
+
+void prepareSpare()
+{
+    EngineProfile &s = spare();
+    if (s.profile)
+        return;
+    makeSharedContext();
+    setEngineFlags();
+    static bool cleanupAdded = false;
+    if (!cleanupAdded) {
+        // Runs before the engine's own clean-up, which was added when the engine started.
+        qAddPostRoutine(deleteSpare);
+        cleanupAdded = true;
+    }
+    s = makeProfile();
+    s.firstPage = makePage(s.profile, s.token);
+    const QUrl blank(QStringLiteral("about:blank"));
+    s.firstPage->setAllowed(blank);
+    s.firstPage->load(blank);
+}
+
+} // namespace
+
+void WebEngineBrowser::prepareApplication()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (!qt_gl_global_share_context()) {
+        qt_gl_set_global_share_context(new QOpenGLContext);
+        qAddPostRoutine(deleteSharedContext);
+    }
+}
+
+void WebEngineBrowser::startEngine()
+{
+    prepareSpare();
+}
+
+WebEngineBrowser::WebEngineBrowser(QWidget *parent, const Reports &reports)
+    : m_reports(reports)
+{
+    m_stack = new QStackedLayout(parent);
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    // Every view stays shown, the one on show on top: the engine draws only shown views.
+    m_stack->setStackingMode(QStackedLayout::StackAll);
+
+    prepareSpare();
+    EngineProfile e = spare();
+    spare() = EngineProfile();
+    m_profile = e.profile;
+    m_token = e.token;
+    m_slots.reserve(3);
+    Slot &first = addSlot();
+    first.page = e.firstPage;
+    first.page->setParent(first.view);
+    first.view->setPage(first.page);
+    QObject::connect(first.page, &QWebEnginePage::loadFinished, first.view,
+                     [this, page = first.page](bool ok) { slotLoaded(page, ok); });
     QObject::connect(
-        m_view, &QWebEngineView::loadFinished, m_view,
-        [] { QTimer::singleShot(kSpareDelayMs, prepareSparePage); }, Qt::SingleShotConnection);
-    QObject::connect(m_view, &QWebEngineView::printFinished, m_view, reports.printed);
+        first.page, &QWebEnginePage::loadFinished, first.view,
+        [] { QTimer::singleShot(kSpareDelayMs, prepareSpare); }, Qt::SingleShotConnection);
+    // The spare page showed a blank document; what it shows from now on is this browser's.
+    first.page->setReport([this, page = first.page](const QString &m) {
+        if (m_slots.at(m_shown).page == page && m_reports.page)
+            m_reports.page(m);
+    });
+    m_shown = 0;
 }
 
 WebEngineBrowser::~WebEngineBrowser()
 {
-    // The page, the view's child, must go before its profile.
-    delete m_view;
+    // The pages, children of the views, must go before their profile.
+    for (const Slot &slot : qAsConst(m_slots))
+        delete slot.view;
     delete m_profile;
+}
+
+WebEngineBrowser::Slot &WebEngineBrowser::addSlot()
+{
+    Slot slot;
+    slot.view = new QWebEngineView;
+    slot.view->setContextMenuPolicy(Qt::NoContextMenu);
+    slot.view->setAcceptDrops(false);
+    if (!m_slots.isEmpty()) {
+        slot.page = makePage(m_profile, m_token);
+        slot.page->setParent(slot.view);
+        slot.view->setPage(slot.page);
+        QObject::connect(slot.page, &QWebEnginePage::loadFinished, slot.view,
+                         [this, page = slot.page](bool ok) { slotLoaded(page, ok); });
+        slot.page->setReport([this, page = slot.page](const QString &m) {
+            if (m_slots.at(m_shown).page == page && m_reports.page)
+                m_reports.page(m);
+        });
+    }
+    QObject::connect(slot.view, &QWebEngineView::printFinished, slot.view, m_reports.printed);
+    m_slots.append(slot);
+    // Added under the view on show.
+    m_stack->addWidget(slot.view);
+    return m_slots.last();
+}
+
+void WebEngineBrowser::load(Slot &slot, const QUrl &url)
+{
+    slot.url = url;
+    slot.loading = true;
+    slot.ready = false;
+    slot.page->setAllowed(url);
+    slot.page->load(url);
+}
+
+void WebEngineBrowser::slotLoaded(BrowserPage *page, bool ok)
+{
+    for (int k = 0; k < m_slots.size(); ++k) {
+        Slot &slot = m_slots[k];
+        if (slot.page != page || !slot.loading)
+            continue;
+        slot.loading = false;
+        slot.ready = ok;
+        if (k == m_shown) {
+            if (m_reports.loaded)
+                m_reports.loaded(ok);
+        } else if (m_reports.prepared) {
+            m_reports.prepared(slot.url, ok);
+        }
+        return;
+    }
 }
 
 QWidget *WebEngineBrowser::view() const
 {
-    return m_view;
+    return m_slots.at(m_shown).view;
 }
 
 QWidget *WebEngineBrowser::inputWidget() const
 {
-    return m_view->focusProxy() ? m_view->focusProxy() : m_view;
+    QWidget *shown = view();
+    return shown->focusProxy() ? shown->focusProxy() : shown;
+}
+
+void WebEngineBrowser::bringOnTop(int index)
+{
+    QWidget *before = view();
+    const bool hadFocus = before->hasFocus() || inputWidget()->hasFocus();
+    m_shown = index;
+    m_stack->setCurrentIndex(index);
+    if (hadFocus)
+        inputWidget()->setFocus();
 }
 
 void WebEngineBrowser::navigate(const QUrl &url)
 {
-    m_page->setAllowed(url);
-    m_filter->setAllowed(url);
-    m_view->load(url);
+    for (int k = 0; k < m_slots.size(); ++k) {
+        const Slot &slot = m_slots.at(k);
+        if (k != m_shown && slot.ready && slot.url == url) {
+            bringOnTop(k);
+            // Reported as a load is, once the caller has returned.
+            QTimer::singleShot(0, view(), [this, k] {
+                if (m_shown == k && m_reports.loaded)
+                    m_reports.loaded(true);
+            });
+            return;
+        }
+    }
+    load(m_slots[m_shown], url);
+}
+
+void WebEngineBrowser::prepare(const QList<QUrl> &urls)
+{
+    QList<QUrl> missing;
+    for (const QUrl &url : urls) {
+        if (!holds(url))
+            missing << url;
+    }
+    for (const QUrl &url : qAsConst(missing)) {
+        int free = -1;
+        for (int k = 0; k < m_slots.size() && free < 0; ++k) {
+            if (k != m_shown && !urls.contains(m_slots.at(k).url))
+                free = k;
+        }
+        if (free < 0 && m_slots.size() < 3) {
+            addSlot();
+            free = m_slots.size() - 1;
+        }
+        if (free < 0)
+            return;
+        load(m_slots[free], url);
+    }
+}
+
+bool WebEngineBrowser::holds(const QUrl &url) const
+{
+    for (const Slot &slot : m_slots) {
+        if (slot.url == url && (slot.loading || slot.ready))
+            return true;
+    }
+    return false;
 }
 
 void WebEngineBrowser::print(QPrinter *printer)
 {
-    m_view->print(printer);
-}
-
-extern "C" Q_DECL_EXPORT BrowserEngine *quorvelCreateBrowserEngine(
-    QWidget *parent, const BrowserEngine::Reports &reports)
-{
-    return new WebEngineBrowser(parent, reports);
+    m_slots.at(m_shown).view->print(printer);
 }
