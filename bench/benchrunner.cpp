@@ -142,12 +142,16 @@ int run(int argc, char **argv)
     }
 
     const Row rows[] = {
-        {"start-up: process start to main window drawn", "150 ms", 150, 0, "ms",
+        {"start-up: process start to main window drawn", "100 ms", 100, 0, "ms",
          &ProgramRun::Figures::startUp},
+        {"start-up in a new folder (skin and results files made)", "150 ms", 150, 0, "ms",
+         &ProgramRun::Figures::firstStartUp},
         {"open a paper, first in the process, to its first page drawn", "400 ms", 400, 0, "ms",
          &ProgramRun::Figures::firstPaper},
         {"open another paper", "120 ms", 120, 0, "ms", &ProgramRun::Figures::anotherPaper},
-        {"Next or Back to the new page drawn", "33 ms", 33, 1, "ms", &ProgramRun::Figures::move},
+        {"Next or Back to the new page drawn", "17 ms", 17, 1, "ms", &ProgramRun::Figures::move},
+        {"Next or Back to the window's first drawing after the click", "", 1e9, 1, "ms",
+         &ProgramRun::Figures::moveFirstDrawing},
         {"processor use, main and practice window open, mouse still", "1 %", 1, 2, "%",
          &ProgramRun::Figures::cpu},
         {"memory: resident size of the program process", "150 MB", 150, 0, "MB",
@@ -169,8 +173,9 @@ int run(int argc, char **argv)
         std::printf("%c: %s\n", 'A' + p, qPrintable(QFileInfo(o.programs.at(p)).absoluteFilePath()));
     std::printf("\n%s\n%s\n", qPrintable(header), qPrintable(rule));
     for (const Row &row : rows) {
-        QString line = QStringLiteral("| %1 | %2 or less |").arg(QLatin1String(row.label),
-                                                                QLatin1String(row.target));
+        const QString target = row.limit < 1e9 ? QLatin1String(row.target) + QStringLiteral(" or less")
+                                               : QStringLiteral("-");
+        QString line = QStringLiteral("| %1 | %2 |").arg(QLatin1String(row.label), target);
         for (int p = 0; p < n; ++p) {
             const QList<double> &s = figures.at(p).*row.samples;
             const bool met = !s.isEmpty() && median(s) <= row.limit;

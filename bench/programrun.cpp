@@ -40,7 +40,11 @@ constexpr int kPauseMs = 300;
 constexpr int kPaperQuietMs = 700;
 constexpr int kMoveQuietMs = 300;
 
-const QPoint kAwayFromWindows(4, 4);
+// The bottom-left corner of the screen, under neither window.
+QPoint awayFromWindows(const XDisplay &display)
+{
+    return QPoint(4, display.screenSize().height() - 4);
+}
 
 QRect comparedArea(const QRect &window)
 {
@@ -95,7 +99,7 @@ XDisplay::WindowId openPaper(XDisplay &display, XDisplay::WindowId main, int k, 
     display.markWindows();
     const qint64 clicked =
         display.click(m.topLeft() + QPoint(kPaperButtonX, kPaperButtonY[k]));
-    display.movePointer(kAwayFromWindows);
+    display.movePointer(awayFromWindows(display));
     qint64 drawnAt = 0;
     const XDisplay::WindowId window = display.waitForNewWindow(600, kPaperTimeoutMs, &drawnAt);
     if (!window)
@@ -138,7 +142,7 @@ bool run(const QString &program, const Options &o, XDisplay &display, Figures *f
     const XDisplay::WindowId main = display.waitForNewWindow(300, kStartTimeoutMs, &shownAt);
     if (!main)
         return fail(failure, QStringLiteral("no main window was drawn"), child);
-    figures->startUp << BenchClock::msBetween(started, shownAt);
+    figures->firstStartUp << BenchClock::msBetween(started, shownAt);
 
     display.pump(kFirstClickMs);
     double ms = -1;
@@ -148,6 +152,7 @@ bool run(const QString &program, const Options &o, XDisplay &display, Figures *f
     figures->firstPaper << ms;
 
     // Both windows open, the pointer away from them.
+    display.movePointer(awayFromWindows(display));
     display.pump(2000);
     const QList<qint64> pids = ProcStats::withDescendants(child.process.processId());
     const double cpuBefore = ProcStats::cpuSeconds(pids);
@@ -171,8 +176,8 @@ bool run(const QString &program, const Options &o, XDisplay &display, Figures *f
         const QPoint button(w.right() + 1 - (forward ? kNextFromRight : kBackFromRight),
                             w.top() + kToolButtonY);
         const qint64 clicked = display.click(button);
-        const double moved = settledMs(display.watch(practice, area, kMoveQuietMs, 5000),
-                                       before, clicked);
+        const QList<XDisplay::Frame> frames = display.watch(practice, area, kMoveQuietMs, 5000);
+        const double moved = settledMs(frames, before, clicked);
         if (moved < 0) {
             // Nothing changed: the end of the paper (the button is disabled there).
             if (++turns > 2)
@@ -182,6 +187,10 @@ bool run(const QString &program, const Options &o, XDisplay &display, Figures *f
         }
         turns = 0;
         figures->move << moved;
+        // The window's first drawing after the click (the answer sheet already shows the new
+        // question's rows): the least a move can take here.
+        if (frames.size() > 1)
+            figures->moveFirstDrawing << BenchClock::msBetween(clicked, frames.first().atNs);
         ++k;
     }
 
@@ -200,6 +209,24 @@ bool run(const QString &program, const Options &o, XDisplay &display, Figures *f
     if (!child.process.waitForFinished(20000) || child.process.exitStatus() != QProcess::NormalExit
         || child.process.exitCode() != 0)
         return fail(failure, QStringLiteral("the program did not end cleanly on closing"), child);
+
+    // Started again in the same folder, as on every day after the first.
+    display.markWindows();
+    const qint64 again = BenchClock::nowNs();
+    child.process.start();
+    if (!child.process.waitForStarted(10000))
+        return fail(failure, QStringLiteral("the program did not start again"), child);
+    const XDisplay::WindowId second = display.waitForNewWindow(300, kStartTimeoutMs, &shownAt);
+    if (!second)
+        return fail(failure, QStringLiteral("no main window was drawn at the second start"),
+                    child);
+    figures->startUp << BenchClock::msBetween(again, shownAt);
+    display.pump(kFirstClickMs);
+    display.askToClose(second);
+    if (!child.process.waitForFinished(20000) || child.process.exitStatus() != QProcess::NormalExit
+        || child.process.exitCode() != 0)
+        return fail(failure, QStringLiteral("the program did not end cleanly the second time"),
+                    child);
 
     // What it left beside the copied program file that could be run.
     const QFileInfoList left = QDir(child.folder.path())

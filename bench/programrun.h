@@ -5,7 +5,8 @@
 // start to main window drawn), the first paper (click to its first page on screen), the
 // processor use and memory while both windows idle, moves to the next or previous
 // question, other papers, and closing the main window (the program must end cleanly and
-// what it leaves in its folder is listed).
+// what it leaves in its folder is listed); then it is started again in the same folder, as on
+// every day after the first (the results files are there), and closed.
 
 #include "bench/xdisplay.h"
 
@@ -24,9 +25,10 @@ struct Options
 
 struct Figures
 {
-    QList<double> startUp, firstPaper, anotherPaper, move; // ms
-    QList<double> cpu;                                     // % of one core
-    QList<double> rss, pss;                                // MB
+    QList<double> firstStartUp, startUp, firstPaper, anotherPaper, move; // ms
+    QList<double> moveFirstDrawing; // ms from a Next or Back click to the window's first drawing
+    QList<double> cpu;              // % of one core
+    QList<double> rss, pss;         // MB
     QStringList executablesLeft; // in its folder after closing, besides the program file
 };
 

@@ -1,8 +1,8 @@
 #include "ui/practice/webenginebrowser.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QOpenGLContext>
+#include <QQuickWindow>
 #include <QStackedLayout>
 #include <QTimer>
 #include <QUrl>
@@ -74,28 +74,16 @@ private:
     std::function<void(const QString &)> m_report;
 };
 
-// The OpenGL context the engine shares with the windows that show its pages. Qt's own way
-// makes it as the application object is made, which loads and starts the OpenGL driver
-// (about 40 ms here, on the processor) before the main window, which does not draw with
-// OpenGL. Given a context not yet made, the engine leaves it alone, and it is made before the
-// engine starts.
+// Qt WebEngine makes an OpenGL context to share with the windows as the application object
+// is made, unless there is one, which loads and starts the OpenGL driver (about 40 ms of the
+// start on the processor). The program draws nothing with OpenGL (see prepareApplication()),
+// so it sets a context that is never made.
 QT_BEGIN_NAMESPACE
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
 QT_END_NAMESPACE
 
 namespace {
-
-void makeSharedContext()
-{
-    QOpenGLContext *shared = qt_gl_global_share_context();
-    if (shared && !shared->isValid()) {
-        // It was made before there were screens.
-        shared->setScreen(QGuiApplication::primaryScreen());
-        shared->setFormat(QSurfaceFormat::defaultFormat());
-        shared->create();
-    }
-}
 
 void deleteSharedContext()
 {
@@ -146,13 +134,14 @@ void keepLight(QWebEngineSettings *s)
     s->setAttribute(S::PlaybackRequiresUserGesture, true);
 }
 
-// An off-the-record profile (nothing is cached or kept on disk) with the guard script under
-// a token of its own, for the pages of one browser.
-struct EngineProfile
+// The one off-the-record profile of the program's pages (nothing is cached or kept on disk),
+// with the guard script under a token of its own. All pages share it, so that the pages of
+// one site share one renderer.
+struct Engine
 {
     QWebEngineProfile *profile = nullptr;
     QString token;
-    BrowserPage *firstPage = nullptr; // its renderer started, for the browser's first view
+    BrowserPage *warmPage = nullptr; // its renderer started, for the first browser's view
 };
 
 BrowserPage *makePage(QWebEngineProfile *profile, const QString &token)
@@ -162,22 +151,9 @@ BrowserPage *makePage(QWebEngineProfile *profile, const QString &token)
     return page;
 }
 
-EngineProfile makeProfile()
+Engine &engine()
 {
-    EngineProfile e;
-    e.token = QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char(':');
-    e.profile = new QWebEngineProfile;
-    e.profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    e.profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    e.profile->setSpellCheckEnabled(false);
-
-    QWebEngineScript guard;
-    guard.setName(QStringLiteral("guard"));
-    guard.setSourceCode(guardScript(e.token));
-    guard.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    guard.setWorldId(QWebEngineScript::ApplicationWorld);
-    guard.setRunsOnSubFrames(true);
-    e.profile->scripts()->insert(guard);
+    static Engine e;
     return e;
 }
 
@@ -205,49 +181,53 @@ void setEngineFlags()
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
 }
 
-// Starting a renderer is most of the time a practice window takes to show its first
-// question. So a spare profile with its renderer running waits for the next browser.
-constexpr int kSpareDelayMs = 200;
-
-EngineProfile &spare()
+void deleteEngine()
 {
-    static EngineProfile spareProfile;
-    return spareProfile;
+    Engine &e = engine();
+    delete e.warmPage; // a page must go before its profile
+    delete e.profile;
+    e = Engine();
 }
 
-void deleteSpare()
+// Starting the engine and a page's renderer is most of the time the first practice window
+// takes to show its first question; done once the main window is up, neither waits for it.
+void startEngineOnce()
 {
-    EngineProfile &s = spare();
-    delete s.firstPage; // the page must go before its profile
-    delete s.profile;
-    s = EngineProfile();
-}
-
-void prepareSpare()
-{
-    EngineProfile &s = spare();
-    if (s.profile)
+    Engine &e = engine();
+    if (e.profile)
         return;
-    makeSharedContext();
     setEngineFlags();
-    static bool cleanupAdded = false;
-    if (!cleanupAdded) {
-        // Runs before the engine's own clean-up, which was added when the engine started.
-        qAddPostRoutine(deleteSpare);
-        cleanupAdded = true;
-    }
-    s = makeProfile();
-    s.firstPage = makePage(s.profile, s.token);
+    // Runs before the engine's own clean-up, which is added when the engine starts.
+    qAddPostRoutine(deleteEngine);
+    e.token = QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char(':');
+    e.profile = new QWebEngineProfile;
+    e.profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    e.profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    e.profile->setSpellCheckEnabled(false);
+
+    QWebEngineScript guard;
+    guard.setName(QStringLiteral("guard"));
+    guard.setSourceCode(guardScript(e.token));
+    guard.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    guard.setWorldId(QWebEngineScript::ApplicationWorld);
+    guard.setRunsOnSubFrames(true);
+    e.profile->scripts()->insert(guard);
+
+    e.warmPage = makePage(e.profile, e.token);
     const QUrl blank(QStringLiteral("about:blank"));
-    s.firstPage->setAllowed(blank);
-    s.firstPage->load(blank);
+    e.warmPage->setAllowed(blank);
+    e.warmPage->load(blank);
 }
 
 } // namespace
 
 void WebEngineBrowser::prepareApplication()
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The question pages are text and pictures. Qt Quick draws the engine's frames on the
+    // processor like the rest of the windows, so no window is put together with OpenGL:
+    // where that is done on the processor too (no graphics driver), it took 1.5 % of a core
+    // for the clock's tick and 35 MB more memory.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     if (!qt_gl_global_share_context()) {
         qt_gl_set_global_share_context(new QOpenGLContext);
         qAddPostRoutine(deleteSharedContext);
@@ -256,7 +236,7 @@ void WebEngineBrowser::prepareApplication()
 
 void WebEngineBrowser::startEngine()
 {
-    prepareSpare();
+    startEngineOnce();
 }
 
 WebEngineBrowser::WebEngineBrowser(QWidget *parent, const Reports &reports)
@@ -267,35 +247,25 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, const Reports &reports)
     // Every view stays shown, the one on show on top: the engine draws only shown views.
     m_stack->setStackingMode(QStackedLayout::StackAll);
 
-    prepareSpare();
-    EngineProfile e = spare();
-    spare() = EngineProfile();
-    m_profile = e.profile;
-    m_token = e.token;
-    m_slots.reserve(3);
+    startEngineOnce();
+    m_slots.reserve(kMaxViews);
     Slot &first = addSlot();
-    first.page = e.firstPage;
-    first.page->setParent(first.view);
-    first.view->setPage(first.page);
-    QObject::connect(first.page, &QWebEnginePage::loadFinished, first.view,
-                     [this, page = first.page](bool ok) { slotLoaded(page, ok); });
-    QObject::connect(
-        first.page, &QWebEnginePage::loadFinished, first.view,
-        [] { QTimer::singleShot(kSpareDelayMs, prepareSpare); }, Qt::SingleShotConnection);
-    // The spare page showed a blank document; what it shows from now on is this browser's.
-    first.page->setReport([this, page = first.page](const QString &m) {
-        if (m_slots.at(m_shown).page == page && m_reports.page)
-            m_reports.page(m);
-    });
+    Engine &e = engine();
+    if (e.warmPage) {
+        first.page = e.warmPage;
+        e.warmPage = nullptr;
+    } else {
+        first.page = makePage(e.profile, e.token);
+    }
+    attachPage(first);
     m_shown = 0;
 }
 
 WebEngineBrowser::~WebEngineBrowser()
 {
-    // The pages, children of the views, must go before their profile.
+    // The pages are the views' children.
     for (const Slot &slot : qAsConst(m_slots))
         delete slot.view;
-    delete m_profile;
 }
 
 WebEngineBrowser::Slot &WebEngineBrowser::addSlot()
@@ -305,21 +275,27 @@ WebEngineBrowser::Slot &WebEngineBrowser::addSlot()
     slot.view->setContextMenuPolicy(Qt::NoContextMenu);
     slot.view->setAcceptDrops(false);
     if (!m_slots.isEmpty()) {
-        slot.page = makePage(m_profile, m_token);
-        slot.page->setParent(slot.view);
-        slot.view->setPage(slot.page);
-        QObject::connect(slot.page, &QWebEnginePage::loadFinished, slot.view,
-                         [this, page = slot.page](bool ok) { slotLoaded(page, ok); });
-        slot.page->setReport([this, page = slot.page](const QString &m) {
-            if (m_slots.at(m_shown).page == page && m_reports.page)
-                m_reports.page(m);
-        });
+        slot.page = makePage(engine().profile, engine().token);
+        attachPage(slot);
     }
     QObject::connect(slot.view, &QWebEngineView::printFinished, slot.view, m_reports.printed);
     m_slots.append(slot);
     // Added under the view on show.
     m_stack->addWidget(slot.view);
     return m_slots.last();
+}
+
+void WebEngineBrowser::attachPage(Slot &slot)
+{
+    BrowserPage *page = slot.page;
+    page->setParent(slot.view);
+    slot.view->setPage(page);
+    QObject::connect(page, &QWebEnginePage::loadFinished, slot.view,
+                     [this, page](bool ok) { slotLoaded(page, ok); });
+    page->setReport([this, page](const QString &m) {
+        if (m_slots.at(m_shown).page == page && m_reports.page)
+            m_reports.page(m);
+    });
 }
 
 void WebEngineBrowser::load(Slot &slot, const QUrl &url)
@@ -389,18 +365,17 @@ void WebEngineBrowser::navigate(const QUrl &url)
 
 void WebEngineBrowser::prepare(const QList<QUrl> &urls)
 {
-    QList<QUrl> missing;
-    for (const QUrl &url : urls) {
-        if (!holds(url))
-            missing << url;
-    }
-    for (const QUrl &url : qAsConst(missing)) {
+    // As many as there are views besides the one on show, the first first.
+    const QList<QUrl> wanted = urls.mid(0, kMaxViews - 1);
+    for (const QUrl &url : wanted) {
+        if (holds(url))
+            continue;
         int free = -1;
         for (int k = 0; k < m_slots.size() && free < 0; ++k) {
-            if (k != m_shown && !urls.contains(m_slots.at(k).url))
+            if (k != m_shown && !wanted.contains(m_slots.at(k).url))
                 free = k;
         }
-        if (free < 0 && m_slots.size() < 3) {
+        if (free < 0 && m_slots.size() < kMaxViews) {
             addSlot();
             free = m_slots.size() - 1;
         }

@@ -6,9 +6,8 @@
 //
 // A page can be prepared ahead of its showing: it loads in a view of its own, stacked under
 // the view on show (so the engine keeps drawing it) with the guard running on it like on any
-// page, and showing it is only a change of which view is on top. All views of one browser
-// share an off-the-record profile and so one renderer process; once a browser has shown its
-// first page, a spare profile with its renderer started waits for the next browser.
+// page, and showing it is only a change of which view is on top. All pages are made in
+// the program's one off-the-record profile, so the pages of all browsers share one renderer.
 
 #include <QList>
 #include <QString>
@@ -19,7 +18,6 @@
 class BrowserPage;
 class QPrinter;
 class QStackedLayout;
-class QWebEngineProfile;
 class QWebEngineView;
 class QWidget;
 
@@ -43,7 +41,7 @@ public:
 
     // Sets what the engine needs of the application object; call before QApplication exists.
     static void prepareApplication();
-    // Starts the engine and a spare profile for the first browser, without a view.
+    // Starts the engine, and a renderer for the first browser's page, without a view.
     static void startEngine();
 
     // The view on show.
@@ -53,7 +51,8 @@ public:
     // Shows url: at once when it is a prepared page that loaded, else by loading it in the
     // view on show. It is the only address that view accepts until the next call.
     void navigate(const QUrl &url);
-    // Prepares these pages (at most two), reusing the views of pages no longer wanted.
+    // Prepares the first of these pages (the likeliest first) that a view can be spared for,
+    // reusing the views of pages no longer wanted.
     void prepare(const QList<QUrl> &urls);
     // Whether url is on show or prepared (loaded or loading).
     bool holds(const QUrl &url) const;
@@ -69,15 +68,18 @@ private:
         bool ready = false;
     };
 
+    // The view on show and the one prepared: each view costs about 12 MB of the program's
+    // memory, and a pupil mostly goes on in the direction of the last move.
+    static constexpr int kMaxViews = 2;
+
     Slot &addSlot();
+    void attachPage(Slot &slot);
     void load(Slot &slot, const QUrl &url);
     void bringOnTop(int index);
     void slotLoaded(BrowserPage *page, bool ok);
 
     Reports m_reports;
     QStackedLayout *m_stack = nullptr;
-    QWebEngineProfile *m_profile = nullptr;
-    QString m_token;
-    QList<Slot> m_slots; // the view on show and up to two prepared ones
+    QList<Slot> m_slots;
     int m_shown = 0;
 };
