@@ -77,6 +77,38 @@ private slots:
         }
     }
 
+    // At every start each skin picture ends up holding the program's own bytes.
+    void skinFileRestoredAtStart_data()
+    {
+        QTest::addColumn<QByteArray>("left"); // what the file holds before the start
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("changed") << QByteArray("not a picture") << false;
+        QTest::newRow("emptied") << QByteArray() << false;
+        QTest::newRow("missing") << QByteArray() << true;
+        QTest::newRow("unchanged") << ResourceStore::resourceBytes(1) << false;
+    }
+
+    void skinFileRestoredAtStart()
+    {
+        QFETCH(QByteArray, left);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        ProgramFolder::setPath(dir.path());
+        ExtractSkinFiles();
+        const QString path = ProgramFolder::graphicsPath(ResourceStore::skinFileName(1));
+        QFile file(path);
+        if (removed) {
+            QVERIFY(file.remove());
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(left);
+            file.close();
+        }
+        ExtractSkinFiles();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), ResourceStore::resourceBytes(1));
+    }
+
     void catalogueIsReadAndItsFileDeleted()
     {
         Catalogue catalogue;
