@@ -246,8 +246,8 @@ void PracticeWindow::buildPage()
         if (button == 2)
             showGuardMessage();
     });
-    // Once a page is on show, the page of the question likely shown next is prepared, a
-    // little later so the page on show is drawn first.
+    // Once a page is on show, the pages of the questions before and after it are prepared,
+    // a little later so the page on show is drawn first.
     connect(m_browser, &BrowserControl::pageLoaded, this, [this](bool ok) {
         if (ok)
             QTimer::singleShot(kPrepareDelayMs, this, &PracticeWindow::prepareNeighbours);
@@ -749,17 +749,17 @@ void PracticeWindow::prepareNeighbours()
 {
     if (m_closing)
         return;
-    // The page a pupil most likely goes to: on in the direction of the last move, or back
-    // from the end of the paper.
+    // The likeliest first: a pupil mostly goes on in the direction of the last move.
     const int step = m_movedBack ? -1 : 1;
-    int question = m_session->qsCount() + step;
-    if (question < 1 || question > m_session->questionCount())
-        question = m_session->qsCount() - step;
-    if (question < 1 || question > m_session->questionCount())
-        return;
-    const QString path = m_session->pageFilePath(question);
-    if (m_browser->holdsPage(path) || m_session->writePreparedPage(question) == 0)
-        m_browser->prepare({path});
+    QStringList paths;
+    for (const int question : {m_session->qsCount() + step, m_session->qsCount() - step}) {
+        if (question < 1 || question > m_session->questionCount())
+            continue;
+        const QString path = m_session->pageFilePath(question);
+        if (m_browser->holdsPage(path) || m_session->writePreparedPage(question) == 0)
+            paths << path;
+    }
+    m_browser->prepare(paths);
 }
 
 void PracticeWindow::showGuardMessage()

@@ -130,7 +130,7 @@ private:
     void playMarkingAnimation();
     void showNotice(const QString &message);
     void showGuardMessage();
-    // Prepares the page of the question next to the one on show (see BrowserControl).
+    // Prepares the pages of the questions next to the one on show (see BrowserControl).
     void prepareNeighbours();
     void placeStatusStrip();
     void saveBeforeQuit();

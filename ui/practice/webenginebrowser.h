@@ -68,9 +68,8 @@ private:
         bool ready = false;
     };
 
-    // The view on show and the one prepared: each view costs about 12 MB of the program's
-    // memory, and a pupil mostly goes on in the direction of the last move.
-    static constexpr int kMaxViews = 2;
+    // The view on show and the pages before and after it.
+    static constexpr int kMaxViews = 3;
 
     Slot &addSlot();
     void attachPage(Slot &slot);
