@@ -78,6 +78,19 @@ int writePlain(const QByteArray &bytes, const QString &path)
     return written && file.error() == QFileDevice::NoError ? Ok : WriteFailed;
 }
 
+// A blank results file where there is none: written under another name and renamed, so it is
+// never seen half written. With no results to protect it does not wait for the disk, which
+// made a first start wait for each of its eighteen files on a busy disk.
+int writeNew(const QByteArray &bytes, const QString &path)
+{
+    const QString part = path + QStringLiteral(".part");
+    if (writePlain(bytes, part) != Ok || !QFile::rename(part, path)) {
+        QFile::remove(part);
+        return WriteFailed;
+    }
+    return Ok;
+}
+
 } // namespace
 
 QString skinFileName(int id)
@@ -140,6 +153,8 @@ int ExtractResource(int id, const QString &type, const QString &path)
     // scratch copies rewritten whenever they are needed.
     if (!isResultsTemplate(id))
         return writePlain(bytes, path);
+    if (!QFile::exists(path))
+        return writeNew(bytes, path);
     return Records::writeFileAtomically(bytes, path) == Records::WriteOk ? Ok : WriteFailed;
 }
 

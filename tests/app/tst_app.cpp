@@ -109,6 +109,32 @@ private slots:
         QCOMPARE(file.readAll(), ResourceStore::resourceBytes(1));
     }
 
+    // A blank results file is written whole, where there was none and over one (a reset),
+    // and nothing else is left in the folder.
+    void blankResultsFileWritten_data()
+    {
+        QTest::addColumn<bool>("fileThere");
+        QTest::newRow("none there") << false;
+        QTest::newRow("over results") << true;
+    }
+
+    void blankResultsFileWritten()
+    {
+        QFETCH(bool, fileThere);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("marks1P3.txt"));
+        if (fileThere) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("#FSE#>50\r\n");
+        }
+        QCOMPARE(ExtractResource(30111, QStringLiteral("Custom"), path), 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), ResourceStore::resourceBytes(30111));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"marks1P3.txt"});
+    }
+
     void catalogueIsReadAndItsFileDeleted()
     {
         Catalogue catalogue;
