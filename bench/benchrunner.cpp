@@ -169,12 +169,15 @@ int run(int argc, char **argv)
         header += QStringLiteral(" B / A |");
         rule += QStringLiteral("---|");
     }
-    for (int p = 0; p < n; ++p)
-        std::printf("%c: %s\n", 'A' + p, qPrintable(QFileInfo(o.programs.at(p)).absoluteFilePath()));
+    for (int p = 0; p < n; ++p) {
+        const QString path = QFileInfo(o.programs.at(p)).absoluteFilePath();
+        std::printf("%c: %s\n", 'A' + p, qPrintable(path));
+    }
     std::printf("\n%s\n%s\n", qPrintable(header), qPrintable(rule));
     for (const Row &row : rows) {
-        const QString target = row.limit < 1e9 ? QLatin1String(row.target) + QStringLiteral(" or less")
-                                               : QStringLiteral("-");
+        const QString target = row.limit < 1e9
+                                   ? QLatin1String(row.target) + QStringLiteral(" or less")
+                                   : QStringLiteral("-");
         QString line = QStringLiteral("| %1 | %2 |").arg(QLatin1String(row.label), target);
         for (int p = 0; p < n; ++p) {
             const QList<double> &s = figures.at(p).*row.samples;

@@ -39,10 +39,10 @@ public:
     void Navigate2(const QString &path);
     // The page file last given to Navigate2.
     QString pagePath() const { return m_pagePath; }
-    // Loads the first of these page files (the likeliest to be shown next first) that a view
-    // can be spared for out of sight, so that a later Navigate2 to it shows it at once; pages
-    // prepared before and not wanted are let go. pagePrepared follows each load, after which
-    // the file is no longer needed.
+    // Loads these page files (at most two, the likeliest to be shown next first) out of
+    // sight, so that a later Navigate2 to one of them shows it at once; pages prepared before
+    // and not listed are let go. pagePrepared follows each load, after which the file is no
+    // longer needed.
     void prepare(const QStringList &paths);
     // Whether the page file at path is on show or prepared.
     bool holdsPage(const QString &path) const;

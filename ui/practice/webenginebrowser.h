@@ -51,8 +51,8 @@ public:
     // Shows url: at once when it is a prepared page that loaded, else by loading it in the
     // view on show. It is the only address that view accepts until the next call.
     void navigate(const QUrl &url);
-    // Prepares the first of these pages (the likeliest first) that a view can be spared for,
-    // reusing the views of pages no longer wanted.
+    // Prepares these pages (at most two, the likeliest first), reusing the views of pages no
+    // longer wanted.
     void prepare(const QList<QUrl> &urls);
     // Whether url is on show or prepared (loaded or loading).
     bool holds(const QUrl &url) const;
