@@ -142,6 +142,7 @@ struct Engine
     QWebEngineProfile *profile = nullptr;
     QString token;
     BrowserPage *warmPage = nullptr; // its renderer started, for the first browser's view
+    bool warmPageReady = false;      // its blank document loaded
 };
 
 BrowserPage *makePage(QWebEngineProfile *profile, const QString &token)
@@ -216,6 +217,8 @@ void startEngineOnce()
     e.warmPage = makePage(e.profile, e.token);
     const QUrl blank(QStringLiteral("about:blank"));
     e.warmPage->setAllowed(blank);
+    QObject::connect(e.warmPage, &QWebEnginePage::loadFinished, e.warmPage,
+                     [] { engine().warmPageReady = true; });
     e.warmPage->load(blank);
 }
 
@@ -251,9 +254,11 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, const Reports &reports)
     m_slots.reserve(kMaxViews);
     Slot &first = addSlot();
     Engine &e = engine();
-    if (e.warmPage) {
+    // Taken once its blank document is in, so that load's report is not taken for a page's.
+    if (e.warmPage && e.warmPageReady) {
         first.page = e.warmPage;
         e.warmPage = nullptr;
+        QObject::disconnect(first.page, &QWebEnginePage::loadFinished, first.page, nullptr);
     } else {
         first.page = makePage(e.profile, e.token);
     }
