@@ -15,9 +15,6 @@ enum Error {
     WriteFailed = 29,    // the destination could not be written
 };
 
-// File name of skin picture id inside the Graphics folder; empty for other ids.
-QString skinFileName(int id);
-
 // Qt resource path of id, or empty when the program holds no such resource.
 QString resourcePath(int id);
 

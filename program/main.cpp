@@ -1,10 +1,11 @@
 // Starts the revision program: the main window's load is the program's start.
 
 #include "app/programfolder.h"
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 #include "program/singleinstance.h"
 #include "ui/main/contents.h"
 #include "ui/practice/browsercontrol.h"
+#include "ui/practice/systemend.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -45,6 +46,8 @@ int main(int argc, char *argv[])
     BrowserControl::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
+    // Lets the desktop match the windows to the menu entry and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.PrimaryRevision"));
     ProgramFolder::choose();
 
     SingleInstance instance(ProgramFolder::path());
@@ -55,6 +58,11 @@ int main(int argc, char *argv[])
                                                 "been brought to the front."));
         return 0;
     }
+
+    // Log-out, shut-down and Ctrl+C end the program as its own Close would, keeping the
+    // answers typed into an open paper.
+    SystemEnd systemEnd;
+    QObject::connect(&systemEnd, &SystemEnd::finished, &app, [] { QCoreApplication::exit(0); });
 
     const StartUpResult start = StartUp::prepareContent();
     Contents contents;

@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -100,22 +101,22 @@ QString pagePath(int id)
     return assetsDir + QStringLiteral("/pages/%1.mht").arg(id);
 }
 
-// Question id ranges and sizes of the shipped subjects.
+// Sizes of the shipped subjects. Their question ids are the generator's: a question is
+// there when its page is (pagesMatchTables).
 struct SubjectShape
 {
     int number;
     int papers;
     int questions;
     int blanks; // -1: not fixed
-    QList<QPair<int, int>> idRanges;
 };
 
 QList<SubjectShape> subjectShapes()
 {
     return {
-        {1, 30, 510, 950, {{13001, 13510}}},
-        {2, 35, 1070, -1, {{23001, 23999}, {29001, 29071}}},
-        {3, 35, 647, -1, {{19001, 19647}}},
+        {1, 30, 510, 950},
+        {2, 35, 1070, -1},
+        {3, 35, 647, -1},
     };
 }
 
@@ -458,6 +459,22 @@ struct Subject
     QHash<int, int> indexOfId;
 };
 
+// The accepted wordings of blank b when it is answered with a whole sentence: the key of an "L"
+// blank, or every alternative of an "M" blank whose alternatives are all sentences.
+QStringList wholeSentences(const Question &q, int b)
+{
+    if (q.codes[b] == QLatin1String("L"))
+        return {q.keys[b]};
+    if (q.codes[b] != QLatin1String("M"))
+        return {};
+    const QStringList alternatives = q.keys[b].split(QLatin1Char(';')).mid(1);
+    for (const QString &a : alternatives) {
+        if (!a.endsWith(QLatin1Char('.')) || !a.contains(QLatin1Char(' ')))
+            return {};
+    }
+    return alternatives;
+}
+
 QString rowLabel(int n)
 {
     return QStringLiteral("(%1)").arg(QChar('a' + n - 1));
@@ -620,11 +637,6 @@ void TestContent::paperTables()
     const Subject &s = m_subjects[subject - 1];
 
     QCOMPARE(s.papers.size(), shape.papers);
-    QList<int> expectedIds;
-    for (const auto &range : shape.idRanges) {
-        for (int id = range.first; id <= range.second; ++id)
-            expectedIds << id;
-    }
     QList<int> idsInPaperOrder;
     int blanks = 0;
     for (int p = 0; p < s.papers.size(); ++p) {
@@ -642,6 +654,9 @@ void TestContent::paperTables()
         idsInPaperOrder += ids;
     }
     // Every id once, rising along paper order, and the answer tables in that same order.
+    QList<int> expectedIds = idsInPaperOrder;
+    std::sort(expectedIds.begin(), expectedIds.end());
+    expectedIds.erase(std::unique(expectedIds.begin(), expectedIds.end()), expectedIds.end());
     QCOMPARE(idsInPaperOrder, expectedIds);
     QList<int> tableOrder;
     for (const Question &q : s.questions)
@@ -930,38 +945,47 @@ void TestContent::pages()
 
 void TestContent::longAnswers()
 {
-    // A long answer is marked by its exact text once trimmed and lower-cased, so its key must be
-    // the one sentence the page asks for, and the page must say how to write it.
+    // A whole-sentence answer is marked by its exact text once trimmed and lower-cased, so its
+    // keys must be the sentences the page asks for, and the page must say how to write them. An
+    // "L" key is the one right wording; where several are right, an "M" blank lists each.
     static const QString reminder = QStringLiteral(
         "Write the whole sentence in the answer box and end it with a full stop.");
     static const QRegularExpression beginRe(QStringLiteral("<b class=\"begin\">([^<]*)</b>"));
     int found = 0;
     for (const Subject &s : m_subjects) {
         for (const Question &q : s.questions) {
-            if (!q.codes.contains(QStringLiteral("L")))
-                continue;
-            ++found;
-            const QByteArray id = QByteArray::number(q.id);
-            // Only row 1 of the answer sheet is shaped for a long answer.
-            QVERIFY2(q.codes.size() == 1, id.constData());
-            const QString key = q.keys.first();
-            QVERIFY2(key.at(0).isUpper() && key.endsWith(QLatin1Char('.'))
-                         && key.count(QLatin1Char('.')) == 1,
-                     qPrintable(id + ": " + key.toLatin1()));
-            // Commas, double spaces and short forms are where a right answer would differ.
-            QVERIFY2(!key.contains(QLatin1Char(',')) && !key.contains(QStringLiteral("  "))
-                         && !key.contains(QStringLiteral("n't")),
-                     qPrintable(id + ": " + key.toLatin1()));
-            const MhtPage page = readMht(pagePath(q.id));
-            QVERIFY2(page.error.isEmpty(), id.constData());
-            const QString text = visibleText(page.html);
-            QVERIFY2(text.contains(reminder), id.constData());
-            QVERIFY2(!text.contains(key, Qt::CaseInsensitive), id.constData());
-            const QRegularExpressionMatch begin = beginRe.match(page.html);
-            if (begin.hasMatch()) {
-                const QString start = visibleText(begin.captured(1));
-                QVERIFY2(!start.isEmpty() && key.startsWith(start + QLatin1Char(' ')),
-                         qPrintable(id + ": " + start.toLatin1()));
+            for (int b = 0; b < q.codes.size(); ++b) {
+                const QStringList keys = wholeSentences(q, b);
+                if (keys.isEmpty())
+                    continue;
+                ++found;
+                const QByteArray id = QByteArray::number(q.id);
+                // Only row 1 of the answer sheet is shaped for a long answer.
+                QVERIFY2(q.codes.size() == 1, id.constData());
+                const MhtPage page = readMht(pagePath(q.id));
+                QVERIFY2(page.error.isEmpty(), id.constData());
+                const QString text = visibleText(page.html);
+                QVERIFY2(text.contains(reminder), id.constData());
+                const QRegularExpressionMatch begin = beginRe.match(page.html);
+                for (const QString &key : keys) {
+                    QVERIFY2(key.at(0).isUpper() && key.endsWith(QLatin1Char('.'))
+                                 && key.count(QLatin1Char('.')) == 1
+                                 && !key.contains(QStringLiteral("  ")),
+                             qPrintable(id + ": " + key.toLatin1()));
+                    // A comma or a short form is where another right wording would differ.
+                    if (q.codes[b] == QLatin1String("L")) {
+                        QVERIFY2(!key.contains(QLatin1Char(','))
+                                     && !key.contains(QStringLiteral("n't")),
+                                 qPrintable(id + ": " + key.toLatin1()));
+                    }
+                    QVERIFY2(!text.contains(key, Qt::CaseInsensitive), id.constData());
+                    if (begin.hasMatch()) {
+                        const QString start = visibleText(begin.captured(1));
+                        QVERIFY2(!start.isEmpty() && key.startsWith(start)
+                                     && QStringLiteral(" ,").contains(key.at(start.size())),
+                                 qPrintable(id + ": " + start.toLatin1()));
+                    }
+                }
             }
         }
     }
@@ -975,9 +999,10 @@ void TestContent::longAnswerPlaces_data()
     QTest::addColumn<int>("lastPaper");
     QTest::addColumn<int>("minimum");
     QTest::addColumn<int>("maximum");
-    QTest::newRow("English Grammar") << 1 << 101 << 105 << 1 << 2;
+    // Every grammar paper and every mock ends with two whole-sentence answers ("L" or "M").
+    QTest::newRow("English Grammar") << 1 << 101 << 105 << 2 << 2;
     QTest::newRow("English Vocabulary to Comprehension") << 1 << 106 << 125 << 0 << 0;
-    QTest::newRow("English Mock Examination") << 1 << 126 << 130 << 1 << 3;
+    QTest::newRow("English Mock Examination") << 1 << 126 << 130 << 2 << 2;
     QTest::newRow("Mathematics") << 2 << 101 << 135 << 0 << 0;
     QTest::newRow("Science") << 3 << 101 << 135 << 0 << 0;
 }
@@ -995,8 +1020,11 @@ void TestContent::longAnswerPlaces()
         const auto &paper = s.papers[key - 101];
         QCOMPARE(paper.first, QString::number(key));
         int count = 0;
-        for (int id : paper.second)
-            count += s.questions[s.indexOfId[id]].codes.count(QStringLiteral("L"));
+        for (int id : paper.second) {
+            const Question &q = s.questions[s.indexOfId[id]];
+            for (int b = 0; b < q.codes.size(); ++b)
+                count += wholeSentences(q, b).isEmpty() ? 0 : 1;
+        }
         QVERIFY2(count >= minimum && count <= maximum,
                  qPrintable(QStringLiteral("paper %1 has %2").arg(key).arg(count)));
     }
@@ -1111,7 +1139,8 @@ void TestContent::arithmetic()
     static const QRegularExpression numberRe(QStringLiteral("<b class=\"v\">([^<]*)</b>"));
     static const QRegularExpression exprRe(QStringLiteral("<span class=\"expr\">(.*?)</span>"));
     static const QRegularExpression calcRe(
-        QStringLiteral("data-b=\"(\\d+)\" data-calc=\"([^\"]*)\""));
+        QStringLiteral("data-b=\"(\\d+)\" data-calc=\"([^\"]*)\".*?"
+                       "<span class=\"line\">&nbsp;</span>([^<]*)"));
     int recomputed = 0;
     for (const Question &q : s.questions) {
         const MhtPage page = readMht(pagePath(q.id));
@@ -1147,6 +1176,30 @@ void TestContent::arithmetic()
                 key = Evaluator::decimal(parts[0], parts.value(1));
             } else if (code == QLatin1String("F") || code == QLatin1String("X")) {
                 key = evaluate(q.keys[b]);
+            } else if (code == QLatin1String("M")) {
+                // Every form the key accepts ("$5.50", "550 cents", "6/8", "2,450 ml", "r 7")
+                // is the answer's own value, with a unit or a sign around it; the first one
+                // stands for them below. "cents" is a hundredth of the answer unless the line
+                // itself asks for cents; a square unit is typed "cm2".
+                static const QRegularExpression formRe(QStringLiteral(
+                    "^\\$?\\s*(?:r\\s*)?([\\d.][\\d,./ ]*?)\\s*"
+                    "(?:(cents|c)|[^\\d./ ][^\\d]*2?)?$"));
+                const bool inCents = m.captured(3).trimmed() == QLatin1String("cents");
+                const QStringList forms = q.keys[b].split(QLatin1Char(';')).mid(1);
+                QList<Rational> values;
+                for (const QString &form : forms) {
+                    const QRegularExpressionMatch m = formRe.match(form);
+                    QString text = m.captured(1).remove(QLatin1Char(','));
+                    if (text.startsWith(QLatin1Char('.')))
+                        text.prepend(QLatin1Char('0'));
+                    const qint64 per = m.captured(2).isEmpty() || inCents ? 1 : 100;
+                    const Rational value = evaluate(text);
+                    QVERIFY2(m.hasMatch() && value.ok
+                                 && value.num * expected.den == expected.num * value.den * per,
+                             qPrintable(where + QStringLiteral(" accepts ") + form));
+                    values.append(value);
+                }
+                key = values.value(0);
             } else {
                 QFAIL(qPrintable(where + QStringLiteral(" has code ") + code));
             }

@@ -4,6 +4,7 @@
 
 #include "app/resourcestore.h"
 #include "records/recordfile.h"
+#include "results/resulttexts.h"
 #include "ui/practice/marking.h"
 #include "ui/practice/practicesession.h"
 
@@ -33,15 +34,14 @@ private:
 
     static QString recordLine(Results::File file, const PaperSelection &sel)
     {
-        return Records::ReadPaperLines(Results::filePath(file, sel.LChose, sel.lblCOD),
-                                       sel.TtPapersCon)
-            .value(sel.paperIndex());
+        return Records::ReadPaperLines(sel.subjectFiles().path(file), sel.TtPapersCon)
+            .value(sel.paperIndex() + 1);
     }
 
     // Replaces a results file by a folder of the same name, so writing it fails.
     static void blockFile(Results::File file, const PaperSelection &sel)
     {
-        const QString path = Results::filePath(file, sel.LChose, sel.lblCOD);
+        const QString path = sel.subjectFiles().path(file);
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkpath(path));
     }
@@ -110,10 +110,9 @@ private slots:
         QCOMPARE(s.currentPageId(), s.paper().questionIds.at(1).toInt());
 
         // Stored as typed, spaces included, in the paper's own record.
-        const Records::Fields stored =
-            Results::readPaperValues(Results::First, sel.LChose, sel.lblCOD,
-                                     sel.TtPapersCon, sel.PaperNum, s.totalBlanks());
-        QCOMPARE(stored.mid(1, typed.size()), typed);
+        const QStringList stored = Results::readPaperValues(Results::First, sel.subjectFiles(),
+                                                                sel.PaperNum, s.totalBlanks());
+        QCOMPARE(stored.mid(0, typed.size()), typed);
         QVERIFY(recordLine(Results::First, sel).startsWith(QLatin1String("#101#> typed 1")));
 
         s.deleteCurrentPage();
@@ -240,22 +239,21 @@ private slots:
 
         const int total = s.paper().totalMarks;
         const QString score =
-            Marking::percentScore(total - s.paper().blankMarks.first().toInt(), total);
+            Results::percentScore(total - s.paper().blankMarks.first().toInt(), total);
         QCOMPARE(s.status(), 1);
         QCOMPARE(s.pScoring(), score);
         QCOMPARE(s.lTime(), QStringLiteral("0:4:7"));
         QCOMPARE(s.eTime(), PracticeSession::shortDate(QDate(2026, 3, 4)));
-        QCOMPARE(s.results().first(), Marking::cross());
-        QCOMPARE(s.results().count(Marking::tick()), s.totalBlanks() - 1);
+        QCOMPARE(s.results().first(), Results::cross());
+        QCOMPARE(s.results().count(Results::tick()), s.totalBlanks() - 1);
 
-        const Results::MarksLists marks =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
-        QCOMPARE(marks.FSE.at(1), score);
-        QCOMPARE(marks.LTM.at(1), QStringLiteral("0:4:7"));
-        QCOMPARE(marks.CDD.at(1), s.eTime());
-        QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
-        QCOMPARE(marks.SST.at(1), QStringLiteral("0"));
-        QCOMPARE(Results::readTrend(sel.LChose, sel.lblCOD), QStringList{score});
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
+        QCOMPARE(marks.FSE.at(0), score);
+        QCOMPARE(marks.LTM.at(0), QStringLiteral("0:4:7"));
+        QCOMPARE(marks.CDD.at(0), s.eTime());
+        QCOMPARE(marks.FST.at(0), QStringLiteral("1"));
+        QCOMPARE(marks.SST.at(0), QStringLiteral("0"));
+        QCOMPARE(Results::readTrend(sel.subjectFiles()), QStringList{score});
         const QByteArray fresults = recordLine(Results::FResults, sel).toLatin1();
         QVERIFY(fresults.startsWith("#101#>\xfb>\xfc"));
 
@@ -271,7 +269,7 @@ private slots:
         PracticeSession s(firstPaper());
         QCOMPARE(s.load(), 0);
         QVERIFY(s.isMarked());
-        QCOMPARE(s.results().first(), Marking::cross());
+        QCOMPARE(s.results().first(), Results::cross());
         QVERIFY(!s.pScoring().isEmpty());
         QVERIFY(!s.lTime().isEmpty());
         QVERIFY(!s.eTime().isEmpty());
@@ -284,17 +282,16 @@ private slots:
         QCOMPARE(s.load(), 0);
         answerAll(s, rightAnswers(s.paper()));
         // Another paper is marked while this window is open.
-        Results::MarksLists other = Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
-        other.FSE[2] = QStringLiteral("50");
-        other.FST[2] = QStringLiteral("1");
-        QCOMPARE(Results::writeMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon, other), 0);
+        Results::MarksLists other = Results::readMarks(sel.subjectFiles());
+        other.FSE[1] = QStringLiteral("50");
+        other.FST[1] = QStringLiteral("1");
+        QCOMPARE(Results::writeMarks(sel.subjectFiles(), other), 0);
         s.startClock(QDateTime::currentDateTime());
         QCOMPARE(s.mark(QDateTime::currentDateTime()), 0);
-        const Results::MarksLists marks =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
-        QCOMPARE(marks.FSE.at(2), QStringLiteral("50"));
-        QCOMPARE(marks.FST.at(2), QStringLiteral("1"));
-        QCOMPARE(marks.FSE.at(1), QStringLiteral("100"));
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
+        QCOMPARE(marks.FSE.at(1), QStringLiteral("50"));
+        QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
+        QCOMPARE(marks.FSE.at(0), QStringLiteral("100"));
     }
 
     void failedWriteLeavesTheTakeOpen_data()
@@ -318,7 +315,7 @@ private slots:
         QVERIFY(s.pScoring().isEmpty());
         QCOMPARE(s.results().count(QString()), s.totalBlanks());
         QCOMPARE(s.answers(), rightAnswers(s.paper()));
-        QVERIFY(Results::readTrend(sel.LChose, sel.lblCOD).isEmpty());
+        QVERIFY(Results::readTrend(sel.subjectFiles()).isEmpty());
     }
 
     void clockGoesPastADay_data()
@@ -356,11 +353,11 @@ private slots:
         QVERIFY(s.answers().first().isEmpty());
         QVERIFY(s.results().first().isEmpty());
         QCOMPARE(s.firstAnswers().first(), wrongAnswer());
-        QCOMPARE(s.firstResults().first(), Marking::cross());
+        QCOMPARE(s.firstResults().first(), Results::cross());
         for (int i = 1; i < s.totalBlanks(); ++i) {
             QVERIFY(s.isCarriedOver(i));
             QCOMPARE(s.answers().at(i), first.at(i));
-            QCOMPARE(s.results().at(i), Marking::tick());
+            QCOMPARE(s.results().at(i), Results::tick());
         }
         QCOMPARE(s.remainingQuestions(), QList<int>{1});
         QCOMPARE(s.markingPrompt(), Marking::markingPrompt(true));
@@ -370,8 +367,7 @@ private slots:
     {
         const PaperSelection sel = firstPaper(2);
         QVERIFY(!markFirstTake({0}).isEmpty());
-        const Results::MarksLists before =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists before = Results::readMarks(sel.subjectFiles());
         const auto files = snapshot();
         PracticeSession s(sel);
         QCOMPARE(s.load(), 0);
@@ -380,17 +376,16 @@ private slots:
 
         const auto after = snapshot();
         for (Results::File f : {Results::First, Results::FResults, Results::Trend}) {
-            const QString name = Results::fileName(f, sel.LChose, sel.lblCOD);
+            const QString name = sel.subjectFiles().fileName(f);
             QCOMPARE(after.value(name), files.value(name));
         }
-        const Results::MarksLists marks =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
         QCOMPARE(marks.FSE, before.FSE);
         QCOMPARE(marks.LTM, before.LTM);
         QCOMPARE(marks.CDD, before.CDD);
         QCOMPARE(marks.FST, before.FST);
-        QCOMPARE(marks.SSE.at(1), before.FSE.at(1));
-        QCOMPARE(marks.SST.at(1), QStringLiteral("1"));
+        QCOMPARE(marks.SSE.at(0), before.FSE.at(0));
+        QCOMPARE(marks.SST.at(0), QStringLiteral("1"));
         QVERIFY(recordLine(Results::SResults, sel).toLatin1().startsWith("#101#>\xfb>\xfc"));
         QVERIFY(recordLine(Results::Second, sel).startsWith(QLatin1String("#101#>zz9>")));
         QVERIFY(s.lTime().isEmpty());

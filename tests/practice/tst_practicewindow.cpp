@@ -7,13 +7,14 @@
 #include "windowdriver.h"
 
 #include "app/resourcestore.h"
+#include "results/resulttexts.h"
 #include "ui/chrome/chromegeometry.h"
 #include "ui/practice/browsercontrol.h"
-#include "ui/practice/marking.h"
 #include "ui/practice/practicewindow.h"
 #include "ui/practice/test2.h"
 
 #include <QComboBox>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QSet>
 #include <QSignalSpy>
@@ -86,6 +87,9 @@ private slots:
     void layoutPass();
     void foldingTheSheet();
     void cornerResizeKeepsTheMinimum();
+    void frameFollowsTheSize();
+    void cornerGripAndEdgeZones();
+    void foldingWidensThePageByTheSheet();
     void markingAnimationTakesNoInput();
     void emptyBlankPromptAndDecline();
     void printsTheQuestionPage();
@@ -99,11 +103,7 @@ private:
 // The paper of our own, on question q.
 PracticeWindow *TestPracticeWindow::openShaped(int question)
 {
-    PracticeWindow::setPaperSource([](int, int, PaperData *paper) {
-        *paper = shapedPaper();
-        return 0;
-    });
-    PracticeWindow *w = openPaper(firstPaper());
+    PracticeWindow *w = openPaper(firstPaper(), shapedPaper());
     if (w && question > 1)
         w->GoToQuestion(question);
     return w;
@@ -432,6 +432,79 @@ void TestPracticeWindow::cornerResizeKeepsTheMinimum()
              w->width() - child<QWidget>(w, "BRight")->width());
 }
 
+void TestPracticeWindow::frameFollowsTheSize()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    w->resize(600, 400);
+    QWidget *close = child<QWidget>(w, "imgProgClose");
+    QWidget *max = child<QWidget>(w, "imgProgMax");
+    const int closeGap = 600 - close->geometry().right();
+    w->resize(900, 500);
+    QCOMPARE(900 - close->geometry().right(), closeGap);
+    QVERIFY(max->x() < close->x());
+    QVERIFY(child<QWidget>(w, "imgProgMin")->x() < max->x());
+    QCOMPARE(child<QWidget>(w, "BBot")->geometry(), QRect(4, 496, 892, 4));
+    QCOMPARE(child<QWidget>(w, "Sizer")->geometry().bottomRight(), QPoint(900 - 3, 500 - 3));
+    QVERIFY(!w->mask().contains(QPoint(899, 0)));
+    QVERIFY(w->mask().contains(QPoint(899, 499)));
+}
+
+void TestPracticeWindow::cornerGripAndEdgeZones()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    w->setGeometry(100, 100, 600, 400);
+    QWidget *sizer = child<QWidget>(w, "Sizer");
+    // The grip's outer half lies in the 6-pixel corner zone.
+    QTest::mousePress(sizer, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(w, QPoint(550, 380));
+    QCOMPARE(w->size(), QSize(550, 380));
+    QTest::mouseMove(w, QPoint(300, 200));  // below both minima: size kept
+    QCOMPARE(w->size(), QSize(550, 380));
+    QTest::mouseMove(w, QPoint(488, 335));
+    QCOMPARE(w->size(), QSize(488, 335));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(488, 335));
+    QTest::mouseMove(w, QPoint(700, 500));
+    QCOMPARE(w->size(), QSize(488, 335));
+
+    // The left zone only moves the cursor onto the edge.
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(3, 200));
+    QCOMPARE(QCursor::pos(), w->mapToGlobal(QPoint(0, 200)));
+    QTest::mouseMove(w, QPoint(700, 500));
+    QCOMPARE(w->size(), QSize(488, 335));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(700, 500));
+
+    // Over the edge zone the window shows a sizing cursor; entering a child drops it.
+    QTest::mouseMove(w, QPoint(486, 200));
+    QCOMPARE(w->cursor().shape(), Qt::SizeHorCursor);
+    auto *content = new QWidget(w);
+    content->setGeometry(50, 100, 100, 100);
+    content->show();
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(content, &enter);
+    QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestPracticeWindow::foldingWidensThePageByTheSheet()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    w->resize(819, 614);
+    QWidget *page = child<QWidget>(w, "brwWebBrowser");
+    QWidget *sheet = child<QWidget>(w, "AnsBox");
+    QLabel *handle = child<QLabel>(w, "ImgHandle");
+    const int shown = page->width();
+    QTest::mouseClick(handle, Qt::LeftButton);
+    // The sheet is 4095 twips wide: 273 pixels.
+    QVERIFY(qAbs(page->width() - (shown + 273)) <= 1);
+    w->resize(900, 614);
+    QCOMPARE(handle->toolTip(), QStringLiteral("Show answer sheet"));
+    QCOMPARE(sheet->x(), 900);
+    QTest::mouseClick(handle, Qt::LeftButton);
+    QCOMPARE(sheet->x(), (900 * 15 - 4095 - 60) / 15);
+}
+
 void TestPracticeWindow::markingAnimationTakesNoInput()
 {
     DialogAnswerer answerer;
@@ -479,8 +552,7 @@ void TestPracticeWindow::emptyBlankPromptAndDecline()
     QVERIFY(!box(w, 1)->isReadOnly());
     // Declining keeps the answers saved.
     QVERIFY(recordLine(Results::First, sel).startsWith(QLatin1String("#101#>2>")));
-    QCOMPARE(Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon).FST.at(1),
-             QStringLiteral("0"));
+    QCOMPARE(Results::readMarks(sel.subjectFiles()).FST.at(0), QStringLiteral("0"));
 }
 
 void TestPracticeWindow::printsTheQuestionPage()
@@ -585,10 +657,9 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
     QCOMPARE(answerer.popUps.last().title, QStringLiteral("Quorvel"));
     QCOMPARE(answerer.popUps.last().message, QStringLiteral("Paper saved"));
     QVERIFY(w->isVisible());
-    const Records::Fields saved = Results::readPaperValues(
-        Results::First, sel.LChose, sel.lblCOD, sel.TtPapersCon, sel.PaperNum,
-        w->session().totalBlanks());
-    QCOMPARE(saved.at(w->session().blankOffset(last) + 1), QStringLiteral("4"));
+    const QStringList saved = Results::readPaperValues(
+        Results::First, sel.subjectFiles(), sel.PaperNum, w->session().totalBlanks());
+    QCOMPARE(saved.at(w->session().blankOffset(last)), QStringLiteral("4"));
 
     QSignalSpy closed(w, &PracticeWindow::closed);
     closeWithYes(w, answerer);
@@ -619,7 +690,7 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
              QStringLiteral("Do you want to mark your practice now?"));
 
     const int total = w->session().paper().totalMarks;
-    const QString score = Marking::percentScore(
+    const QString score = Results::percentScore(
         total - w->session().paper().blankMarks.first().toInt(), total);
     QCOMPARE(text(w, "PScoring"), score);
     QVERIFY(!child<QWidget>(w, "TxtRem")->isVisible());
@@ -639,12 +710,11 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
 
     // On disk: marks, score, trend.
     QVERIFY(recordLine(Results::FResults, sel).toLatin1().startsWith("#101#>\xfb>"));
-    const Results::MarksLists marks = Results::readMarks(sel.LChose, sel.lblCOD,
-                                                         sel.TtPapersCon);
-    QCOMPARE(marks.FSE.at(1), score);
-    QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
-    QCOMPARE(marks.LTM.at(1), text(w, "LTime"));
-    QCOMPARE(Results::readTrend(sel.LChose, sel.lblCOD), QStringList{score});
+    const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
+    QCOMPARE(marks.FSE.at(0), score);
+    QCOMPARE(marks.FST.at(0), QStringLiteral("1"));
+    QCOMPARE(marks.LTM.at(0), text(w, "LTime"));
+    QCOMPARE(Results::readTrend(sel.subjectFiles()), QStringList{score});
     closeWithYes(w, answerer);
 
     // Reopened marked: marks at once, nothing to save or mark.
@@ -658,7 +728,7 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
     QVERIFY(child<QWidget>(w, "FR1")->isVisible());
     QCOMPARE(text(w, "FR1"), QString(QChar(0x2718)));
     QCOMPARE(text(w, "PScoring"), score);
-    QCOMPARE(text(w, "LTime"), marks.LTM.at(1));
+    QCOMPARE(text(w, "LTime"), marks.LTM.at(0));
 }
 
 int main(int argc, char **argv)

@@ -39,31 +39,43 @@ def _written(sentence, answer, tag):
     return Question(body, [blank], tag=tag)
 
 
-# Shown on every long-answer page: the answer is marked letter for letter (case aside), so the
-# pupil is told what exactly to type.
+# Shown on every whole-sentence page: the answer is marked letter for letter (case aside), so
+# the pupil is told what exactly to type.
 LONG_REMINDER = "Write the whole sentence in the answer box and end it with a full stop."
 
+
 def _long(instruction, sentence, answer, start, tag):
-    """A long-answer question: one blank of code L whose key is the one expected sentence."""
-    assert answer.endswith(".") and answer.count(".") == 1, answer
-    assert "," not in answer and "  " not in answer and "n't" not in answer, answer
+    """A whole-sentence question. One right wording: a blank of code L whose key is it. Several
+    (a comma before "but", "hadn't" for "had not", "Tomorrow" in front): an M blank that
+    accepts each of them, since L would mark all but one of them wrong."""
+    answers = [a.strip() for a in answer.split("/")]
+    assert len(set(a.lower() for a in answers)) == len(answers), answers
     plain = sentence.replace("*", "")
-    assert answer.lower() != plain.lower(), answer
+    for a in answers:
+        assert a.endswith(".") and a.count(".") == 1 and "  " not in a, a
+        assert ";" not in a and a[0].isupper(), a
+        assert a.lower() != plain.lower(), a
+        if start:
+            # "Begin with" is kept short enough for every accepted wording to begin with it.
+            assert a.startswith(start) and a[len(start)] in " ,", (start, a)
+    if len(answers) == 1:
+        assert "," not in answer and "n't" not in answer, answer
     if "*" in sentence:
         # Only the underlined words change: every other word stays in its place.
         words = sentence.split(" ")
-        said = answer.split(" ")
-        assert len(said) == len(words), (sentence, answer)
-        for word, new in zip(words, said):
-            assert "*" in word or word == new, (sentence, answer)
+        for a in answers:
+            said = a.split(" ")
+            assert len(said) == len(words), (sentence, a)
+            for word, new in zip(words, said):
+                assert "*" in word or word == new, (sentence, a)
     body = ('<p class="ins">%s</p><p class="stem">%s</p>' % (_sentence(instruction),
                                                              _sentence(sentence)))
     if start:
-        assert answer.startswith(start + " "), (start, answer)
         body += ('<p class="stem">Begin with: <b class="begin">%s</b> ...</p>' % esc(start))
     body += ('<p class="ins">%s</p><div class="rows"><p>%s</p></div>'
              % (LONG_REMINDER, answer_line(1, 1, wide=True)))
-    return Question(body, [Blank("L", answer)], tag=tag)
+    blank = Blank("M", alts(*answers)) if len(answers) > 1 else Blank("L", answers[0])
+    return Question(body, [blank], tag=tag)
 
 
 INSTRUCTIONS = {

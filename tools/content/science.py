@@ -8,20 +8,28 @@ Bank lines:
   T: statement | True or False                                write true or false
   G: question | number of blanks | answer/answer/...         answers in any order
   P: question | prompt = answer[/alt] | prompt = answer ...  one blank per prompt
+An O or G line may end with "box: word, word, ...": the words to choose from, shown in a box
+under the question, for a question that would otherwise have more right answers than a key
+can list ("Name two waterproof materials").
 """
 
+import itertools
 import random
+import re
 
 import bank
+import qtext
+import sciforms
 import svg
-from model import Blank, Question, alts, group, spread
+from rules import science_same_stem
+from model import Blank, Paper, Question, alts, group, group_spans, spread
 from page import esc, options, picture, rows
 
 SEED = 1618
 
 
-def _one_blank(answer):
-    answers = [a.strip() for a in answer.split("/")]
+def _one_blank(answer, asked):
+    answers = sciforms.with_forms([a.strip() for a in answer.split("/")], asked)
     return Blank("M", alts(*answers)) if len(answers) > 1 else Blank("T", answers[0])
 
 
@@ -34,10 +42,22 @@ def choice_question(r, stem, correct, wrong, tag, pictures=None, pic_html=""):
     return Question(body, [Blank("Q", str(opts.index(correct) + 1))], pictures, tag)
 
 
-def open_question(kind, fields, tag):
+def _box(words):
+    # the box spreads its words apart: a name of two words is kept together as one entry
+    whole = '<span style="word-spacing:normal;white-space:nowrap">%s</span>'
+    entries = [whole % esc(w) if " " in w else esc(w) for w in words]
+    # the break falls after the spaces, so a wrapped line starts with its word
+    return '<div class="box">%s</div>' % "&nbsp; ".join(entries)
+
+
+def open_question(kind, fields, tag, box=None):
     stem = '<p class="stem">%s</p>' % esc(fields[0])
+    if box:
+        assert kind in "OG", fields
+        stem += _box(box)
     if kind == "O":
-        return Question(stem + rows([("", "", None)]), [_one_blank(fields[1])], tag=tag)
+        return Question(stem + rows([("", "", None)]), [_one_blank(fields[1], fields[0])],
+                        tag=tag)
     if kind == "T":
         assert fields[1] in ("True", "False"), fields
         body = ('<p class="ins">Is the sentence true or false? Write <b>true</b> or '
@@ -53,18 +73,23 @@ def open_question(kind, fields, tag):
     prompts = [p.split("=") for p in fields[1:]]
     assert all(len(p) == 2 for p in prompts), fields
     body = stem + rows([(esc(p[0].strip()) + " ", "", None) for p in prompts])
-    return Question(body, [_one_blank(p[1]) for p in prompts], tag=tag)
+    return Question(body, [_one_blank(p[1], p[0]) for p in prompts], tag=tag)
 
 
 def bank_items(r, topic):
     mcq, written = [], []
     for kind, fields in bank.lines("sci%d.txt" % topic):
         tag = "s:" + fields[0]
+        box = None
+        if fields[-1].startswith("box:"):
+            box = [w.strip() for w in fields.pop()[4:].split(",")]
+            # every accepted answer is a word of the box, or the box misleads
+            assert all(a.strip() in box for a in fields[-1].split("/")), fields
         if kind == "Q":
             assert len(fields) == 5, fields
             mcq.append(choice_question(r, fields[0], fields[1], fields[2:], tag))
         else:
-            written.append(open_question(kind, fields, tag))
+            written.append(open_question(kind, fields, tag, box))
     return mcq, written
 
 
@@ -78,18 +103,42 @@ NON_LIVING = ["a stone", "a toy robot", "a chair", "a kite", "a cup of water", "
               "a clock", "a plastic flower", "a rubber ball", "a bicycle", "a balloon"]
 
 
+def _unused(drawn, pool, used):
+    """drawn, or the first of pool not used yet when drawn was: one family never asks the
+    same question twice. The draw itself stays, so later questions keep their places."""
+    pick = drawn if drawn not in used else next(x for x in pool if x not in used)
+    used.add(pick)
+    return pick
+
+
+def _fresh(r, pool, k, seen, fix=lambda w: w, spare=(), avoid=()):
+    """k wrong options drawn from pool, changed where an earlier question of the family
+    offered the same ones all together (the same question with the same wrong options tests
+    the question, not the fact). One draw as before, so later questions keep their places."""
+    wrong = fix(r.sample(pool, k))
+    if frozenset(wrong) in seen:
+        choices = [x for x in list(pool) + list(spare) if x not in avoid]
+        wrong = list(next((c for c in itertools.combinations(choices, k)
+                           if frozenset(c) not in seen), wrong))
+    seen.add(frozenset(wrong))
+    return wrong
+
+
 def living_items(r):
     items = []
+    used = set()
     for i in range(10):
         live = r.sample(LIVING, 3)
         dead = r.sample(NON_LIVING, 3)
         if i % 2 == 0:
+            right = _unused(live[0], [x for x in LIVING if x not in live], used)
             items.append(choice_question(r, "Which one of the following is a living thing?",
-                                         live[0].capitalize(), [d.capitalize() for d in dead],
+                                         right.capitalize(), [d.capitalize() for d in dead],
                                          "lv%d" % i))
         else:
+            right = _unused(dead[0], [x for x in NON_LIVING if x not in dead], used)
             items.append(choice_question(r, "Which one of the following is a non-living thing?",
-                                         dead[0].capitalize(), [x.capitalize() for x in live],
+                                         right.capitalize(), [x.capitalize() for x in live],
                                          "nl%d" % i))
     return items
 
@@ -102,7 +151,7 @@ OBJECTS = [  # object, material it is usually made of, three materials it is not
     ("an exercise book", "Paper", ["Metal", "Glass", "Rubber"]),
     ("a candle", "Wax", ["Glass", "Fabric", "Metal"]),
     ("a teacup", "Ceramic", ["Paper", "Fabric", "Rubber"]),
-    ("a wooden spoon", "Wood", ["Glass", "Fabric", "Paper"]),
+    ("a cricket bat", "Wood", ["Glass", "Fabric", "Paper"]),
     ("a raincoat", "Plastic", ["Paper", "Wood", "Glass"]),
     ("a paper clip", "Metal", ["Paper", "Wood", "Fabric"]),
 ]
@@ -118,10 +167,16 @@ STAGES = [  # animal, stages in order
     ("dragonfly", ["egg", "nymph", "adult"]),
 ]
 
-STAGE_ANSWERS = {"caterpillar": ["caterpillar", "larva"], "pupa": ["pupa", "chrysalis"],
-                 "young frog": ["young frog", "froglet", "frog with legs"],
-                 "larva": ["larva", "wriggler"], "nymph": ["nymph"], "chick": ["chick"],
-                 "tadpole": ["tadpole"], "egg": ["egg", "eggs"], "adult": ["adult"]}
+STAGE_ANSWERS = {  # what a pupil may write for a stage, by stage or by (animal, stage)
+    "caterpillar": ["caterpillar", "caterpillars", "larva", "larvae"],
+    ("butterfly", "pupa"): ["pupa", "pupae", "chrysalis"],
+    ("mosquito", "pupa"): ["pupa", "pupae", "tumbler"],
+    "pupa": ["pupa", "pupae"],
+    "young frog": ["young frog", "froglet", "froglets", "frog with legs", "young frogs"],
+    ("mosquito", "larva"): ["larva", "larvae", "wriggler", "wrigglers"],
+    ("beetle", "larva"): ["larva", "larvae", "grub", "grubs"],
+    "nymph": ["nymph", "nymphs"], "chick": ["chick", "chicks"],
+    "tadpole": ["tadpole", "tadpoles"]}
 
 
 def life_cycle_items(r):
@@ -130,12 +185,15 @@ def life_cycle_items(r):
         for missing in range(1, len(stages) - 1):
             shown = [s if i != missing else "?" for i, s in enumerate(stages)]
             pic = svg.life_cycle(shown)
-            answers = STAGE_ANSWERS[stages[missing]]
+            answers = STAGE_ANSWERS.get((animal, stages[missing]),
+                                        STAGE_ANSWERS.get(stages[missing]))
             body = ('<p class="stem">The diagram shows the life cycle of a %s. Name the stage '
                     'marked <b>?</b></p>' % animal + picture(1, "A life cycle") +
                     rows([("", "", None)]))
-            blank = Blank("M", alts(*answers)) if len(answers) > 1 else Blank("T", answers[0])
-            items.append(Question(body, [blank], [pic], "lc:%s%d" % (animal, missing)))
+            blank = Blank("M", alts(*sciforms.with_forms(answers, "Name the stage marked ?")))
+            item = Question(body, [blank], [pic], "lc:%s%d" % (animal, missing))
+            item.data = "life cycle of a " + animal  # each diagram shows the others' answers
+            items.append(item)
     return items
 
 
@@ -143,13 +201,22 @@ def life_cycle_choices(r):
     three = [a for a, s in STAGES if len(s) == 3]
     four = [a for a, s in STAGES if len(s) == 4]
     items = []
+    used = set()
+    seen3, seen4 = set(), set()
+
+    def no_frog(wrong):
+        # some children's books give the frog three stages: it is never a wrong answer here
+        return [w if w != "frog" else next(a for a in four if a not in wrong + ["frog"])
+                for w in wrong]
+
     for i in range(4):
-        right = r.choice(three)
-        wrong = r.sample(four, 3)
+        right = _unused(r.choice(three), three, used)
+        wrong = _fresh(r, four, 3, seen3, no_frog, spare=("ladybird", "housefly"),
+                       avoid=("frog",))
         items.append(choice_question(r, "Which animal has a life cycle with three stages?",
                                      "The " + right, ["The " + w for w in wrong], "c3%d" % i))
-        right = r.choice(four)
-        wrong = r.sample(three, 3)
+        right = _unused(r.choice(four), four, used)
+        wrong = _fresh(r, three, 3, seen4)
         items.append(choice_question(r, "Which animal has a life cycle with four stages?",
                                      "The " + right, ["The " + w for w in wrong], "c4%d" % i))
     return items
@@ -164,6 +231,10 @@ ORGANS = {
 }
 
 
+# we breathe through the mouth too: it is never the wrong answer for the mouth
+ALSO_PART_OF = {"mouth": ["Respiratory system"]}
+
+
 def body_items(r):
     items = []
     systems = list(ORGANS)
@@ -171,6 +242,7 @@ def body_items(r):
         for organ in organs:
             wrong = [s for s in systems if s != system]
             r.shuffle(wrong)
+            wrong = [s for s in wrong if s not in ALSO_PART_OF.get(organ, [])]
             items.append(choice_question(r, "The %s %s part of which system?" % (
                 organ, "are" if organ.endswith("s") or organ == "blood vessels" else "is"),
                 system, wrong[:3], "bs:" + organ))
@@ -185,16 +257,18 @@ NON_MAGNETIC = ["a plastic ruler", "a wooden block", "a glass marble", "a rubber
 
 def magnet_choices(r):
     items = []
+    used = set()
+    seen_no, seen_yes = set(), set()
     for i in range(8):
         if i % 2:
-            yes = r.choice(MAGNETIC)
-            no = r.sample(NON_MAGNETIC, 3)
+            yes = _unused(r.choice(MAGNETIC), MAGNETIC, used)
+            no = _fresh(r, NON_MAGNETIC, 3, seen_no)
             items.append(choice_question(r, "Which object will be attracted by a magnet?",
                                          yes.capitalize(), [n.capitalize() for n in no],
                                          "mg%d" % i))
         else:
-            nos = r.choice(NON_MAGNETIC)
-            yeses = r.sample(MAGNETIC, 3)
+            nos = _unused(r.choice(NON_MAGNETIC), NON_MAGNETIC, used)
+            yeses = _fresh(r, MAGNETIC, 3, seen_yes)
             items.append(choice_question(r, "Which object will NOT be attracted by a magnet?",
                                          nos.capitalize(), [y.capitalize() for y in yeses],
                                          "nm%d" % i))
@@ -210,10 +284,13 @@ def magnet_pictures(r):
                     'they attract or repel each other?</p>' + picture(1, "Two bar magnets")
                     + '<p class="ins">Write <b>attract</b> or <b>repel</b>.</p>'
                     + rows([("", "", None)]))
-            key = Blank("M", alts("attract", "attract each other", "attracts")) if attract \
-                else Blank("M", alts("repel", "repel each other", "repels"))
-            items.append(Question(body, [key], [svg.magnets(left, right)],
-                                  "mp%s%s%s%s" % (left + right)))
+            word = "attract" if attract else "repel"
+            key = Blank("M", alts(word, word + "s", word + " each other", "they " + word,
+                                  "they " + word + " each other", "they will " + word,
+                                  "they will " + word + " each other"))
+            item = Question(body, [key], [svg.magnets(left, right)], "mp%s%s%s%s" % (left + right))
+            item.data = "two bar magnets"
+            items.append(item)
     return items
 
 
@@ -276,13 +353,23 @@ PROPERTIES = [  # property, materials that have it, materials that do not
 ]
 
 
+# a further wrong material for a property's second question, so its wrong options differ
+SPARE_NOT = {"lets light pass through (is transparent)": ["Stone"],
+             "is strong enough to build a bridge with": ["Cotton cloth"],
+             "is flexible and can be stretched": ["Stone"],
+             "floats on water": ["Brick"], "absorbs water well": ["Rubber"],
+             "is waterproof": ["Wool"]}
+
+
 def material_items(r):
     items = [choice_question(r, "What material is %s usually made of?" % obj, m, w,
                              "ob:" + obj) for obj, m, w in OBJECTS]
     for prop, yes, no in PROPERTIES:
+        seen = set()
         for right in yes:
             items.append(choice_question(r, "Which material %s?" % prop, right,
-                                         r.sample(no, 3), "pr%s%s" % (prop, right)))
+                                         _fresh(r, no, 3, seen, spare=SPARE_NOT[prop]),
+                                         "pr%s%s" % (prop, right)))
     return items
 
 
@@ -296,6 +383,9 @@ def material_statements(r):
     return items
 
 
+TRUE_COUNTS = ("butterfly", "beetle", "cockroach", "chicken")
+
+
 def stage_statements(r):
     items = []
     for animal, stages in STAGES:
@@ -303,9 +393,14 @@ def stage_statements(r):
         has = stage in stages
         items.append(_true_false("The life cycle of a %s has a %s stage." % (animal, stage),
                                  has, "ts" + animal))
-        items.append(_true_false("The life cycle of a %s has %d stages." % (animal,
-                                                                          len(stages)),
-                                 True, "tc" + animal))
+        if animal == "frog":
+            # children's books count the frog's stages as three or four: no count to judge
+            items.append(_true_false("A tadpole grows into a frog.", True, "tc" + animal))
+            continue
+        # every other animal gets the other count, so the answer is not always "true"
+        count = len(stages) if animal in TRUE_COUNTS else 7 - len(stages)
+        items.append(_true_false("The life cycle of a %s has %d stages." % (animal, count),
+                                 count == len(stages), "tc" + animal))
     return items
 
 
@@ -317,7 +412,7 @@ PLANT_PARTS = [
     ("holds the leaves up towards the light", "Stem"),
     ("develops into a fruit", "Flower"),
     ("protects the seeds", "Fruit"),
-    ("can grow into a new plant", "Seed"),
+    ("is found inside a fruit and can grow into a new plant", "Seed"),
 ]
 
 
@@ -325,7 +420,11 @@ def plant_items(r):
     parts = sorted(set(p for _, p in PLANT_PARTS))
     items = []
     for job, part in PLANT_PARTS:
-        wrong = r.sample([p for p in parts if p != part], 3)
+        pool = [p for p in parts if p != part]
+        wrong = r.sample(pool, 3)
+        # "Fruit" is no option for what develops into a fruit
+        spare = [p for p in pool if p not in wrong and not _named(p, job)]
+        wrong = [spare.pop() if _named(p, job) else p for p in wrong]
         items.append(choice_question(r, "Which part of a plant %s?" % job, part, wrong,
                                      "pp" + job))
     return items
@@ -337,11 +436,21 @@ def plant_statements(r):
     for job, part in PLANT_PARTS:
         items.append(_true_false("The %s %s." % (part.lower(), _verb(part, job)), True,
                                  "tp" + job))
-        other = r.choice([p for p in parts if p != part and (p, job) not in
-                          [(pp, jj) for jj, pp in PLANT_PARTS]])
+        fits = [p for p in parts if p != part and (p, job) not in
+                [(pp, jj) for jj, pp in PLANT_PARTS]]
+        # never "The fruit develops into a fruit."
+        other = _unused(r.choice(fits), [p for p in fits if not _named(p, job)],
+                        {p for p in fits if _named(p, job)})
         items.append(_true_false("The %s %s." % (other.lower(), _verb(other, job)), False,
                                  "tq" + job))
     return items
+
+
+def _named(part, job):
+    name = part.lower()
+    forms = {"roots": ("root", "roots"), "leaves": ("leaf", "leaves")}.get(name,
+                                                                           (name, name + "s"))
+    return any(f in job.split() for f in forms)
 
 
 def _verb(part, job):
@@ -349,7 +458,7 @@ def _verb(part, job):
     if part in ("Roots", "Leaves"):
         first, _, rest = job.partition(" ")
         plural = {"takes": "take", "holds": "hold", "makes": "make", "carries": "carry",
-                  "develops": "develop", "protects": "protect"}.get(first, first)
+                  "develops": "develop", "protects": "protect", "is": "are"}.get(first, first)
         return plural + " " + rest
     return job
 
@@ -364,7 +473,9 @@ def body_statements(r):
                                  True, "tb" + organ))
         organ = organs[-1]
         verb = "are" if organ.endswith("s") else "is"
-        other = r.choice([s for s in systems if s != system])
+        others = [s for s in systems if s != system and s not in ALSO_PART_OF.get(organ, [])]
+        other = _unused(r.choice([s for s in systems if s != system]), others,
+                        set(ALSO_PART_OF.get(organ, [])))
         items.append(_true_false("The %s %s part of the %s." % (organ, verb, other.lower()),
                                  False, "tf" + organ))
     return items
@@ -407,6 +518,143 @@ def metals_question():
     return Question(body, blanks, tag="alloys")
 
 
+def about(q):
+    """What a question is about, as (kind, thing) pairs, read from its tag and, for a question
+    from the banks, from the life cycle its words name."""
+    animals = [a for a, _ in STAGES]
+    tag = q.tag
+    out = set()
+    if tag.startswith("lc:"):
+        out.add(("life cycle", tag[3:].rstrip("0123456789")))
+    for prefix, kind, things in (
+            ("ts", "life cycle", animals), ("tc", "life cycle", animals),
+            ("tm", "material", [o for o, _, _ in OBJECTS]),
+            ("tn", "material", [o for o, _, _ in OBJECTS]),
+            ("ob:", "material", [o for o, _, _ in OBJECTS]),
+            ("tb", "organ", [o for os_ in ORGANS.values() for o in os_]),
+            ("tf", "organ", [o for os_ in ORGANS.values() for o in os_]),
+            ("bs:", "organ", [o for os_ in ORGANS.values() for o in os_]),
+            ("tp", "plant part", [j for j, _ in PLANT_PARTS]),
+            ("tq", "plant part", [j for j, _ in PLANT_PARTS]),
+            ("pp", "plant part", [j for j, _ in PLANT_PARTS])):
+        if tag.startswith(prefix) and tag[len(prefix):] in things:
+            out.add((kind, tag[len(prefix):]))
+    if tag.startswith("s:"):
+        text = qtext.stem(q).lower()
+        for animal in animals:
+            if re.search(r"life cycles? of (?:an? |the )?%s\b|\b%s's life cycle" % (
+                    animal, animal), text):
+                out.add(("life cycle", animal))
+    return out
+
+
+def gives_away(a, b):
+    """One of two questions of a paper answers the other: the same picture, a statement
+    to judge true or false beside a question about the same fact, or one choice question's
+    words asked twice."""
+    if a.data is not None and a.data == b.data:
+        return True
+    if science_same_stem.clash(a, b, True):
+        return True
+    return bool(about(a) & about(b)) and (qtext.is_true_false(a) or qtext.is_true_false(b))
+
+
+def _size(q):
+    return q.blanks[0].code == "Q", len(q.blanks)
+
+
+def _separate(papers):
+    """Moves a question that another of its paper gives away to another paper of the same
+    set, in exchange for a question of the same kind and number of blanks that fits there;
+    each keeps the marks of the place it takes, so every paper keeps its marks."""
+    def clashes(q, paper, leaving=None):
+        return any(gives_away(q, o) for o in paper if o is not q and o is not leaving)
+
+    for paper in papers:
+        for i, q in enumerate(paper):
+            if not clashes(q, paper):
+                continue
+            for other in papers:
+                if other is paper:
+                    continue
+                spot = next((j for j, c in enumerate(other) if _size(c) == _size(q)
+                             and not clashes(c, paper, q) and not clashes(q, other, c)), None)
+                if spot is None:
+                    continue
+                c = other[spot]
+                marks = [b.marks for b in q.blanks]
+                for b, m in zip(q.blanks, [b.marks for b in c.blanks]):
+                    b.marks = m
+                for b, m in zip(c.blanks, marks):
+                    b.marks = m
+                paper[i], other[spot] = c, q
+                break
+
+
+def _even_groups(paper):
+    """Gives every blank of a group the marks of its smallest blank, since a group takes its
+    answers in any order, and hands each mark so freed to a written question of one blank in
+    the same paper (a written one with two marks first), so the paper keeps its total."""
+    freed = 0
+    for q in paper:
+        for span in group_spans(q.blanks):
+            low = min(q.blanks[i].marks for i in span)
+            for i in span:
+                freed += q.blanks[i].marks - low
+                q.blanks[i].marks = low
+    # a written answer is worth a third mark before a true-or-false one is
+    singles = [q.blanks[0] for q in sorted(paper, key=qtext.is_true_false)
+               if len(q.blanks) == 1 and q.blanks[0].code != "Q"]
+    for want in (2, 1):
+        for b in singles:
+            if freed and b.marks == want:
+                b.marks += 1
+                freed -= 1
+    assert not freed, "no single blank left to take a group's odd mark"
+
+
+def _same_fact(a, b):
+    return bool(about(a) & about(b)) and (qtext.is_true_false(a) or qtext.is_true_false(b))
+
+
+def _asked_again(a, b):
+    # the content rule's own test, so the mend and the check agree
+    from rules import science_near_duplicate
+    return bool(science_near_duplicate._within([Paper(0, [b, a])]))
+
+
+def _one_fact_per_set(mocks, topics, pools):
+    """Takes out of the mock set a question whose fact an earlier question of the set already
+    tests: in exchange for a question of its own topic, of the same kind and number of blanks,
+    that tests no fact of the set and gives nothing away where it goes, first from those left
+    in the pools, else from a paper of the topic. Each keeps the marks of the place it takes,
+    so every paper keeps its marks."""
+    for paper in mocks:
+        for i, q in enumerate(paper):
+            every = [o for p in mocks for o in p]
+            if not any(_same_fact(q, o) for o in every[:every.index(q)]):
+                continue
+            fits = [c for c in pools[q.topic][0] + pools[q.topic][1] if _size(c) == _size(q)]
+            fits = [(None, c) for c in fits] + [
+                (home, c) for home in topics[q.topic] for c in home if _size(c) == _size(q)]
+            home, c = next((h, c) for h, c in fits
+                           if not any(_same_fact(c, o) or _asked_again(c, o)
+                                      for o in every if o is not q)
+                           and not any(gives_away(c, o) for o in paper if o is not q)
+                           and (h is None or not any(gives_away(q, o) for o in h
+                                                     if o is not c)))
+            given, taken = [b.marks for b in q.blanks], [b.marks for b in c.blanks]
+            for b, m in zip(c.blanks, given):
+                b.marks = m
+            if home is None:
+                pools[q.topic][0 if c.blanks[0].code == "Q" else 1].remove(c)
+            else:
+                for b, m in zip(q.blanks, taken):
+                    b.marks = m
+                home[home.index(c)] = q
+            paper[i] = c
+
+
 TOPIC_MCQ, TOPIC_OPEN = 10, 5
 MOCK_SIZES = [39, 39, 39, 40, 40]
 MOCK_MCQ = 24
@@ -442,6 +690,8 @@ def build():
             mcq += gen_mcq(r)
         if gen_open:
             written += gen_open(r)
+        for q in mcq + written:
+            q.topic = topic - 1
         r.shuffle(mcq)
         r.shuffle(written)
         # questions of several blanks are kept back for the mock papers, whose written
@@ -462,6 +712,7 @@ def build():
                 for b in q.blanks:
                     b.marks = 2 if len(q.blanks) == 1 else 1
             papers.append(m + o)
+        _separate(papers)
         topics.append(papers)
     mocks = []
     for k, size in enumerate(MOCK_SIZES):
@@ -488,5 +739,9 @@ def build():
                 b.marks = 1
         _set_marks(o, 100 - 2 * MOCK_MCQ - sum(len(q.blanks) for q in last))
         mocks.append(m + o + last)
+    _separate(mocks)
+    _one_fact_per_set(mocks, topics, pools)
+    for paper in mocks:
+        _even_groups(paper)
     topics.append(mocks)
     return topics

@@ -46,7 +46,8 @@ def clock(hour, minute, size=200):
     ma = math.radians(minute * 6)
     parts.append(line(c, c, c + r * 0.5 * math.sin(ha), c - r * 0.5 * math.cos(ha),
                       width=7, extra=" stroke-linecap='round'"))
-    parts.append(line(c, c, c + r * 0.8 * math.sin(ma), c - r * 0.8 * math.cos(ma),
+    # the minute hand reaches the minute marks, so a time to the minute can be read
+    parts.append(line(c, c, c + (r - 8) * math.sin(ma), c - (r - 8) * math.cos(ma),
                       width=4, extra=" stroke-linecap='round'"))
     parts.append("<circle cx='%s' cy='%s' r='6' fill='#333'/>" % (_n(c), _n(c)))
     return doc(size, size, "".join(parts))
@@ -178,19 +179,20 @@ def picture_graph(labels, counts, title):
 
 def grid_shape(cells, cols, rows, cell=26, label=None):
     """Shaded unit squares (col, row) on a square grid."""
-    w, h = cols * cell + 2, rows * cell + 2
+    pad = 2  # the figure's outline is 3 px wide: half of it stands outside its squares
+    w, h = cols * cell + 2 * pad, rows * cell + 2 * pad
     parts = []
     for (cx, cy) in cells:
         parts.append("<rect x='%d' y='%d' width='%d' height='%d' fill='#8cc0f0'/>"
-                     % (1 + cx * cell, 1 + cy * cell, cell, cell))
+                     % (pad + cx * cell, pad + cy * cell, cell, cell))
     for i in range(cols + 1):
-        parts.append(line(1 + i * cell, 1, 1 + i * cell, h - 1, stroke="#999", width=1))
+        parts.append(line(pad + i * cell, pad, pad + i * cell, h - pad, stroke="#999", width=1))
     for j in range(rows + 1):
-        parts.append(line(1, 1 + j * cell, w - 1, 1 + j * cell, stroke="#999", width=1))
+        parts.append(line(pad, pad + j * cell, w - pad, pad + j * cell, stroke="#999", width=1))
     # outline of the shaded figure: edges between a shaded and an unshaded square
     cellset = set(cells)
     for (cx, cy) in cells:
-        x, y = 1 + cx * cell, 1 + cy * cell
+        x, y = pad + cx * cell, pad + cy * cell
         if (cx, cy - 1) not in cellset:
             parts.append(line(x, y, x + cell, y, width=3))
         if (cx, cy + 1) not in cellset:
@@ -246,20 +248,25 @@ def polygon(points, labels=None, marks_right=(), width=320, height=220):
 
 
 def angles(angle_list):
-    """Angles drawn side by side, labelled (1) to (4)."""
-    w = 130 * len(angle_list)
+    """Angles drawn side by side, labelled (1) to (4); each has a space of its own wide
+    enough for an arm that opens past a right angle."""
+    cell, r = 150, 62
+    w = cell * len(angle_list)
     out = []
     for i, a in enumerate(angle_list):
-        ox, oy = 20 + i * 130, 110
-        r = 90
         ang = math.radians(a)
+        back = r * max(0.0, -math.cos(ang))  # how far the second arm reaches left
+        left = i * cell + (cell - r - back) / 2
+        ox, oy = left + back, 100
         out.append(line(ox, oy, ox + r, oy, width=3))
         out.append(line(ox, oy, ox + r * math.cos(ang), oy - r * math.sin(ang), width=3))
         out.append("<path d='M%s %s A22 22 0 0 0 %s %s' fill='none' stroke='#c0392b' "
                    "stroke-width='2'/>" % (_n(ox + 22), _n(oy), _n(ox + 22 * math.cos(ang)),
                                            _n(oy - 22 * math.sin(ang))))
-        out.append(text(ox + 45, oy + 28, "(%d)" % (i + 1), 15, weight=True))
-    return doc(w, 145, "".join(out))
+        out.append(text(i * cell + cell / 2, oy + 30, "(%d)" % (i + 1), 15, weight=True))
+        if i:
+            out.append(line(i * cell, 12, i * cell, 128, stroke="#ddd", width=1))
+    return doc(w, 140, "".join(out))
 
 
 def life_cycle(stages):

@@ -773,6 +773,24 @@ QImage logo()
     return image;
 }
 
+// The program's icon in a 100 x 100 box: the owl of the title strip, perched on an open book,
+// on a rounded tile of the title strip's blue. Kept to a few big shapes so 16 pixels still read.
+void programIconFigure(QPainter &p)
+{
+    p.setPen(outline(0xff1f4e79, 3));
+    p.setBrush(vertical(3, 97, c(0xffdcebf8), c(0xff5b9bd5)));
+    p.drawRoundedRect(QRectF(3, 3, 94, 94), 20, 20);
+    p.setPen(outline(0xff1f4e79, 2.5));
+    p.setBrush(c(0xffffffff));
+    p.drawPolygon(QPolygonF({QPointF(10, 76), QPointF(50, 70), QPointF(50, 90), QPointF(10, 92)}));
+    p.drawPolygon(QPolygonF({QPointF(90, 76), QPointF(50, 70), QPointF(50, 90), QPointF(90, 92)}));
+    p.save();
+    p.translate(19, 5);
+    p.scale(0.62, 0.7);
+    owl(p);
+    p.restore();
+}
+
 // One row of the typing instruction: a label, the written form, an arrow and the answer box
 // with what to type.
 void instructionRow(QPainter &p, double top, const QString &label, const QString &whole,
@@ -873,50 +891,6 @@ QImage titleButtonPicture(const QString &name)
 
 } // namespace
 
-QList<SkinArtist::Entry> SkinArtist::entries()
-{
-    const QStringList names = {
-        "about_off.bmp", "about_on.bmp", "about_pressed.bmp",
-        "back_disabled.bmp", "back_off.bmp", "back_on.bmp", "back_pressed.bmp",
-        "close_off.bmp", "close_on.bmp", "close_pressed.bmp",
-        "forward_disabled.bmp", "forward_off.bmp", "forward_on.bmp", "forward_pressed.bmp",
-        "home_off.bmp", "home_on.bmp", "home_pressed.bmp",
-        "mark_disabled.bmp", "mark_off.bmp", "mark_on.bmp", "mark_pressed.bmp",
-        "print_off.bmp", "print_on.bmp", "print_pressed.bmp",
-        "report_off.bmp", "report_on.bmp", "report_pressed.bmp",
-        "save_disabled.bmp", "save_off.bmp", "save_on.bmp", "save_pressed.bmp",
-        "setup_off.bmp", "setup_on.bmp", "setup_pressed.bmp",
-        "trash_off.bmp", "trash_on.bmp", "trash_pressed.bmp",
-        // ids 38-40 are not used
-        "tabs_back_off.bmp", "tabs_back_on.bmp", "tabs_front_off.bmp", "tabs_front_on.bmp",
-        "border_bot.bmp", "border_left.bmp", "border_left_corners.bmp", "border_right.bmp",
-        "border_right_corners.bmp",
-        "border_top_center.bmp", "border_top_left.bmp", "border_top_right.bmp",
-        "border_white_top_center.bmp", "border_white_top_left.bmp",
-        "border_white_top_right.bmp",
-        "prog_blue_close.bmp", "prog_blue_max.bmp", "prog_blue_min.bmp", "prog_blue_norm.bmp",
-        "prog_blueoff_close.bmp", "prog_blueoff_max.bmp", "prog_blueoff_min.bmp",
-        "prog_blueoff_norm.bmp",
-        "prog_white_close.bmp", "prog_white_max.bmp", "prog_white_min.bmp",
-        "prog_white_norm.bmp",
-        "loadbutton_on.bmp", "loadbutton_off.bmp", "button_off.bmp", "button_on.bmp",
-        "button_pressed.bmp",
-        "bottombg1.bmp", "bottombg2.bmp", "bottombg3.bmp", "bottombg4.bmp",
-        "columnhead1.bmp", "columnhead2.bmp", "progressbar.bmp", "statusgrabber.bmp",
-        "bullet.bmp", "Handle.bmp", "pen.bmp", "bar.bmp",
-        "QVicon.ico", "pencil.ico", "hand.ico",
-        "info_mark.gif", "Logo.gif", "instruction.gif", "Border_bot_left.gif",
-        "Border_bot_right.gif"};
-    QList<Entry> list;
-    int id = 1;
-    for (const QString &name : names) {
-        if (id == 38)
-            id = 41;
-        list.append({id++, name});
-    }
-    return list;
-}
-
 QImage SkinArtist::draw(const QString &fileName)
 {
     const QString name = fileName;
@@ -976,4 +950,15 @@ QImage SkinArtist::draw(const QString &fileName)
     if (name == "Border_bot_left.gif") return popupCorner(false);
     if (name == "Border_bot_right.gif") return popupCorner(true);
     return {};
+}
+
+void SkinArtist::paintProgramIcon(QPainter &painter)
+{
+    smooth(painter);
+    programIconFigure(painter);
+}
+
+QImage SkinArtist::programIcon(int size)
+{
+    return icon(size, programIconFigure);
 }

@@ -4,21 +4,18 @@
 // pictograms, with off, hover (lighter), pressed (darker, shifted) and disabled (grey) states.
 
 #include <QImage>
-#include <QList>
+#include <QPainter>
 #include <QString>
 
 class SkinArtist
 {
 public:
-    struct Entry
-    {
-        int id;
-        QString fileName;
-    };
-
-    // Every skin picture in ascending id order (1-37, 41-92).
-    static QList<Entry> entries();
-
-    // The picture for a file name of entries(); a null image for an unknown name.
+    // The picture for a file name of SkinPictures::entries(); a null image for an unknown
+    // name.
     static QImage draw(const QString &fileName);
+
+    // The icon the desktop shows for the program, drawn in a 100 x 100 box (for SVG) or as
+    // a square picture of the given size.
+    static void paintProgramIcon(QPainter &painter);
+    static QImage programIcon(int size);
 };

@@ -15,8 +15,6 @@ using namespace ChromeGeometry;
 
 namespace {
 
-QString g_popUpResponse;
-
 QFont arial()
 {
     QFont font(QStringLiteral("Arial"));
@@ -43,41 +41,41 @@ frmPopUp::frmPopUp(QWidget *parent)
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(twipsToPixels(kPopupWidthTwips), twipsToPixels(kPopupHeightTwips));
 
-    auto *info = new QLabel(this);
-    info->setObjectName(QStringLiteral("ImgInfo"));
-    info->setAccessibleName(QStringLiteral("Information"));
-    info->setPixmap(PictureCache::picture(QStringLiteral("info_mark.gif")));
-    info->resize(info->pixmap().size());
+    m_info = new QLabel(this);
+    m_info->setObjectName(QStringLiteral("ImgInfo"));
+    m_info->setAccessibleName(QStringLiteral("Information"));
+    m_info->setPixmap(PictureCache::picture(QStringLiteral("info_mark.gif")));
+    m_info->resize(m_info->pixmap().size());
 
-    auto *message = new QLabel(this);
-    message->setObjectName(QStringLiteral("lblMessage"));
-    message->setFont(arial());
-    message->setWordWrap(true);
-    message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    message->setAttribute(Qt::WA_TranslucentBackground);
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("lblMessage"));
+    m_message->setFont(arial());
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_message->setAttribute(Qt::WA_TranslucentBackground);
     // Keeps wrapped text off the right border when the icon pushes the label that far.
-    message->setContentsMargins(0, 0, 6, 0);
-    message->setText(QStringLiteral("8888888888 8888888888 8888888888 8"));
+    m_message->setContentsMargins(0, 0, 6, 0);
+    m_message->setText(QStringLiteral("8888888888 8888888888 8888888888 8"));
 
-    PictureButton *but1 = makeButton(this, QStringLiteral("But1"), QStringLiteral("OK"));
-    PictureButton *but2 = makeButton(this, QStringLiteral("But2"), QStringLiteral("Cancel"));
-    connect(but1, &PictureButton::clicked, this, [this] { answer(QStringLiteral("True")); });
-    connect(but2, &PictureButton::clicked, this, [this] { answer(QStringLiteral("False")); });
+    m_but1 = makeButton(this, QStringLiteral("But1"), QStringLiteral("OK"));
+    m_but2 = makeButton(this, QStringLiteral("But2"), QStringLiteral("Cancel"));
+    connect(m_but1, &PictureButton::clicked, this, [this] { answer(QStringLiteral("True")); });
+    connect(m_but2, &PictureButton::clicked, this, [this] { answer(QStringLiteral("False")); });
 
     PopupSizes sizes;
     sizes.frame = frameSizes();
-    sizes.info = sizeTwips(info);
+    sizes.info = sizeTwips(m_info);
     sizes.message = QSize(kPopupMessageWidthTwips, kPopupMessageHeightTwips);
     sizes.button = QSize(kPopupButtonWidthTwips, kPopupButtonHeightTwips);
     const PopupRects r = popupLoadLayout(kPopupWidthTwips, kPopupHeightTwips, sizes);
     applyFrame(r.frame);
-    setGeometryTwips(info, r.info);
-    setGeometryTwips(message, r.message);
-    setGeometryTwips(but1, r.but1);
-    setGeometryTwips(but2, r.but2);
+    setGeometryTwips(m_info, r.info);
+    setGeometryTwips(m_message, r.message);
+    setGeometryTwips(m_but1, r.but1);
+    setGeometryTwips(m_but2, r.but2);
 
-    addTwoStateButton(but1, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
-    addTwoStateButton(but2, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
+    addTwoStateButton(m_but1, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
+    addTwoStateButton(m_but2, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
     startPolling();
     pRoundCorners();
 }
@@ -91,30 +89,25 @@ frmPopUp::~frmPopUp()
 void frmPopUp::CallPop(const QString &Title, const QString &Msg, int NumofButtons,
                        QWidget *Master)
 {
-    auto *message = findChild<QLabel *>(QStringLiteral("lblMessage"));
-    auto *info = findChild<QLabel *>(QStringLiteral("ImgInfo"));
-    auto *but1 = findChild<PictureButton *>(QStringLiteral("But1"));
-    auto *but2 = findChild<PictureButton *>(QStringLiteral("But2"));
-
     setTitleText(Title);
-    message->setText(Msg);
-    message->setAccessibleName(Msg);
+    m_message->setText(Msg);
+    m_message->setAccessibleName(Msg);
 
     const PopupButtonPlan plan =
-        popupButtons(NumofButtons, width(), but1->width(), message->x(),
+        popupButtons(NumofButtons, width(), m_but1->width(), m_message->x(),
                      twipsToPixels(kPopupBut1DesignLeftTwips),
                      twipsToPixels(kPopupBut2DesignLeftTwips));
-    but1->setVisible(plan.but1Visible);
-    but2->setVisible(plan.but2Visible);
-    but1->move(plan.but1Left, but1->y());
-    but2->move(plan.but2Left, but2->y());
-    but1->setCaptionText(plan.but1Caption);
-    but2->setCaptionText(plan.but2Caption);
+    m_but1->setVisible(plan.but1Visible);
+    m_but2->setVisible(plan.but2Visible);
+    m_but1->move(plan.but1Left, m_but1->y());
+    m_but2->move(plan.but2Left, m_but2->y());
+    m_but1->setCaptionText(plan.but1Caption);
+    m_but2->setCaptionText(plan.but2Caption);
 
     // The label keeps its width and grows downwards to hold every line.
     const int designHeight = twipsToPixels(kPopupMessageHeightTwips);
-    message->setGeometry(message->x(), popupMessageTop(Msg, info->y()), message->width(),
-                         std::max(designHeight, message->heightForWidth(message->width())));
+    m_message->setGeometry(m_message->x(), popupMessageTop(Msg, m_info->y()), m_message->width(),
+                         std::max(designHeight, m_message->heightForWidth(m_message->width())));
 
     QRect around;
     if (Master)
@@ -134,17 +127,10 @@ bool frmPopUp::exec()
     QEventLoop loop;
     m_loop = &loop;
     loop.exec();
-    if (!self) {  // destroyed with its window while open
-        g_popUpResponse = QStringLiteral("False");
+    if (!self)  // destroyed with its window while open
         return false;
-    }
     m_loop = nullptr;
     return m_response == QLatin1String("True");
-}
-
-QString frmPopUp::popUpResponse()
-{
-    return g_popUpResponse;
 }
 
 void frmPopUp::answer(const QString &response)
@@ -159,7 +145,6 @@ void frmPopUp::closeEvent(QCloseEvent *event)
     // answer of an earlier pop-up.
     if (m_response.isEmpty())
         m_response = QStringLiteral("False");
-    g_popUpResponse = m_response;
     Timer1()->stop();
     event->accept();
     emit answered(m_response);

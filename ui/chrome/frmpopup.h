@@ -8,7 +8,9 @@
 
 #include <QString>
 
+class PictureButton;
 class QEventLoop;
+class QLabel;
 
 class frmPopUp : public SkinnedWindow
 {
@@ -31,9 +33,6 @@ public:
     // "True" or "False" once answered, empty before.
     QString response() const { return m_response; }
 
-    // The last answer of any pop-up ("True" or "False"), as the caller's PopUpResponse.
-    static QString popUpResponse();
-
 signals:
     void answered(const QString &response);
 
@@ -43,11 +42,15 @@ protected:
 private:
     void answer(const QString &response);
 
+    QLabel *m_info = nullptr;       // ImgInfo
+    QLabel *m_message = nullptr;    // lblMessage
+    PictureButton *m_but1 = nullptr;
+    PictureButton *m_but2 = nullptr;
     QString m_response;
     QEventLoop *m_loop = nullptr;
 };
 
 // Shows a fresh pop-up modally and returns the answer: true for the first button ("OK" or
-// "Yes"), false for the second or when the pop-up was closed any other way. The answer is
-// also kept as frmPopUp::popUpResponse().
+// "Yes"), false for the second or when the pop-up was closed any other way: the caller's
+// PopUpResponse.
 bool CallPop(const QString &title, const QString &msg, int numOfButtons, QWidget *master);

@@ -1,7 +1,7 @@
 #include "ui/main/contents.h"
 
 #include "app/programfolder.h"
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 #include "ui/chrome/chromegeometry.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
@@ -277,7 +277,7 @@ void Contents::LoadSubject(int subject)
         m_topicNames = m_catalogue.topicNames[subject];
         m_TtPapersCon = m_catalogue.paperCount[subject];
     }
-    m_marks = Results::readMarks(subject, m_catalogue.code, m_TtPapersCon);
+    m_marks = Results::readMarks(Results::subjectFiles(m_catalogue, subject));
     m_home->setTopics(m_topicNames, m_topicCount);
     if (!m_RefreshLog && m_topicCount > 0) {
         m_TopicCount = 1;
@@ -291,12 +291,12 @@ void Contents::TopicChoosing(int f)
     QStringList first;
     QStringList second;
     for (int k = 0; k < 5; ++k) {
-        first << m_marks.FSE.value(f + k);
-        second << m_marks.SSE.value(f + k);
+        first << m_marks.FSE.value(f - 1 + k);
+        second << m_marks.SSE.value(f - 1 + k);
     }
     const int topic = HomeRules::topicOfFirstOrdinal(f);
     if (topic != 0)
-        m_SubH1 = m_topicNames.value(topic);
+        m_SubH1 = m_topicNames.value(topic - 1);
     m_home->showPapers(topic != 0 ? m_SubH1 : QString(), first, second);
 }
 
@@ -382,10 +382,9 @@ void Contents::showReport()
 {
     LoadSubject(m_LChose);
     const ReportFigures::Figures figures = ReportFigures::BuildReport(
-        m_topicCount, m_TtPapersCon, m_topicNames.mid(1), m_marks.FSE.mid(1, m_TtPapersCon),
-        m_marks.SSE.mid(1, m_TtPapersCon));
+        m_topicCount, m_TtPapersCon, m_topicNames, m_marks.FSE, m_marks.SSE);
     const QString trendLine = Records::ReadRecordLine(
-        Results::filePath(Results::Trend, m_LChose, m_catalogue.code), QStringLiteral("TRD"));
+        selection().subjectFiles().path(Results::Trend), QStringLiteral("TRD"));
     m_report->showReport(figures, ReportFigures::trendValues(trendLine));
     m_report->LayoutReportSections(m_txtReportPos);
     showPanel(m_report);
@@ -394,9 +393,8 @@ void Contents::showReport()
 void Contents::PrintReport()
 {
     const QList<QStringList> lines = PrintLines::reportLines(
-        m_catalogue.title, m_topicCount, m_topicNames.mid(1), m_marks.FSE.mid(1, m_TtPapersCon),
-        m_marks.LTM.mid(1, m_TtPapersCon), m_marks.CDD.mid(1, m_TtPapersCon),
-        m_marks.SSE.mid(1, m_TtPapersCon));
+        m_catalogue.title, m_topicCount, m_topicNames, m_marks.FSE, m_marks.LTM, m_marks.CDD,
+        m_marks.SSE);
     switch (ReportPrinter::printOnDefault(lines, m_catalogue.title)) {
     case ReportPrinter::NoPrinter:
         QMessageBox::information(this, QStringLiteral("Print"),
@@ -437,14 +435,6 @@ void Contents::pollTick()
     for (int n = 1; n <= 4; ++n) {
         m_tabs[n]->setPicture(PictureStates::tabPicture(n, m_txtTabPos, isHovered(m_tabs[n])));
     }
-    for (int n = 1; n <= 4; ++n) {
-        const PictureStates::ToolbarIdentity identity =
-            PictureStates::toolbarIdentity(n, m_txtTabPos);
-        m_toolbar[n]->setVisible(identity.used);
-        if (!identity.used)
-            continue;
-        m_toolbar[n]->setCaptionText(identity.caption);
-        m_toolbar[n]->setToolTips(identity.toolTip);
-        pollThreeState(m_toolbar[n], identity.pictureBase);
-    }
+    for (int n = 1; n <= 4; ++n)
+        m_toolbar[n]->setVisible(pollToolbarIdentity(m_toolbar[n], n, m_txtTabPos));
 }

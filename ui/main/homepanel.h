@@ -13,8 +13,8 @@ class HomePanel : public QFrame
 public:
     explicit HomePanel(QWidget *parent = nullptr);
 
-    // Shows topics 1..count with their bullets; the others are hidden.
-    void setTopics(const QStringList &names1to10, int count);
+    // Shows topics 1..count (names from index 0) with their bullets; the others are hidden.
+    void setTopics(const QStringList &names, int count);
     // Highlights one topic label (1..10) the way Topicbuttoncolour does.
     void highlightTopic(int topic);
     // Sets SubH1 and the score captions of the five rows, then arranges the rows.
@@ -35,6 +35,15 @@ private:
     void buildTopicColumn();
     void buildPaperColumn();
     void UpdatePaperRows();
+    // Wraps SubH1 to at most two lines and moves the paper rows below it.
+    void placeHeading();
+
+    // A control of a paper row and its distance below the row's top.
+    struct RowPart
+    {
+        QWidget *widget;
+        int offset;
+    };
 
     QLabel *m_topics[11] = {};
     QLabel *m_bullets[11] = {};
@@ -44,4 +53,5 @@ private:
     QLabel *m_percent[11] = {};
     PictureButton *m_load[6] = {};
     PictureButton *m_again[6] = {};
+    QList<RowPart> m_rowParts[6];
 };

@@ -1,7 +1,8 @@
 #include "ui/main/reportfigures.h"
 
-#include "ui/practice/marking.h"
+#include "results/resulttexts.h"
 
+#include <QLocale>
 #include <QtMath>
 
 namespace ReportFigures {
@@ -49,7 +50,7 @@ qint64 scoreMillionths(const QString &text)
 // "85%" from a sum in millionths and a count, rounded from the exact quotient.
 QString averageText(qint64 sum, int count)
 {
-    return Marking::roundedTenths(sum, qint64(count) * (kUnit / 10)) + QLatin1Char('%');
+    return Results::roundedTenths(sum, qint64(count) * (kUnit / 10)) + QLatin1Char('%');
 }
 
 // Exact sums per topic, kept beside the rows for the comparisons of performance.
@@ -186,7 +187,7 @@ QString r1(double x)
         if (aboveHalf || (half && tenths % 2 == 1))
             ++tenths;
     }
-    return Marking::roundedTenths(negative ? -tenths : tenths, 1);
+    return Results::roundedTenths(negative ? -tenths : tenths, 1);
 }
 
 QList<double> trendValues(const QString &trendLine)

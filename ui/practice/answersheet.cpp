@@ -13,10 +13,21 @@ Row designRow()
     return row;
 }
 
-Row firstRowShape(const Row &row, const QString &code)
+// A sentence to write out ends with its full stop, question or exclamation mark; the
+// alternatives of one key are all of one kind, so the first one tells.
+static bool isSentenceKey(const QString &code, const QString &key)
+{
+    if (code != QLatin1String("M"))
+        return false;
+    const QString first = key.section(QLatin1Char(';'), 1, 1).trimmed();
+    return first.endsWith(QLatin1Char('.')) || first.endsWith(QLatin1Char('?'))
+           || first.endsWith(QLatin1Char('!'));
+}
+
+Row firstRowShape(const Row &row, const QString &code, const QString &key)
 {
     Row r = row;
-    if (code == QLatin1String("L")) {
+    if (code == QLatin1String("L") || isSentenceKey(code, key)) {
         r.frame.setHeight(2100);
         r.answer.setWidth(r.frame.width() - 1000);
         r.answer.setHeight(1000);
@@ -97,6 +108,21 @@ QString answerName(int row)
 int carriedMarkLeft(const QRect &answer)
 {
     return answer.left() + answer.width() + kCarriedMarkGap;
+}
+
+QString refusedNoteText()
+{
+    return QStringLiteral("This character can't be used in an answer.");
+}
+
+QRect refusedNotePlace(const QRect &box, const QSize &note, const QSize &sheet)
+{
+    const int gap = 2;
+    int top = box.bottom() + 1 + gap;
+    if (top + note.height() > sheet.height())
+        top = qMax(0, box.top() - gap - note.height());
+    const int left = qBound(0, box.left(), qMax(0, sheet.width() - note.width()));
+    return QRect(QPoint(left, top), note);
 }
 
 } // namespace AnswerSheet

@@ -1,6 +1,11 @@
 #include "ui/practice/marking.h"
 
+#include "results/resulttexts.h"
+
 namespace Marking {
+
+using Results::cross;
+using Results::tick;
 
 namespace {
 
@@ -78,15 +83,10 @@ QString markText(const QString &answer, const QString &key)
 QString markNumber(const QString &answer, const QString &key, const QLocale &locale)
 {
     bool ok = false;
-    const double given = locale.toDouble(trimSpaces(answer), &ok);
+    const double expected = QLocale::c().toDouble(trimSpaces(key), &ok);
     if (!ok)
         return cross();
-    double expected = locale.toDouble(trimSpaces(key), &ok);
-    if (!ok)
-        expected = QLocale::c().toDouble(trimSpaces(key), &ok);
-    if (!ok)
-        return cross();
-    return given == expected ? tick() : cross();
+    return numberReadings(answer, locale).contains(expected) ? tick() : cross();
 }
 
 // Spaces are dropped from the answer, except at the position where the key has its
@@ -150,14 +150,20 @@ int markValue(const QString &text)
 
 } // namespace
 
-QString tick()
+QList<double> numberReadings(const QString &answer, const QLocale &locale)
 {
-    return QString(QChar(0xFC));
-}
-
-QString cross()
-{
-    return QString(QChar(0xFB));
+    const QString text = trimSpaces(answer);
+    QList<double> readings;
+    bool ok = false;
+    const double withPoint = QLocale::c().toDouble(text, &ok);
+    if (ok)
+        readings.append(withPoint);
+    if (locale.decimalPoint() != QLatin1String(".")) {
+        const double withLocale = locale.toDouble(text, &ok);
+        if (ok && !readings.contains(withLocale))
+            readings.append(withLocale);
+    }
+    return readings;
 }
 
 QString MarkAnswer(const QString &answer, const QString &key, const QString &code,
@@ -244,43 +250,6 @@ int totalMarks(const QStringList &marks)
     for (const QString &mark : marks)
         total += markValue(mark);
     return total;
-}
-
-QString roundedTenths(qint64 numerator, qint64 denominator)
-{
-    if (denominator == 0)
-        return QStringLiteral("0");
-    const bool negative = (numerator < 0) != (denominator < 0);
-    const quint64 num = numerator < 0 ? quint64(0) - quint64(numerator) : quint64(numerator);
-    const quint64 den = denominator < 0 ? quint64(0) - quint64(denominator)
-                                        : quint64(denominator);
-    quint64 tenths = num / den;
-    const quint64 rest = num % den;
-    // Compare rest with den / 2 without forming 2 * rest, which could overflow.
-    if (rest > den - rest || (rest == den - rest && tenths % 2 == 1))
-        ++tenths;
-
-    QString text = QString::number(tenths / 10);
-    if (tenths % 10 != 0)
-        text += QLatin1Char('.') + QString::number(tenths % 10);
-    if (negative && tenths != 0)
-        text.prepend(QLatin1Char('-'));
-    return text;
-}
-
-QString percentScore(int raw, int total)
-{
-    return roundedTenths(qint64(raw) * 1000, total);
-}
-
-QString elapsedText(qint64 seconds)
-{
-    if (seconds < 0)
-        seconds = 0;
-    return QStringLiteral("%1:%2:%3")
-            .arg(seconds / 3600)
-            .arg(seconds % 3600 / 60)
-            .arg(seconds % 60);
 }
 
 QList<int> remainingQuestions(const QStringList &answers, const QList<int> &blankCounts)

@@ -1,7 +1,8 @@
 #pragma once
 // Marking and scoring rules of a practice paper: judging one blank by its answer code,
-// the "G" group and "M" alternatives rules, the correct answer shown in a second take,
-// the score of a paper and the texts of score and time. Plain functions, no widgets.
+// the "G" group and "M" alternatives rules, the correct answer shown in a second take and
+// the score of a paper. The marks and the texts of score and time are the results layer's
+// (results/resulttexts.h). Plain functions, no widgets.
 //
 // Per-blank lists are QStringLists indexed from 0: entry i is blank i + 1 of the paper
 // (pass a 1-based Records::Fields array as fields.mid(1)). A missing entry reads as
@@ -14,16 +15,17 @@
 
 namespace Marking {
 
-// The two marks: one character each, drawn as a tick and a cross by the symbol font.
-QString tick();  // QChar(0xFC)
-QString cross(); // QChar(0xFB)
-
 // Judges one blank of code "N", "T", "Q", "L", "R", "F" or "X": the tick or the cross.
 // Any other code (including "G" and "M", see MarkGroupAnswer) gives empty text.
-// "N" tests the answer with locale's number format; the key is read the same way, or
-// with "." when locale cannot read it.
+// "N" ticks when some reading of the answer (numberReadings) equals the key, which is
+// always read with "." as the pages write it.
 QString MarkAnswer(const QString &answer, const QString &key, const QString &code,
-                   const QLocale &locale = QLocale::system());
+                   const QLocale &locale = QLocale());
+
+// The numbers an "N" answer can mean, spaces around it allowed: read with "." and, where
+// locale's decimal separator is another one, with locale's number format too. Empty when
+// the answer is no number.
+QList<double> numberReadings(const QString &answer, const QLocale &locale = QLocale());
 
 // Judges blank i of code "G" or "M": the tick or the cross. A key other than " " is
 // ";" + alternatives (an "M" blank or the first blank of a "G" group, judged alone); a
@@ -50,23 +52,10 @@ struct PaperMarking
 // Marks every blank: "G" and "M" by MarkGroupAnswer, the others by MarkAnswer.
 PaperMarking markPaper(const QStringList &answers, const QStringList &keys,
                        const QStringList &codes, const QStringList &marks,
-                       const QLocale &locale = QLocale::system());
+                       const QLocale &locale = QLocale());
 
 // Sum of the numeric values of the marks (a mark that is not a whole number counts 0).
 int totalMarks(const QStringList &marks);
-
-// numerator / denominator tenths, rounded to a whole number of tenths with a tie going
-// to the even digit, written with "." in shortest form ("100", "87.5", "-0.2").
-// Computed in integers, so no binary fraction decides a tie. A denominator of 0 gives "0".
-QString roundedTenths(qint64 numerator, qint64 denominator);
-
-// The percentage score raw / total * 100 to one decimal, ties to even: 7 of 8 "87.5",
-// 2 of 3 "66.7", 1 of 16 "6.2". A paper worth no marks scores "0".
-QString percentScore(int raw, int total);
-
-// Time taken as hours:minutes:seconds without leading zeros ("0:4:7"); hours go past 24
-// ("25:0:0"). A negative time (the system clock set back) reads "0:0:0".
-QString elapsedText(qint64 seconds);
 
 // Question numbers (1-based, ascending, each once) that have a blank whose answer,
 // without leading and trailing spaces, is empty. blankCounts[q - 1] is the number of

@@ -2,20 +2,10 @@
 
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
+#include "results/resulttexts.h"
 #include "ui/practice/marking.h"
 
 #include <QFile>
-#include <QLocale>
-
-namespace {
-
-// Records arrays are 1-based with an unused entry 0.
-Records::Fields toFields(const QStringList &list)
-{
-    return QStringList{QString()} + list;
-}
-
-} // namespace
 
 PracticeSession::PracticeSession(const PaperSelection &selection) : m_selection(selection) {}
 
@@ -33,8 +23,7 @@ int PracticeSession::load(const PaperData &paper)
     m_paper = paper;
     m_qsCount = 1;
     const int p = m_selection.paperIndex();
-    m_marks = Results::readMarks(m_selection.LChose, m_selection.lblCOD,
-                                 m_selection.TtPapersCon);
+    m_marks = Results::readMarks(m_selection.subjectFiles());
     if (isSecondTake()) {
         m_firstResults = readList(Results::FResults);
         m_answers = readList(Results::Second);
@@ -45,7 +34,7 @@ int PracticeSession::load(const PaperData &paper)
         for (int i = 0; i < m_paper.totalBlanks; ++i) {
             if (isCarriedOver(i)) {
                 m_answers[i] = m_firstAnswers.at(i);
-                m_results[i] = Marking::tick();
+                m_results[i] = Results::tick();
             }
         }
         m_status = m_marks.SST.value(p) == QLatin1String("1") ? 1 : 0;
@@ -63,14 +52,8 @@ int PracticeSession::load(const PaperData &paper)
 
 QStringList PracticeSession::readList(Results::File file) const
 {
-    const int n = m_paper.totalBlanks;
-    const Records::Fields fields =
-        Results::readPaperValues(file, m_selection.LChose, m_selection.lblCOD,
-                                 m_selection.TtPapersCon, m_selection.PaperNum, n);
-    QStringList list = fields.mid(1, n);
-    while (list.size() < n)
-        list.append(QString());
-    return list;
+    return Results::readPaperValues(file, m_selection.subjectFiles(), m_selection.PaperNum,
+                                    m_paper.totalBlanks);
 }
 
 int PracticeSession::blankCount(int question) const
@@ -90,7 +73,7 @@ int PracticeSession::rowBlank(int row) const
 
 bool PracticeSession::isCarriedOver(int i) const
 {
-    return isSecondTake() && m_firstResults.value(i) == Marking::tick();
+    return isSecondTake() && m_firstResults.value(i) == Results::tick();
 }
 
 QString PracticeSession::correctAnswer(int i) const
@@ -117,9 +100,8 @@ Results::File PracticeSession::answersFile() const
 
 int PracticeSession::writeAnswers() const
 {
-    return Results::writePaperValues(answersFile(), m_selection.LChose, m_selection.lblCOD,
-                                     m_selection.TtPapersCon, m_selection.PaperNum,
-                                     toFields(m_answers), m_paper.totalBlanks);
+    return Results::writePaperValues(answersFile(), m_selection.subjectFiles(),
+                                     m_selection.PaperNum, m_answers, m_paper.totalBlanks);
 }
 
 int PracticeSession::commitAndWrite(const QStringList &rowTexts)
@@ -226,14 +208,12 @@ int PracticeSession::mark(const QDateTime &now)
     const Marking::PaperMarking marked = Marking::markPaper(
         m_answers, m_paper.answerKey, m_paper.answerCodes, m_paper.blankMarks);
     Results::MarkedTake take;
-    take.subject = m_selection.LChose;
-    take.code = m_selection.lblCOD;
-    take.paperCount = m_selection.TtPapersCon;
+    take.files = m_selection.subjectFiles();
     take.paperKey = m_selection.PaperNum;
     take.blanks = m_paper.totalBlanks;
-    take.answers = toFields(m_answers);
-    take.results = toFields(marked.results);
-    take.score = Marking::percentScore(marked.rawScore, m_paper.totalMarks);
+    take.answers = m_answers;
+    take.results = marked.results;
+    take.score = Results::percentScore(marked.rawScore, m_paper.totalMarks);
     if (!isSecondTake()) {
         take.timeTaken = clockText(now);
         take.dateDone = shortDate(now.date());
@@ -264,10 +244,10 @@ int PracticeSession::mark(const QDateTime &now)
 
 QString PracticeSession::clockText(const QDateTime &now) const
 {
-    return Marking::elapsedText(m_clockStart.secsTo(now));
+    return Results::elapsedText(m_clockStart.secsTo(now));
 }
 
 QString PracticeSession::shortDate(const QDate &date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return Results::storedDate(date);
 }

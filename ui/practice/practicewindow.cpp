@@ -1,5 +1,6 @@
 #include "ui/practice/practicewindow.h"
 
+#include "results/resulttexts.h"
 #include "ui/chrome/frmpopup.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
@@ -9,19 +10,24 @@
 #include "ui/practice/answerframe.h"
 #include "ui/practice/answervalidator.h"
 #include "ui/practice/browsercontrol.h"
-#include "ui/practice/marking.h"
 #include "ui/practice/picturepanel.h"
 #include "ui/practice/test1.h"
 #include "ui/practice/test2.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
+
+#include <functional>
 
 using namespace ChromeGeometry;
 
@@ -37,12 +43,6 @@ constexpr int kTxtRemWidth = 170;
 constexpr int kPrepareDelayMs = 50;
 
 int g_markingStepMs = 200;
-
-PracticeWindow::PaperSource &paperSource()
-{
-    static PracticeWindow::PaperSource source = PaperLookup::lookUp;
-    return source;
-}
 
 QFont arial(qreal points, bool bold = false)
 {
@@ -97,25 +97,36 @@ QString answersNotSaved(int error)
     return QStringLiteral("Your answers could not be saved (error %1).").arg(error);
 }
 
+PracticeWindow *refuse(int error, QWidget *messageOwner)
+{
+    CallPop(QStringLiteral("Quorvel"),
+            QStringLiteral("This paper cannot be opened: its question tables could not "
+                           "be read (error %1).")
+                .arg(error),
+            1, messageOwner);
+    return nullptr;
+}
+
 } // namespace
 
 // ---- opening ------------------------------------------------------------------------------
 
 PracticeWindow *PracticeWindow::open(const PaperSelection &selection, QWidget *messageOwner)
 {
-    auto session = std::make_unique<PracticeSession>(selection);
     PaperData paper;
-    int error = paperSource()(selection.LChose, selection.PaperNum, &paper);
-    if (!error)
-        error = session->load(paper);
-    if (error) {
-        CallPop(QStringLiteral("Quorvel"),
-                QStringLiteral("This paper cannot be opened: its question tables could not "
-                               "be read (error %1).")
-                    .arg(error),
-                1, messageOwner);
-        return nullptr;
-    }
+    const int error = PaperLookup::lookUp(selection.LChose, selection.PaperNum, &paper);
+    if (error)
+        return refuse(error, messageOwner);
+    return open(selection, paper, messageOwner);
+}
+
+PracticeWindow *PracticeWindow::open(const PaperSelection &selection, const PaperData &paper,
+                                     QWidget *messageOwner)
+{
+    auto session = std::make_unique<PracticeSession>(selection);
+    const int error = session->load(paper);
+    if (error)
+        return refuse(error, messageOwner);
     PracticeWindow *window = nullptr;
     if (selection.TakeNum == 2)
         window = new Test2(std::move(session));
@@ -124,11 +135,6 @@ PracticeWindow *PracticeWindow::open(const PaperSelection &selection, QWidget *m
     window->load();
     window->show();
     return window;
-}
-
-void PracticeWindow::setPaperSource(PaperSource source)
-{
-    paperSource() = source ? std::move(source) : PaperSource(PaperLookup::lookUp);
 }
 
 void PracticeWindow::setMarkingStepMs(int ms)
@@ -141,6 +147,20 @@ PracticeWindow::PracticeWindow(std::unique_ptr<PracticeSession> session,
     : SkinnedWindow(Kind::Practice), m_session(std::move(session))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    // The frame's pieces and title buttons came before this window could watch its children.
+    for (QObject *child : children()) {
+        if (child->isWidgetType())
+            child->installEventFilter(this);
+    }
+    m_sizer = new QLabel(this);
+    m_sizer->setObjectName(QStringLiteral("Sizer"));
+    m_sizer->setAccessibleName(QStringLiteral("Resize grip"));
+    m_sizer->setPixmap(PictureCache::picture(QStringLiteral("statusgrabber.bmp")));
+    m_sizer->resize(m_sizer->pixmap().size());
+    m_sizer->setCursor(Qt::SizeFDiagCursor);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(practiceInitialGeometry(screen->geometry()));
     setTitleText(designCaption);
     // Quitting the program without closing this window still keeps what was typed.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &PracticeWindow::saveBeforeQuit);
@@ -338,6 +358,8 @@ void PracticeWindow::buildAnswerSheet()
         row.answer->setAccessibleName(AnswerSheet::answerName(n));
         row.answer->setFont(arial(9, true));
         row.answer->setValidator(new AnswerValidator(row.answer));
+        connect(row.answer, &AnswerBox::refusedCharacter, this,
+                [this, box = row.answer] { showRefusedNote(box); });
         row.mark = makeLabel(QStringLiteral("FR%1").arg(n), QString(), row.frame);
         row.mark->setAccessibleName(QStringLiteral("Mark ") + letter);
         row.mark->setFont(markFont);
@@ -353,6 +375,22 @@ void PracticeWindow::buildAnswerSheet()
         placeRow(n);
         drawborder(row.answer, row.frame, 0);
     }
+
+    // Says why a character did not appear, beside the box, without taking the focus.
+    m_refusedNote = makeLabel(QStringLiteral("lblRefused"), AnswerSheet::refusedNoteText(),
+                              m_ansBox);
+    m_refusedNote->setFont(arial(8.25));
+    m_refusedNote->setWordWrap(true);
+    m_refusedNote->setMargin(3);
+    m_refusedNote->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fff8d0; color: black; border: 1px solid #b8a040; }"));
+    m_refusedNote->setFocusPolicy(Qt::NoFocus);
+    m_refusedNote->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_refusedNote->hide();
+    m_refusedNoteTimer = new QTimer(this);
+    m_refusedNoteTimer->setSingleShot(true);
+    m_refusedNoteTimer->setInterval(AnswerSheet::kRefusedNoteMs);
+    connect(m_refusedNoteTimer, &QTimer::timeout, m_refusedNote, &QWidget::hide);
 
     m_instruction = new QLabel(m_ansBox);
     m_instruction->setObjectName(QStringLiteral("PicInstruction"));
@@ -402,9 +440,31 @@ void PracticeWindow::createRowControls(int, RowWidgets &) {}
 
 // ---- layout -------------------------------------------------------------------------------
 
+void PracticeWindow::layoutWindow()
+{
+    // A minimised window may report no size; the formulas would go negative.
+    if (isMinimized() || width() <= 0 || height() <= 0)
+        return;
+    const QSize inner = pixelsToTwips(size());
+    const PracticeRects rects = practiceLayout(inner.width(), inner.height(), inner.width(),
+                                               practiceSizes(), m_sheetShown);
+    applyFrame(rects.frame);
+    setGeometryTwips(m_sizer, rects.sizer);
+    applyPracticeLayout(rects);
+    pRoundCorners();
+}
+
+void PracticeWindow::setAnswerSheetShown(bool shown)
+{
+    m_sheetShown = shown;
+    layoutWindow();
+}
+
 PracticeSizes PracticeWindow::practiceSizes() const
 {
-    PracticeSizes s = SkinnedWindow::practiceSizes();
+    PracticeSizes s;
+    s.frame = frameSizes();
+    s.sizer = sizeTwips(m_sizer);
     for (int k = 0; k < 6; ++k) {
         if (m_toolBar[k])
             s.toolButtonWidth[k] = sizeTwips(m_toolBar[k]).width();
@@ -447,7 +507,7 @@ void PracticeWindow::applyPracticeLayout(const PracticeRects &r)
     m_qnTitleBG->raise();
     m_fmeMark->raise();
     // The grip sits in the corner of the answer sheet; keep it on top.
-    sizer()->raise();
+    m_sizer->raise();
 }
 
 void PracticeWindow::placeStatusStrip()
@@ -468,7 +528,7 @@ void PracticeWindow::placeStatusStrip()
 bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_handle && event->type() == QEvent::MouseButtonRelease) {
-        const bool shown = !answerSheetShown();
+        const bool shown = !m_sheetShown;
         const QString tip = answerSheetHandleTip(shown);
         m_handle->setToolTip(tip);
         m_handle->setAccessibleName(tip);
@@ -476,7 +536,67 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
         setAnswerSheetShown(shown);
         return true;
     }
+    // The edge cursor is set on the window, and its children would inherit it.
+    if (event->type() == QEvent::Enter && !m_resizing && watched->parent() == this)
+        unsetCursor();
     return SkinnedWindow::eventFilter(watched, event);
+}
+
+void PracticeWindow::beginCornerResize(const QPoint &globalPos)
+{
+    const QSize grip(kGripPixels * kTwipsPerPixel, kGripPixels * kTwipsPerPixel);
+    const QPoint windowTwips = pixelsToTwips(pos());
+    const QPoint rel = pixelsToTwips(globalPos) - windowTwips;
+    const QSize sizeT = pixelsToTwips(size());
+    m_grab = classifyGrab(rel, sizeT, grip);
+    if (!m_grab.any())
+        return;
+    QCursor::setPos(twipsToPixels(snapCursor(m_grab, QRect(windowTwips, sizeT), rel)));
+    m_resizing = true;
+}
+
+void PracticeWindow::mousePressEvent(QMouseEvent *event)
+{
+    // Presses on the window's own surface, and on the Sizer, which passes them on.
+    if (event->buttons() & Qt::LeftButton)
+        beginCornerResize(event->globalPosition().toPoint());
+    SkinnedWindow::mousePressEvent(event);
+}
+
+void PracticeWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    const QSize grip(kGripPixels * kTwipsPerPixel, kGripPixels * kTwipsPerPixel);
+    const QPoint rel = pixelsToTwips(event->globalPosition().toPoint()) - pixelsToTwips(pos());
+    const QSize sizeT = pixelsToTwips(size());
+    if (m_resizing) {
+        const QSize wanted = cornerResize(m_grab, rel, sizeT, grip);
+        if (wanted != sizeT)
+            resize(twipsToPixels(wanted.width()), twipsToPixels(wanted.height()));
+        return;
+    }
+    switch (edgeCursor(rel, sizeT, grip, event->buttons() & Qt::LeftButton)) {
+    case EdgeCursor::Unchanged: break;
+    case EdgeCursor::Arrow: unsetCursor(); break;
+    case EdgeCursor::SizeHor: setCursor(Qt::SizeHorCursor); break;
+    case EdgeCursor::SizeVer: setCursor(Qt::SizeVerCursor); break;
+    case EdgeCursor::SizeFDiag: setCursor(Qt::SizeFDiagCursor); break;
+    case EdgeCursor::SizeBDiag: setCursor(Qt::SizeBDiagCursor); break;
+    }
+}
+
+void PracticeWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_resizing = false;
+    m_grab = EdgeGrab();
+    SkinnedWindow::mouseReleaseEvent(event);
+}
+
+void PracticeWindow::childEvent(QChildEvent *event)
+{
+    // Children tell the window when the pointer has left the edge zone for them.
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    SkinnedWindow::childEvent(event);
 }
 
 // ---- answer sheet -------------------------------------------------------------------------
@@ -513,14 +633,14 @@ void PracticeWindow::fillAnswerBox(int n, int i)
 void PracticeWindow::setMarkText(QLabel *label, int n, const QString &mark)
 {
     label->setText(AnswerSheet::markGlyph(mark));
-    label->setStyleSheet(mark == Marking::tick()    ? QStringLiteral("color: #1a7f2e")
-                         : mark == Marking::cross() ? QStringLiteral("color: #c0262d")
+    label->setStyleSheet(mark == Results::tick()    ? QStringLiteral("color: #1a7f2e")
+                         : mark == Results::cross() ? QStringLiteral("color: #c0262d")
                                                     : QString());
     const QString base = label->objectName().startsWith(QLatin1Char('S'))
                              ? QStringLiteral("Second mark ")
                              : QStringLiteral("Mark ");
-    const QString state = mark == Marking::tick()    ? QStringLiteral(": right")
-                          : mark == Marking::cross() ? QStringLiteral(": wrong")
+    const QString state = mark == Results::tick()    ? QStringLiteral(": right")
+                          : mark == Results::cross() ? QStringLiteral(": wrong")
                                                      : QString();
     label->setAccessibleName(base + AnswerSheet::partLetter(n) + state);
 }
@@ -546,7 +666,7 @@ void PracticeWindow::FillAnswerSheet()
         return;
     RowWidgets &first = m_rowWidgets[0];
     drawborder(first.answer, first.frame, 2);
-    m_rows[0] = AnswerSheet::firstRowShape(m_rows[0], codes.first());
+    m_rows[0] = AnswerSheet::firstRowShape(m_rows[0], codes.first(), m_session->answerKey(d));
     placeRow(1);
     drawborder(first.answer, first.frame, 0);
 }
@@ -586,6 +706,20 @@ void PracticeWindow::drawborder(QWidget *cntl, QWidget *Parent, int inout)
             twips = m_rows.at(n).answer;  // the exact design numbers, not rounded pixels
     }
     frame->drawBorder(AnswerSheet::border(twips, inout, frame->background()));
+}
+
+void PracticeWindow::showRefusedNote(AnswerBox *box)
+{
+    // One line where the sheet is wide enough; a wrapped label would guess a narrower one.
+    const int oneLine = m_refusedNote->fontMetrics().horizontalAdvance(m_refusedNote->text())
+                        + 2 * m_refusedNote->margin() + 4;
+    const int width = qMin(oneLine, m_ansBox->width());
+    const QSize size(width, m_refusedNote->heightForWidth(width));
+    const QRect boxRect(box->mapTo(m_ansBox, QPoint(0, 0)), box->size());
+    m_refusedNote->setGeometry(AnswerSheet::refusedNotePlace(boxRect, size, m_ansBox->size()));
+    m_refusedNote->show();
+    m_refusedNote->raise();
+    m_refusedNoteTimer->start();
 }
 
 // ---- moves, save, mark, print, close ------------------------------------------------------
@@ -632,11 +766,13 @@ void PracticeWindow::MarkPaper()
     const bool yes = CallPop(QStringLiteral("Marking"), m_session->markingPrompt(), 2, this);
     if (!self || !yes)
         return;
+    m_marking = true;
     repaint();
     playMarkingAnimation();
     if (!self)
         return;
     error = m_session->mark(QDateTime::currentDateTime());
+    m_marking = false;
     if (error) {
         showNotice(QStringLiteral("Your paper could not be marked: the results could not be "
                                   "saved (error %1).")
@@ -709,7 +845,7 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
         return event->accept();
     if (!m_session->isMarked()) {
         const int error = m_session->commitAndWrite(rowTexts());
-        if (error) {
+        if (error && !m_noQuestions) {
             QPointer<PracticeWindow> self(this);
             const bool anyway = CallPop(QStringLiteral("Close Practice"),
                                         answersNotSaved(error)
@@ -730,6 +866,17 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
     emit closed();
 }
 
+int PracticeWindow::saveTypedAnswers()
+{
+    return m_session->isMarked() ? 0 : m_session->commitAndWrite(rowTexts());
+}
+
+void PracticeWindow::closeWithoutQuestions()
+{
+    m_noQuestions = true;
+    close();
+}
+
 void PracticeWindow::saveBeforeQuit()
 {
     if (m_closing || m_savedForQuit)
@@ -747,7 +894,8 @@ void PracticeWindow::showNotice(const QString &message)
 
 void PracticeWindow::prepareNeighbours()
 {
-    if (m_closing)
+    // Once the window is closing or its pages were cleaned up for the quit, none is written.
+    if (m_closing || m_savedForQuit)
         return;
     // The likeliest first: a pupil mostly goes on in the direction of the last move.
     const int step = m_movedBack ? -1 : 1;
@@ -778,12 +926,8 @@ void PracticeWindow::pollTick()
         PictureButton *button = m_toolBar[k - 1];
         if (!button)
             return;
-        const PictureStates::PracticeButtonLook look = PictureStates::practiceToolbarLook(
-            k, isHovered(button), pressTrack(), m_session->status(), m_session->qsCount(),
-            m_session->questionCount());
-        button->setPicture(look.picture);
-        if (look.enabledTouched && button->isEnabled() != look.enabled)
-            button->setEnabled(look.enabled);
+        pollPracticeButton(button, k, m_session->status(), m_session->qsCount(),
+                           m_session->questionCount());
     }
     tickStatus(QDateTime::currentDateTime());
     m_answeredQ->setText(QString::number(m_session->answeredCount()));

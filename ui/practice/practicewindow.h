@@ -17,7 +17,6 @@
 #include <QDateTime>
 #include <QVector>
 
-#include <functional>
 #include <memory>
 
 class AnswerFrame;
@@ -26,6 +25,7 @@ class PictureButton;
 class PicturePanel;
 class QComboBox;
 class QLabel;
+class QTimer;
 class AnswerBox;
 
 class PracticeWindow : public SkinnedWindow
@@ -39,6 +39,10 @@ public:
     // and shows it. When the paper cannot be looked up, shows why in the pop-up (owned by
     // messageOwner), opens nothing and returns null.
     static PracticeWindow *open(const PaperSelection &selection,
+                                QWidget *messageOwner = nullptr);
+    // The same with the paper's data already looked up; refuses a paper the take cannot
+    // load.
+    static PracticeWindow *open(const PaperSelection &selection, const PaperData &paper,
                                 QWidget *messageOwner = nullptr);
 
     const PracticeSession &session() const { return *m_session; }
@@ -59,10 +63,16 @@ public:
     // Frames control cntl on its row container (inout 0 light blue, 2 erase, else grey).
     void drawborder(QWidget *cntl, QWidget *Parent, int inout);
 
-    // ---- test seams ----
-    // Where open() finds a paper's data (the paper tables by default).
-    using PaperSource = std::function<int(int subject, int paperKey, PaperData *paper)>;
-    static void setPaperSource(PaperSource source);
+    // ---- the system ending the program ----
+    // Writes the typed answers of a take not yet marked, as a move would; 0 or an error.
+    int saveTypedAnswers();
+    // Closes as every close does (answers saved, page file gone, closed()), asking nothing,
+    // not even when the answers cannot be saved: there is no one left to answer.
+    void closeWithoutQuestions();
+    // From the pupil's "Yes" to Mark until the marking has been recorded or has failed.
+    bool isMarking() const { return m_marking; }
+
+    // ---- test seam ----
     // Length of one step of the marking animation (200 ms; 15 steps).
     static void setMarkingStepMs(int ms);
 
@@ -115,10 +125,14 @@ protected:
     // SkinnedWindow
     void closeRequested() override;
     void pollTick() override;
-    ChromeGeometry::PracticeSizes practiceSizes() const override;
-    void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects) override;
+    void layoutWindow() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Edge and corner resizing by the window's own surface and the Sizer grip.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void childEvent(QChildEvent *event) override;
 
 private:
     void buildToolbar();
@@ -134,6 +148,12 @@ private:
     void prepareNeighbours();
     void placeStatusStrip();
     void saveBeforeQuit();
+    ChromeGeometry::PracticeSizes practiceSizes() const;
+    void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects);
+    // Folds the answer sheet away or shows it again, and lays the window out anew.
+    void setAnswerSheetShown(bool shown);
+    void beginCornerResize(const QPoint &globalPos);
+    void showRefusedNote(AnswerBox *box);
 
     std::unique_ptr<PracticeSession> m_session;
     PictureButton *m_toolBar[6] = {};
@@ -157,6 +177,14 @@ private:
     QLabel *m_handle = nullptr;            // ImgHandle
     PicturePanel *m_fmeMark = nullptr;
     QVector<QLabel *> m_bars;              // imgBar01..imgBar15
+    QLabel *m_sizer = nullptr;             // Sizer
+    bool m_sheetShown = true;
+    ChromeGeometry::EdgeGrab m_grab;
+    bool m_resizing = false;
+    QLabel *m_refusedNote = nullptr;       // lblRefused
+    QTimer *m_refusedNoteTimer = nullptr;
     bool m_closing = false;
     bool m_savedForQuit = false;
+    bool m_noQuestions = false;
+    bool m_marking = false;
 };

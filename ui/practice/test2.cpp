@@ -1,8 +1,8 @@
 #include "ui/practice/test2.h"
 
+#include "results/resulttexts.h"
 #include "ui/practice/answerbox.h"
 #include "ui/practice/answerframe.h"
-#include "ui/practice/marking.h"
 
 #include <QLabel>
 
@@ -75,7 +75,7 @@ void Test2::fillAnswerRow(int n, int i)
         }
         row.mark->setVisible(carried);
     } else {
-        row.model->setVisible(s.results().value(i) == Marking::cross());
+        row.model->setVisible(s.results().value(i) == Results::cross());
         setBoxColour(row.answer, carried ? carriedColour() : answerColour());
     }
 }

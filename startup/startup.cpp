@@ -1,4 +1,4 @@
-#include "app/startup/startup.h"
+#include "startup/startup.h"
 
 #include "app/resourcestore.h"
 #include "results/resultsfiles.h"
