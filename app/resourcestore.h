@@ -30,5 +30,6 @@ bool isResultsTemplate(int id);
 // no file for an id that does not exist. Results templates are written atomically.
 int ExtractResource(int id, const QString &type, const QString &path);
 
-// Creates the Graphics folder (with any missing parents) and writes every skin picture.
+// Creates the Graphics folder (with any missing parents) and writes every skin picture that
+// does not already hold the right bytes.
 void ExtractSkinFiles();

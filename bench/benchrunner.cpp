@@ -1,14 +1,13 @@
 #include "bench/benchrunner.h"
 
 #include "app/programfolder.h"
-#include "bench/benchclock.h"
-#include "bench/benchprocess.h"
 #include "bench/markingbench.h"
-#include "bench/procstats.h"
+#include "bench/programrun.h"
+#include "bench/xdisplay.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -17,23 +16,11 @@ namespace BenchRunner {
 
 namespace {
 
-constexpr int kStartTimeoutMs = 60000;
-
 struct Options
 {
     int runs = 7;
-    int repeats = 30;
-    int idleSeconds = 10;
-};
-
-struct Figure
-{
-    const char *label;
-    const char *target;
-    double limit;
-    int decimals;
-    const char *unit;
-    QList<double> samples;
+    ProgramRun::Options run;
+    QStringList programs;
 };
 
 double median(QList<double> values)
@@ -50,15 +37,15 @@ QString number(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
-QString measured(const Figure &f)
+QString measured(const QList<double> &samples, int decimals, const char *unit)
 {
-    if (f.samples.isEmpty())
+    if (samples.isEmpty())
         return QStringLiteral("not measured");
-    const auto [low, high] = std::minmax_element(f.samples.cbegin(), f.samples.cend());
+    const auto [low, high] = std::minmax_element(samples.cbegin(), samples.cend());
     return QStringLiteral("%1 %2 (%3-%4, n=%5)")
-        .arg(number(median(f.samples), f.decimals), QLatin1String(f.unit),
-             number(*low, f.decimals), number(*high, f.decimals))
-        .arg(f.samples.size());
+        .arg(number(median(samples), decimals), QLatin1String(unit), number(*low, decimals),
+             number(*high, decimals))
+        .arg(samples.size());
 }
 
 void say(const QString &text)
@@ -66,140 +53,157 @@ void say(const QString &text)
     std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
-// One child in session mode: start-up, first paper, then idle processor use and memory.
-bool runSession(const Options &o, Figure *startUp, Figure *firstPaper, Figure *cpu,
-                Figure *rss, Figure *pss)
+bool parse(const QStringList &args, Options *o)
 {
-    BenchProcess child(QStringLiteral("session"), 0);
-    double shownAt = 0;
-    double firstMs = 0;
-    double ready = 0;
-    if (!child.start() || !child.expect("shown-at-ns", &shownAt, kStartTimeoutMs)
-        || !child.expect("open-first-ms", &firstMs, kStartTimeoutMs)
-        || !child.expect("ready", &ready, kStartTimeoutMs)) {
-        say(child.failure(QStringLiteral("session did not get ready")));
-        return false;
+    for (int k = 1; k < args.size(); ++k) {
+        const QString &a = args.at(k);
+        if (a.startsWith(QLatin1String("--")) && k + 1 < args.size()) {
+            const int value = args.at(++k).toInt();
+            if (value <= 0)
+                return false;
+            if (a == QLatin1String("--runs"))
+                o->runs = value;
+            else if (a == QLatin1String("--moves"))
+                o->run.moves = value;
+            else if (a == QLatin1String("--papers"))
+                o->run.papers = value;
+            else if (a == QLatin1String("--idle"))
+                o->run.idleSeconds = value;
+            else
+                return false;
+        } else {
+            o->programs << a;
+        }
     }
-    startUp->samples << BenchClock::msBetween(child.startedAtNs(), qint64(shownAt));
-    firstPaper->samples << firstMs;
-
-    const QList<qint64> pids = ProcStats::withDescendants(child.pid());
-    const double cpuBefore = ProcStats::cpuSeconds(pids);
-    const qint64 from = BenchClock::nowNs();
-    QThread::sleep(o.idleSeconds);
-    const double cpuAfter = ProcStats::cpuSeconds(pids);
-    const double wall = double(BenchClock::nowNs() - from) / 1e9;
-    cpu->samples << 100.0 * (cpuAfter - cpuBefore) / wall;
-    rss->samples << double(ProcStats::residentKb(child.pid())) / 1024.0;
-    pss->samples << double(ProcStats::proportionalKb(ProcStats::withDescendants(child.pid())))
-                        / 1024.0;
-    say(QStringLiteral("  session: start-up %1 ms, first paper %2 ms, %3 processes, "
-                       "cpu %4 %, rss %5 MB, pss %6 MB")
-            .arg(number(startUp->samples.last(), 1), number(firstMs, 1))
-            .arg(pids.size())
-            .arg(number(cpu->samples.last(), 2), number(rss->samples.last(), 1),
-                 number(pss->samples.last(), 1)));
-    if (!child.finish(30000)) {
-        say(child.failure(QStringLiteral("session did not end cleanly")));
-        return false;
-    }
-    return true;
+    return !o->programs.isEmpty() && o->programs.size() <= 2;
 }
 
-// One child in pages mode: opening other papers and moving to the next question.
-bool runPages(const Options &o, Figure *another, Figure *next)
+struct Row
 {
-    BenchProcess child(QStringLiteral("pages"), o.repeats);
-    if (!child.start()) {
-        say(child.failure(QStringLiteral("pages did not start")));
-        return false;
-    }
-    QByteArray name;
-    double value = 0;
-    QList<double> ownWork, loaded;
-    while (child.readFigure(&name, &value, kStartTimeoutMs)) {
-        if (name == "open-another-ms")
-            another->samples << value;
-        else if (name == "next-ms")
-            next->samples << value;
-        else if (name == "next-own-ms")
-            ownWork << value;
-        else if (name == "next-loaded-ms")
-            loaded << value;
-    }
-    if (another->samples.size() < o.repeats || next->samples.size() < o.repeats) {
-        say(child.failure(QStringLiteral("pages ended early")));
-        return false;
-    }
-    say(QStringLiteral("  Next, medians from the click: program's own work %1 ms, load "
-                       "finished %2 ms, painted %3 ms")
-            .arg(number(median(ownWork), 2), number(median(loaded), 1),
-                 number(median(next->samples), 1)));
-    return child.finish(30000);
-}
-
-Options parse(const QStringList &args)
-{
-    Options o;
-    for (int k = 1; k + 1 < args.size(); ++k) {
-        const int value = args.at(k + 1).toInt();
-        if (value <= 0)
-            continue;
-        if (args.at(k) == QLatin1String("--runs"))
-            o.runs = value;
-        else if (args.at(k) == QLatin1String("--repeats"))
-            o.repeats = value;
-        else if (args.at(k) == QLatin1String("--idle"))
-            o.idleSeconds = value;
-    }
-    return o;
-}
+    const char *label;
+    const char *target;
+    double limit;
+    int decimals;
+    const char *unit;
+    QList<double> ProgramRun::Figures::*samples;
+};
 
 } // namespace
 
 int run(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const Options o = parse(app.arguments());
+    Options o;
+    if (!parse(app.arguments(), &o)) {
+        say(QStringLiteral("usage: quorvel-bench [--runs N] [--moves N] [--papers N] "
+                           "[--idle S] PROGRAM [OTHER-PROGRAM]"));
+        return 2;
+    }
+    for (const QString &program : qAsConst(o.programs)) {
+        if (!QFileInfo(program).isExecutable()) {
+            say(QStringLiteral("%1 is not a program file").arg(program));
+            return 2;
+        }
+    }
+    XDisplay display;
+    QString error;
+    if (!display.open(&error)) {
+        say(QStringLiteral("quorvel-bench: ") + error);
+        return 2;
+    }
 
-    Figure startUp{"start-up: process start to main window shown", "150 ms", 150, 0, "ms", {}};
-    Figure firstPaper{"open a paper, first in the process, to first page painted", "400 ms",
-                      400, 0, "ms", {}};
-    Figure another{"open another paper", "120 ms", 120, 0, "ms", {}};
-    Figure next{"Next to the new page painted", "33 ms", 33, 1, "ms", {}};
-    Figure marking{"marking computation of a 70-blank paper", "1 ms", 1, 3, "ms", {}};
-    Figure cpu{"processor use, main and practice window open, mouse still, 10 s", "1 %", 1, 2,
-               "%", {}};
-    Figure rss{"memory: resident size of the program process", "150 MB", 150, 0, "MB", {}};
-    Figure pss{"memory: PSS of all its processes, browser helpers included", "300 MB", 300, 0,
-               "MB", {}};
-
-    bool ok = true;
+    QList<double> marking;
     {
         QTemporaryDir folder;
         ProgramFolder::setPath(folder.path());
         const MarkingBench::Result result = MarkingBench::run(1000, 70);
-        marking.samples = result.callMs;
+        marking = result.callMs;
         say(QStringLiteral("marking: %1 blanks, from subject %2 paper %3 (%4 blanks) on")
                 .arg(result.markedBlanks)
                 .arg(result.subject)
                 .arg(result.paperKey)
                 .arg(result.blanks));
-        ok = !marking.samples.isEmpty();
     }
-    for (int run = 1; run <= o.runs; ++run) {
-        say(QStringLiteral("session run %1 of %2").arg(run).arg(o.runs));
-        ok = runSession(o, &startUp, &firstPaper, &cpu, &rss, &pss) && ok;
-    }
-    say(QStringLiteral("pages: %1 x another paper, %1 x Next").arg(o.repeats));
-    ok = runPages(o, &another, &next) && ok;
 
-    std::printf("| Figure | Target | Median (range, runs) | Met |\n|---|---|---|---|\n");
-    for (const Figure *f : {&startUp, &firstPaper, &another, &next, &marking, &cpu, &rss, &pss}) {
-        const bool met = !f->samples.isEmpty() && median(f->samples) <= f->limit;
-        std::printf("| %s | %s or less | %s | %s |\n", f->label, f->target,
-                    qPrintable(measured(*f)), met ? "yes" : "NO");
+    const int n = o.programs.size();
+    QList<ProgramRun::Figures> figures(n);
+    bool ok = !marking.isEmpty();
+    for (int r = 1; r <= o.runs; ++r) {
+        for (int turn = 0; turn < n; ++turn) {
+            // Each program goes first in every other run.
+            const int p = (r % 2 == 1) ? turn : n - 1 - turn;
+            say(QStringLiteral("run %1 of %2: %3").arg(r).arg(o.runs).arg(o.programs.at(p)));
+            QString failure;
+            if (!ProgramRun::run(o.programs.at(p), o.run, display, &figures[p], &failure)) {
+                say(QStringLiteral("  failed: ") + failure);
+                ok = false;
+            }
+        }
     }
+
+    const Row rows[] = {
+        {"start-up: process start to main window drawn", "100 ms", 100, 0, "ms",
+         &ProgramRun::Figures::startUp},
+        {"start-up in a new folder (skin and results files made)", "150 ms", 150, 0, "ms",
+         &ProgramRun::Figures::firstStartUp},
+        {"open a paper, first in the process, to its first page drawn", "400 ms", 400, 0, "ms",
+         &ProgramRun::Figures::firstPaper},
+        {"open another paper", "120 ms", 120, 0, "ms", &ProgramRun::Figures::anotherPaper},
+        {"Next or Back to the new page drawn", "17 ms", 17, 1, "ms", &ProgramRun::Figures::move},
+        {"Next or Back to the window's first drawing after the click", "", 1e9, 1, "ms",
+         &ProgramRun::Figures::moveFirstDrawing},
+        {"processor use, main and practice window open, mouse still", "1 %", 1, 2, "%",
+         &ProgramRun::Figures::cpu},
+        {"memory: resident size of the program process", "150 MB", 150, 0, "MB",
+         &ProgramRun::Figures::rss},
+        {"memory: PSS of all its processes, browser helpers included", "300 MB", 300, 0, "MB",
+         &ProgramRun::Figures::pss}};
+
+    QString header = QStringLiteral("| Figure | Target |");
+    QString rule = QStringLiteral("|---|---|");
+    for (int p = 0; p < n; ++p) {
+        header += QStringLiteral(" %1: median (range, n) |").arg(QChar('A' + p));
+        rule += QStringLiteral("---|");
+    }
+    if (n == 2) {
+        header += QStringLiteral(" B / A |");
+        rule += QStringLiteral("---|");
+    }
+    for (int p = 0; p < n; ++p) {
+        const QString path = QFileInfo(o.programs.at(p)).absoluteFilePath();
+        std::printf("%c: %s\n", 'A' + p, qPrintable(path));
+    }
+    std::printf("\n%s\n%s\n", qPrintable(header), qPrintable(rule));
+    for (const Row &row : rows) {
+        const QString target = row.limit < 1e9
+                                   ? QLatin1String(row.target) + QStringLiteral(" or less")
+                                   : QStringLiteral("-");
+        QString line = QStringLiteral("| %1 | %2 |").arg(QLatin1String(row.label), target);
+        for (int p = 0; p < n; ++p) {
+            const QList<double> &s = figures.at(p).*row.samples;
+            const bool met = !s.isEmpty() && median(s) <= row.limit;
+            line += QStringLiteral(" %1%2 |").arg(measured(s, row.decimals, row.unit),
+                                                  met ? QString() : QStringLiteral(" NOT MET"));
+        }
+        if (n == 2) {
+            const double a = median(figures.at(0).*row.samples);
+            const double b = median(figures.at(1).*row.samples);
+            line += a > 0 ? QStringLiteral(" %1 |").arg(number(b / a, 2)) : QStringLiteral(" - |");
+        }
+        std::printf("%s\n", qPrintable(line));
+    }
+    QString markingLine = QStringLiteral("| marking computation of a 70-blank paper (this "
+                                         "source tree, in the bench) | 1 ms or less | %1 |")
+                              .arg(measured(marking, 3, "ms"));
+    std::printf("%s\n", qPrintable(markingLine));
+    QString leftLine = QStringLiteral("| executable files it left in its folder | none |");
+    for (int p = 0; p < n; ++p) {
+        QStringList names = figures.at(p).executablesLeft;
+        names.removeDuplicates();
+        leftLine += QStringLiteral(" %1 |").arg(names.isEmpty() ? QStringLiteral("none")
+                                                                : names.join(QStringLiteral(", ")));
+    }
+    std::printf("%s\n", qPrintable(leftLine));
     return ok ? 0 : 1;
 }
 

@@ -79,6 +79,64 @@ private slots:
         }
     }
 
+    // At every start each skin picture ends up holding the program's own bytes.
+    void skinFileRestoredAtStart_data()
+    {
+        QTest::addColumn<QByteArray>("left"); // what the file holds before the start
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("changed") << QByteArray("not a picture") << false;
+        QTest::newRow("emptied") << QByteArray() << false;
+        QTest::newRow("missing") << QByteArray() << true;
+        QTest::newRow("unchanged") << ResourceStore::resourceBytes(1) << false;
+    }
+
+    void skinFileRestoredAtStart()
+    {
+        QFETCH(QByteArray, left);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        ProgramFolder::setPath(dir.path());
+        ExtractSkinFiles();
+        const QString path = ProgramFolder::graphicsPath(SkinPictures::fileName(1));
+        QFile file(path);
+        if (removed) {
+            QVERIFY(file.remove());
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(left);
+            file.close();
+        }
+        ExtractSkinFiles();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), ResourceStore::resourceBytes(1));
+    }
+
+    // A blank results file is written whole, where there was none and over one (a reset),
+    // and nothing else is left in the folder.
+    void blankResultsFileWritten_data()
+    {
+        QTest::addColumn<bool>("fileThere");
+        QTest::newRow("none there") << false;
+        QTest::newRow("over results") << true;
+    }
+
+    void blankResultsFileWritten()
+    {
+        QFETCH(bool, fileThere);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("marks1P3.txt"));
+        if (fileThere) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("#FSE#>50\r\n");
+        }
+        QCOMPARE(ExtractResource(30111, QStringLiteral("Custom"), path), 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), ResourceStore::resourceBytes(30111));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"marks1P3.txt"});
+    }
+
     void folderForPicturesAndResults_data()
     {
         QTest::addColumn<bool>("installed");

@@ -165,9 +165,53 @@ private slots:
         QCOMPARE(finished.size(), 0);
     }
 
-    // Once a control has shown a page, the next control starts from a spare page made
-    // meanwhile: it reports one load, its own page, and each control gets only the reports
-    // of its own page.
+    // A prepared page is shown without a load of its own, its guard already running; a page
+    // that could not be prepared (its file was not there yet) is loaded when it is asked for.
+    void preparedPageShownAtOnce_data()
+    {
+        QTest::addColumn<bool>("fileThere");
+        QTest::newRow("prepared") << true;
+        QTest::newRow("could not be prepared") << false;
+    }
+
+    void preparedPageShownAtOnce()
+    {
+        QFETCH(bool, fileThere);
+        BrowserControl browser;
+        browser.resize(600, 400);
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        QVERIFY(showPage(browser, writePage(13001)));
+        const QString next = m_dir.filePath(QStringLiteral("temppaper13002.mht"));
+        QFile::remove(next);
+        if (fileThere)
+            QCOMPARE(writePage(13002), next);
+        QSignalSpy prepared(&browser, &BrowserControl::pagePrepared);
+        browser.prepare({next});
+        QVERIFY(prepared.wait(30000));
+        QCOMPARE(prepared.first().at(0).toString(), next);
+        QCOMPARE(prepared.first().at(1).toBool(), fileThere);
+        QCOMPARE(browser.holdsPage(next), fileThere);
+        if (!fileThere)
+            QCOMPARE(writePage(13002), next);
+
+        const QWidget *before = browser.inputWidget();
+        QSignalSpy loaded(&browser, &BrowserControl::pageLoaded);
+        QSignalSpy keys(&browser, &BrowserControl::documentKeyDown);
+        browser.Navigate2(next);
+        QCOMPARE(browser.inputWidget() != before, fileThere);
+        QVERIFY(loaded.wait(30000));
+        QVERIFY(loaded.first().first().toBool());
+        if (fileThere) {
+            QTest::keyClick(browser.inputWidget(), Qt::Key_X, Qt::ControlModifier);
+            QTRY_VERIFY_WITH_TIMEOUT(!keys.isEmpty() && keys.last().at(1).toInt() == 88, 10000);
+        }
+        QCOMPARE(browser.pagePath(), next);
+    }
+
+    // The next control starts while the first is open (the engine and its renderer are
+    // running): it reports one load, its own page, and each control gets only the reports of
+    // its own page.
     void nextControlShowsItsOwnPage()
     {
         BrowserControl first;
@@ -175,7 +219,6 @@ private slots:
         first.show();
         QVERIFY(QTest::qWaitForWindowExposed(&first));
         QVERIFY(showPage(first, writePage(13001)));
-        QTest::qWait(1000); // the spare page is made meanwhile
 
         BrowserControl second;
         second.resize(600, 400);

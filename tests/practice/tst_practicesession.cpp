@@ -119,6 +119,41 @@ private slots:
         QVERIFY(pageFiles().isEmpty());
     }
 
+    // A prepared page's file lasts until the browser has read it, unless it is on show by
+    // then; closing removes it with the page on show.
+    void preparedPageFile_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QList<int>>("left"); // questions whose page files stay
+        QTest::newRow("read by the browser") << "read" << QList<int>{1};
+        QTest::newRow("window closed first") << "closed" << QList<int>{};
+        QTest::newRow("moved to before read") << "moved" << QList<int>{2};
+    }
+
+    void preparedPageFile()
+    {
+        QFETCH(QString, then);
+        QFETCH(QList<int>, left);
+        PracticeSession s(firstPaper());
+        QCOMPARE(s.load(), 0);
+        QCOMPARE(s.showQuestionPage(), 0);
+        QVERIFY(s.writePreparedPage(0) != 0);
+        QCOMPARE(s.writePreparedPage(2), 0);
+        QCOMPARE(pageFiles().size(), 2);
+        if (then == QLatin1String("read")) {
+            s.removePreparedPage(s.pageFilePath(2));
+        } else if (then == QLatin1String("closed")) {
+            s.deleteCurrentPage();
+        } else {
+            QCOMPARE(s.goToQuestion(2, {}), 0);
+            s.removePreparedPage(s.pageFilePath(2));
+        }
+        QStringList expected;
+        for (int q : left)
+            expected << QFileInfo(s.pageFilePath(q)).fileName();
+        QCOMPARE(pageFiles(), expected);
+    }
+
     void moveOutsideThePaperDoesNothing_data()
     {
         QTest::addColumn<int>("target");

@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QSignalSpy>
 
 using namespace PracticeFixture;
@@ -81,9 +82,11 @@ private slots:
     void answerBoxTakes_data();
     void answerBoxTakes();
     void oneRowsCommitOnly();
+    void pageFileFollowsTheQuestion_data();
     void pageFileFollowsTheQuestion();
     void guardOnThePage_data();
     void guardOnThePage();
+    void guardFollowsTheQuestion_data();
     void guardFollowsTheQuestion();
     void layoutPass_data();
     void layoutPass();
@@ -218,16 +221,48 @@ void TestPracticeWindow::oneRowsCommitOnly()
     QCOMPARE(answers.at(16), QString());
 }
 
+void TestPracticeWindow::pageFileFollowsTheQuestion_data()
+{
+    QTest::addColumn<bool>("prepared"); // Next once the next page has been prepared
+    QTest::newRow("at once") << false;
+    QTest::newRow("next page prepared") << true;
+}
+
 void TestPracticeWindow::pageFileFollowsTheQuestion()
 {
+    QFETCH(bool, prepared);
     DialogAnswerer answerer;
     PracticeWindow *w = openPaper(firstPaper());
     QVERIFY(w);
     const PracticeSession &s = w->session();
-    QCOMPARE(pageFiles(), QStringList{QFileInfo(s.pageFilePath(1)).fileName()});
-    clickOn(w, QStringLiteral("ToolBar06"));
-    QCOMPARE(pageFiles(), QStringList{QFileInfo(s.pageFilePath(2)).fileName()});
     auto *browser = child<BrowserControl>(w, "brwWebBrowser");
+    const auto file = [&s](int question) { return QFileInfo(s.pageFilePath(question)).fileName(); };
+    // The page on show has its file; the next page's file is there only while it is prepared.
+    const auto onlyShownAndPrepared = [&](int shown) {
+        const QStringList files = pageFiles();
+        return files.contains(file(shown))
+               && QSet<QString>(files.cbegin(), files.cend())
+                      .subtract({file(shown), file(shown + 1)})
+                      .isEmpty();
+    };
+    QVERIFY(onlyShownAndPrepared(1));
+    QSignalSpy loaded(browser, &BrowserControl::pageLoaded);
+    if (prepared) {
+        // Prepared: held by the browser, and its file gone once the engine had read it.
+        QTRY_VERIFY_WITH_TIMEOUT(browser->holdsPage(s.pageFilePath(2))
+                                     && pageFiles() == QStringList{file(1)},
+                                 30000);
+        loaded.clear();
+        const QWidget *before = browser->inputWidget();
+        clickOn(w, QStringLiteral("ToolBar06"));
+        // Shown at once: the prepared view is brought on top and reports the page loaded.
+        QVERIFY(browser->inputWidget() != before);
+        QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 1000);
+        QVERIFY(loaded.first().first().toBool());
+    } else {
+        clickOn(w, QStringLiteral("ToolBar06"));
+    }
+    QVERIFY(onlyShownAndPrepared(2));
     QCOMPARE(browser->pagePath(), s.pageFilePath(2));
     closeWithYes(w, answerer);
     QVERIFY(pageFiles().isEmpty());
@@ -285,20 +320,34 @@ void TestPracticeWindow::guardOnThePage()
     QVERIFY(answerer.popUps.isEmpty());
 }
 
+void TestPracticeWindow::guardFollowsTheQuestion_data()
+{
+    QTest::addColumn<bool>("prepared"); // Next once the next page has been prepared
+    QTest::newRow("loaded on Next") << false;
+    QTest::newRow("prepared before Next") << true;
+}
+
 void TestPracticeWindow::guardFollowsTheQuestion()
 {
+    QFETCH(bool, prepared);
     DialogAnswerer answerer;
     PracticeWindow *w = openPaper(firstPaper());
     QVERIFY(w);
+    auto *browser = child<BrowserControl>(w, "brwWebBrowser");
     // The answer boxes are not watched.
     box(w, 1)->setText(QStringLiteral("2"));
     box(w, 1)->selectAll();
     QTest::keyClick(box(w, 1), Qt::Key_C, Qt::ControlModifier);
+    if (prepared) {
+        const QString next = w->session().pageFilePath(2);
+        QTRY_VERIFY_WITH_TIMEOUT(browser->holdsPage(next) && !QFile::exists(next), 30000);
+    }
     clickOn(w, QStringLiteral("ToolBar06"));
-    waitForGuard(w);
+    // A prepared page has its guard before it is shown: no waiting for it.
+    if (!prepared)
+        waitForGuard(w);
     QVERIFY(answerer.messageBoxes.isEmpty());
-    QTest::keyClick(child<BrowserControl>(w, "brwWebBrowser")->inputWidget(), Qt::Key_X,
-                    Qt::ControlModifier);
+    QTest::keyClick(browser->inputWidget(), Qt::Key_X, Qt::ControlModifier);
     QTRY_COMPARE(answerer.messageBoxes.size(), 1);
 }
 

@@ -1,20 +1,11 @@
 #include "ui/practice/browsercontrol.h"
 
-#include "ui/practice/browserengine.h"
+#include "ui/practice/webenginebrowser.h"
 
-#include "app/programfolder.h"
-
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLibrary>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -27,85 +18,33 @@ BrowserControl::PrintDialogHook &printDialogHook()
     return hook;
 }
 
-// Writes the module the program file carries to the program folder, unless the same bytes
-// are there already. Replaced atomically, so a module another process has loaded stays
-// intact. Returns the path, or an empty text when the program carries none (tests).
-QString writeEmbeddedModule()
-{
-    QFile embedded(QStringLiteral(":/module/quorvel-browser.so"));
-    if (!embedded.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray bytes = embedded.readAll();
-    const QString path = ProgramFolder::filePath(QStringLiteral("quorvel-browser.so"));
-    QFile current(path);
-    if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
-        return path;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QString();
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
-    return path;
-}
-
-// The module the program file carries, else the one this build made (tests and the
-// benchmark run from their own folders). Loaded once and kept.
-CreateBrowserEngine engineFactory()
-{
-    static const CreateBrowserEngine create = [] {
-        const QString paths[] = {writeEmbeddedModule(),
-                                 QStringLiteral(QUORVEL_BROWSER_MODULE)};
-        for (const QString &path : paths) {
-            if (path.isEmpty() || !QFileInfo::exists(path))
-                continue;
-            QLibrary module(path);
-            module.setLoadHints(QLibrary::PreventUnloadHint);
-            if (auto found = reinterpret_cast<CreateBrowserEngine>(
-                    module.resolve(kCreateBrowserEngine)))
-                return found;
-            qWarning("quorvel: %s", qPrintable(module.errorString()));
-        }
-        return CreateBrowserEngine(nullptr);
-    }();
-    return create;
-}
-
 } // namespace
 
 BrowserControl::BrowserControl(QWidget *parent) : QWidget(parent)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    BrowserEngine::Reports reports;
+    WebEngineBrowser::Reports reports;
     reports.page = [this](const QString &m) { reportFromPage(m); };
     reports.loaded = [this](bool ok) { emit pageLoaded(ok); };
+    reports.prepared = [this](const QUrl &url, bool ok) {
+        emit pagePrepared(url.toLocalFile(), ok);
+    };
     reports.printed = [this](bool ok) {
         m_printer.reset();
         emit printFinished(ok);
     };
-    if (const CreateBrowserEngine create = engineFactory()) {
-        m_engine.reset(create(this, reports));
-        layout->addWidget(m_engine->view());
-    } else {
-        auto *missing = new QLabel(QStringLiteral("The question page cannot be shown: the "
-                                                  "program's browser module is missing."),
-                                   this);
-        missing->setWordWrap(true);
-        missing->setAlignment(Qt::AlignCenter);
-        layout->addWidget(missing);
-    }
+    m_engine = std::make_unique<WebEngineBrowser>(this, reports);
 }
 
 BrowserControl::~BrowserControl() = default;
 
 void BrowserControl::prepareApplication()
 {
-    // Set before the application exists, as the engine needs it when it is loaded later.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    WebEngineBrowser::prepareApplication();
 }
 
 void BrowserControl::preloadEngine()
 {
-    QTimer::singleShot(kPreloadDelayMs, [] { engineFactory(); });
+    QTimer::singleShot(kPreloadDelayMs, [] { WebEngineBrowser::startEngine(); });
 }
 
 void BrowserControl::Place(const QRect &rect)
@@ -116,10 +55,20 @@ void BrowserControl::Place(const QRect &rect)
 void BrowserControl::Navigate2(const QString &path)
 {
     m_pagePath = path;
-    if (m_engine)
-        m_engine->navigate(QUrl::fromLocalFile(path));
-    else
-        QTimer::singleShot(0, this, [this] { emit pageLoaded(false); });
+    m_engine->navigate(QUrl::fromLocalFile(path));
+}
+
+void BrowserControl::prepare(const QStringList &paths)
+{
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    m_engine->prepare(urls);
+}
+
+bool BrowserControl::holdsPage(const QString &path) const
+{
+    return m_engine->holds(QUrl::fromLocalFile(path));
 }
 
 void BrowserControl::setZoom(int percent)
@@ -137,7 +86,7 @@ void BrowserControl::scrollPage(int pages)
 
 bool BrowserControl::printWithDialog(QWidget *window)
 {
-    if (m_printer || !m_engine)
+    if (m_printer)
         return false; // one print at a time; the engine is still busy with the last
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     bool accepted;
@@ -164,7 +113,7 @@ void BrowserControl::setPrintDialogHook(PrintDialogHook hook)
 
 QWidget *BrowserControl::inputWidget() const
 {
-    return m_engine ? m_engine->inputWidget() : const_cast<BrowserControl *>(this);
+    return m_engine->inputWidget();
 }
 
 void BrowserControl::reportFromPage(const QString &message)

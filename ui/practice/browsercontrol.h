@@ -3,17 +3,19 @@
 // disk by the practice window. The rest of the program uses the web engine only through it.
 // It shows the page file it was given and nothing else (links, other schemes and requests
 // to other addresses are refused), reports key-down and mouse-down events of every page it
-// shows, and prints the page on show. The engine (see browserengine.h) is loaded with the
-// first BrowserControl, or earlier by preloadEngine(), and starts with the first control.
+// shows, and prints the page on show. It can prepare the pages likely shown next, so that
+// showing one of them takes no load (see webenginebrowser.h). The engine starts with the
+// first control, or earlier by preloadEngine().
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
-class BrowserEngine;
+class WebEngineBrowser;
 class QPrinter;
 
 class BrowserControl : public QWidget
@@ -26,8 +28,8 @@ public:
     // Sets what the engine needs of the application object; call before QApplication is
     // constructed. Does not start the engine.
     static void prepareApplication();
-    // Loads the engine's module shortly after the call, without starting the engine; the
-    // program calls it once its main window is shown, so the first paper does not wait.
+    // Starts the engine shortly after the call; the program calls it once its main window is
+    // shown, so neither the start nor the first paper waits for it.
     static void preloadEngine();
 
     // Places the control in its parent (pixels).
@@ -37,6 +39,13 @@ public:
     void Navigate2(const QString &path);
     // The page file last given to Navigate2.
     QString pagePath() const { return m_pagePath; }
+    // Loads these page files (at most two, the likeliest to be shown next first) out of
+    // sight, so that a later Navigate2 to one of them shows it at once; pages prepared before
+    // and not listed are let go. pagePrepared follows each load, after which the file is no
+    // longer needed.
+    void prepare(const QStringList &paths);
+    // Whether the page file at path is on show or prepared.
+    bool holdsPage(const QString &path) const;
 
     // The page's size in percent (100 its own size), for this page and every later one.
     void setZoom(int percent);
@@ -64,12 +73,14 @@ signals:
     void documentMouseDown(int button);
     // A page finished loading (ok false when it could not be shown).
     void pageLoaded(bool ok);
+    // A page given to prepare() finished loading (ok false when it cannot be shown so).
+    void pagePrepared(const QString &path, bool ok);
     void printFinished(bool ok);
 
 private:
     void reportFromPage(const QString &message);
 
-    std::unique_ptr<BrowserEngine> m_engine; // none when the module is missing
+    std::unique_ptr<WebEngineBrowser> m_engine;
     QString m_pagePath;
     std::unique_ptr<QPrinter> m_printer;
     int m_zoom = 100;

@@ -119,7 +119,8 @@ int PracticeSession::goToQuestion(int target, const QStringList &rowTexts)
         return error;
     m_qsCount = target;
     // The page shown so far goes before the next is written: one page file at a time.
-    deleteCurrentPage();
+    if (!m_currentPagePath.isEmpty() && QFile::exists(m_currentPagePath))
+        QFile::remove(m_currentPagePath);
     showQuestionPage();
     return 0;
 }
@@ -171,6 +172,33 @@ void PracticeSession::deleteCurrentPage()
 {
     if (!m_currentPagePath.isEmpty() && QFile::exists(m_currentPagePath))
         QFile::remove(m_currentPagePath);
+    for (const QString &path : qAsConst(m_preparedPaths)) {
+        if (QFile::exists(path))
+            QFile::remove(path);
+    }
+    m_preparedPaths.clear();
+}
+
+int PracticeSession::writePreparedPage(int question)
+{
+    if (question < 1 || question > questionCount())
+        return 1;
+    const QString path = pageFilePath(question);
+    if (path == m_currentPagePath)
+        return 0; // the same page as on show, already on disk
+    const int error = ExtractResource(m_paper.questionIds.value(question - 1).toInt(),
+                                      QStringLiteral("Custom"), path);
+    if (!error && !m_preparedPaths.contains(path))
+        m_preparedPaths << path;
+    return error;
+}
+
+void PracticeSession::removePreparedPage(const QString &path)
+{
+    if (!m_preparedPaths.removeAll(path) || path == m_currentPagePath)
+        return;
+    if (QFile::exists(path))
+        QFile::remove(path);
 }
 
 int PracticeSession::mark(const QDateTime &now)

@@ -83,8 +83,13 @@ public:
     int showQuestionPage();
     // Whether the last page written can be shown (a page not written is not navigated to).
     bool pageWritten() const { return m_pageWritten; }
-    // Deletes the page file on show, if it exists.
+    // Deletes the page file on show, if it exists, and every prepared page file still there.
     void deleteCurrentPage();
+    // Writes the page of question (1..count) for the browser to prepare ahead of a move;
+    // 0 when written. The file stays until the browser has read it or the window closes.
+    int writePreparedPage(int question);
+    // Deletes a prepared page file once the browser has read it; never the page on show.
+    void removePreparedPage(const QString &path);
 
     // ---- marking ----
     int status() const { return m_status; }  // 0 open, 1 marked
@@ -124,6 +129,7 @@ private:
     int m_currentPageId = 0;
     QString m_currentPagePath;
     bool m_pageWritten = false;
+    QStringList m_preparedPaths; // prepared page files that may still be on disk
     QString m_pScoring;
     int m_scoring = 0;
     QString m_lTime;

@@ -48,6 +48,8 @@ constexpr int kQnTitleHeightTwips = 375;
 constexpr int kBot1Width = 165;
 constexpr int kBot2Width = 150;
 constexpr int kTxtRemWidth = 170;
+// After a page is on show, before its neighbours are prepared: a frame and a little more.
+constexpr int kPrepareDelayMs = 50;
 
 int g_markingStepMs = 200;
 
@@ -319,6 +321,14 @@ void PracticeWindow::buildPage()
         if (button == 2)
             showGuardMessage();
     });
+    // Once a page is on show, the pages of the questions before and after it are prepared,
+    // a little later so the page on show is drawn first.
+    connect(m_browser, &BrowserControl::pageLoaded, this, [this](bool ok) {
+        if (ok)
+            QTimer::singleShot(kPrepareDelayMs, this, &PracticeWindow::prepareNeighbours);
+    });
+    connect(m_browser, &BrowserControl::pagePrepared, this,
+            [this](const QString &path) { m_session->removePreparedPage(path); });
 
     m_qnTitleBG = new QWidget(this);
     m_qnTitleBG->setObjectName(QStringLiteral("QnTitleBG"));
@@ -965,11 +975,13 @@ void PracticeWindow::GoToQuestion(int target)
 {
     if (target < 1 || target > m_session->questionCount())
         return;
+    const bool back = target < m_session->qsCount();
     const int error = m_session->goToQuestion(target, rowTexts());
     if (error) {
         showNotice(answersNotSaved(error));
         return;
     }
+    m_movedBack = back;
     m_qnTitle->setText(QStringLiteral("Question ") + QSCount());
     m_qnTitle->setAccessibleName(m_qnTitle->text());
     FillAnswerSheet();
@@ -1125,6 +1137,24 @@ void PracticeWindow::saveBeforeQuit()
 void PracticeWindow::showNotice(const QString &message)
 {
     CallPop(QStringLiteral("Quorvel"), message, 1, this);
+}
+
+void PracticeWindow::prepareNeighbours()
+{
+    // Once the window is closing or its pages were cleaned up for the quit, none is written.
+    if (m_closing || m_savedForQuit)
+        return;
+    // The likeliest first: a pupil mostly goes on in the direction of the last move.
+    const int step = m_movedBack ? -1 : 1;
+    QStringList paths;
+    for (const int question : {m_session->qsCount() + step, m_session->qsCount() - step}) {
+        if (question < 1 || question > m_session->questionCount())
+            continue;
+        const QString path = m_session->pageFilePath(question);
+        if (m_browser->holdsPage(path) || m_session->writePreparedPage(question) == 0)
+            paths << path;
+    }
+    m_browser->prepare(paths);
 }
 
 void PracticeWindow::showGuardMessage()

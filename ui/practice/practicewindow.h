@@ -166,6 +166,8 @@ private:
     void playMarkingAnimation();
     void showNotice(const QString &message);
     void showGuardMessage();
+    // Prepares the pages of the questions next to the one on show (see BrowserControl).
+    void prepareNeighbours();
     void placeStatusStrip();
     void saveBeforeQuit();
     ChromeGeometry::PracticeSizes practiceSizes() const;
@@ -181,6 +183,7 @@ private:
     PicturePanel *m_paperSum = nullptr;    // PaperSum
     QLabel *m_pScoring = nullptr;          // PScoring
     BrowserControl *m_browser = nullptr;   // brwWebBrowser
+    bool m_movedBack = false;              // the last move went to an earlier question
     QWidget *m_qnTitleBG = nullptr;
     QLabel *m_qnTitle = nullptr;
     QWidget *m_remQnsBG = nullptr;

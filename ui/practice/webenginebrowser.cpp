@@ -1,6 +1,9 @@
 #include "ui/practice/webenginebrowser.h"
 
 #include <QCoreApplication>
+#include <QOpenGLContext>
+#include <QQuickWindow>
+#include <QStackedLayout>
 #include <QTimer>
 #include <QUrl>
 #include <QUuid>
@@ -30,17 +33,22 @@ private:
     QUrl m_allowed;
 };
 
-// Shows only the page the view was sent to, opens no windows and hands on the guard's
-// console reports.
+// Shows only the page it was sent to, opens no windows and hands on the guard's console
+// reports.
 class BrowserPage : public QWebEnginePage
 {
 public:
     BrowserPage(QWebEngineProfile *profile, QString token)
-        : QWebEnginePage(profile), m_token(std::move(token))
+        : QWebEnginePage(profile), m_filter(new BrowserPageFilter(this)), m_token(std::move(token))
     {
+        setUrlRequestInterceptor(m_filter);
     }
 
-    void setAllowed(const QUrl &url) { m_allowed = url; }
+    void setAllowed(const QUrl &url)
+    {
+        m_allowed = url;
+        m_filter->setAllowed(url);
+    }
     void setReport(std::function<void(const QString &)> report) { m_report = std::move(report); }
 
 protected:
@@ -60,10 +68,31 @@ protected:
     }
 
 private:
+    BrowserPageFilter *m_filter;
     QUrl m_allowed;
     QString m_token;
     std::function<void(const QString &)> m_report;
 };
+
+// Qt WebEngine makes an OpenGL context to share with the windows as the application object
+// is made, unless there is one, which loads and starts the OpenGL driver (about 40 ms of the
+// start on the processor). The program draws nothing with OpenGL (see prepareApplication()),
+// so it sets a context that is never made.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+QT_END_NAMESPACE
+
+namespace {
+
+void deleteSharedContext()
+{
+    QOpenGLContext *shared = qt_gl_global_share_context();
+    qt_gl_set_global_share_context(nullptr);
+    delete shared;
+}
+
+} // namespace
 
 namespace {
 
@@ -105,26 +134,77 @@ void keepLight(QWebEngineSettings *s)
     s->setAttribute(S::PlaybackRequiresUserGesture, true);
 }
 
-// A page with an off-the-record profile of its own (nothing is cached or kept on disk) that
-// holds the request filter and the guard script with the page's token.
-struct EnginePage
+// The one off-the-record profile of the program's pages (nothing is cached or kept on disk),
+// with the guard script under a token of its own. All pages share it, so that the pages of
+// one site share one renderer.
+struct Engine
 {
     QWebEngineProfile *profile = nullptr;
-    BrowserPage *page = nullptr;
-    BrowserPageFilter *filter = nullptr;
     QString token;
+    BrowserPage *warmPage = nullptr; // its renderer started, for the first browser's view
+    bool warmPageReady = false;      // its blank document loaded
 };
 
-EnginePage makeEnginePage()
+BrowserPage *makePage(QWebEngineProfile *profile, const QString &token)
 {
-    EnginePage e;
+    auto *page = new BrowserPage(profile, token);
+    keepLight(page->settings());
+    return page;
+}
+
+Engine &engine()
+{
+    static Engine e;
+    return e;
+}
+
+// Before the engine starts, switches of its own:
+// - Besides the helper that starts the page renderers, the engine starts a second helper
+//   for services outside its sandbox at once, which the question pages never use; starting
+//   it took about 100 ms of the first page on two cores. Told not to, the engine would
+//   start such a service directly if one were ever needed.
+// - The engine draws a new page on its own 60 Hz clock, which held each question a frame
+//   longer than its load needed. Unlimited, it still draws only when something changed, and
+//   the question pages are still pictures and text.
+// - Pages of one site share a renderer, so a browser's prepared pages cost no process.
+void setEngineFlags()
+{
+    static bool set = false;
+    if (set)
+        return;
+    set = true;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    for (const char *own :
+         {"--no-unsandboxed-zygote", "--disable-frame-rate-limit", "--process-per-site"}) {
+        if (!flags.contains(own))
+            flags += QByteArray(" ") + own;
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
+void deleteEngine()
+{
+    Engine &e = engine();
+    delete e.warmPage; // a page must go before its profile
+    delete e.profile;
+    e = Engine();
+}
+
+// Starting the engine and a page's renderer is most of the time the first practice window
+// takes to show its first question; done once the main window is up, neither waits for it.
+void startEngineOnce()
+{
+    Engine &e = engine();
+    if (e.profile)
+        return;
+    setEngineFlags();
+    // Runs before the engine's own clean-up, which is added when the engine starts.
+    qAddPostRoutine(deleteEngine);
     e.token = QUuid::createUuid().toString(QUuid::Id128) + QLatin1Char(':');
     e.profile = new QWebEngineProfile;
     e.profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     e.profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     e.profile->setSpellCheckEnabled(false);
-    e.filter = new BrowserPageFilter(e.profile);
-    e.profile->setUrlRequestInterceptor(e.filter);
 
     QWebEngineScript guard;
     guard.setName(QStringLiteral("guard"));
@@ -134,153 +214,213 @@ EnginePage makeEnginePage()
     guard.setRunsOnSubFrames(true);
     e.profile->scripts()->insert(guard);
 
-    e.page = new BrowserPage(e.profile, e.token);
-    keepLight(e.page->settings());
-    return e;
-}
-
-// Starting a page's renderer is most of the time a practice window takes to show its first
-// question. So once a control has shown its first page, a spare page with its renderer
-// running waits for the next control.
-constexpr int kSpareDelayMs = 200;
-
-EnginePage &sparePage()
-{
-    static EnginePage spare;
-    return spare;
-}
-
-void deleteSparePage()
-{
-    EnginePage &spare = sparePage();
-    delete spare.page; // the page must go before its profile
-    delete spare.profile;
-    spare = EnginePage();
-}
-
-void prepareSparePage()
-{
-    EnginePage &spare = sparePage();
-    if (spare.page)
-        return;
-    static bool cleanupAdded = false;
-    if (!cleanupAdded) {
-        // Runs before the engine's own clean-up, which was added when the engine started.
-        qAddPostRoutine(deleteSparePage);
-        cleanupAdded = true;
-    }
-    spare = makeEnginePage();
+    e.warmPage = makePage(e.profile, e.token);
     const QUrl blank(QStringLiteral("about:blank"));
-    spare.filter->setAllowed(blank);
-    spare.page->setAllowed(blank);
-    spare.page->load(blank);
+    e.warmPage->setAllowed(blank);
+    QObject::connect(e.warmPage, &QWebEnginePage::loadFinished, e.warmPage,
+                     [] { engine().warmPageReady = true; });
+    e.warmPage->load(blank);
 }
 
 } // namespace
 
-// Qt WebEngine's set-up of the OpenGL context it shares. Linked to a program, the engine
-// runs it as the application starts; loaded later, it must be run before the first page
-// (it does nothing when the application made the context, see prepareApplication()).
-namespace QtWebEngineCore {
-Q_DECL_IMPORT void initialize();
+void WebEngineBrowser::prepareApplication()
+{
+    // The question pages are text and pictures. Qt Quick draws the engine's frames on the
+    // processor like the rest of the windows, so no window is put together with OpenGL:
+    // where that is done on the processor too (no graphics driver), it took 1.5 % of a core
+    // for the clock's tick and 35 MB more memory.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    if (!qt_gl_global_share_context()) {
+        qt_gl_set_global_share_context(new QOpenGLContext);
+        qAddPostRoutine(deleteSharedContext);
+    }
 }
 
-// Before the engine starts, two switches of its own:
-// - Besides the helper that starts the page renderers, the engine starts a second helper
-//   for services outside its sandbox at once, which the question pages never use; starting
-//   it took about 100 ms of the first page on two cores. Told not to, the engine would
-//   start such a service directly if one were ever needed.
-// - The engine draws a new page on its own 60 Hz clock, which held each question a frame
-//   longer than its load needed (Next took 31 ms instead of 27). Unlimited, it still draws
-//   only when something changed, and the question pages are still pictures and text.
-void prepareEngine()
+void WebEngineBrowser::startEngine()
 {
-    QtWebEngineCore::initialize();
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    for (const char *own : {"--no-unsandboxed-zygote", "--disable-frame-rate-limit"}) {
-        if (!flags.contains(own))
-            flags += QByteArray(" ") + own;
-    }
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    startEngineOnce();
 }
 
 WebEngineBrowser::WebEngineBrowser(QWidget *parent, const Reports &reports)
+    : m_reports(reports)
 {
-    static const bool initialized = [] {
-        prepareEngine();
-        return true;
-    }();
-    Q_UNUSED(initialized);
-    EnginePage engine = sparePage();
-    sparePage() = EnginePage();
-    if (!engine.page)
-        engine = makeEnginePage();
-    m_profile = engine.profile;
-    m_filter = engine.filter;
-    m_page = engine.page;
-    m_page->setReport(reports.page);
+    m_stack = new QStackedLayout(parent);
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    // Every view stays shown, the one on show on top: the engine draws only shown views.
+    m_stack->setStackingMode(QStackedLayout::StackAll);
 
-    m_view = new QWebEngineView(parent);
-    m_view->setContextMenuPolicy(Qt::NoContextMenu);
-    m_view->setAcceptDrops(false);
-    m_page->setParent(m_view);
-    m_view->setPage(m_page);
-    // The engine may take a new page back to its own size; every page keeps the pupil's.
-    QObject::connect(m_view, &QWebEngineView::loadFinished, m_view,
-                     [this] { m_view->setZoomFactor(m_zoom); });
-    QObject::connect(m_view, &QWebEngineView::loadFinished, m_view, reports.loaded);
-    QObject::connect(
-        m_view, &QWebEngineView::loadFinished, m_view,
-        [] { QTimer::singleShot(kSpareDelayMs, prepareSparePage); }, Qt::SingleShotConnection);
-    QObject::connect(m_view, &QWebEngineView::printFinished, m_view, reports.printed);
+    startEngineOnce();
+    m_slots.reserve(kMaxViews);
+    Slot &first = addSlot();
+    Engine &e = engine();
+    // Taken once its blank document is in, so that load's report is not taken for a page's.
+    if (e.warmPage && e.warmPageReady) {
+        first.page = e.warmPage;
+        e.warmPage = nullptr;
+        QObject::disconnect(first.page, &QWebEnginePage::loadFinished, first.page, nullptr);
+    } else {
+        first.page = makePage(e.profile, e.token);
+    }
+    attachPage(first);
+    m_shown = 0;
 }
 
 WebEngineBrowser::~WebEngineBrowser()
 {
-    // The page, the view's child, must go before its profile.
-    delete m_view;
-    delete m_profile;
+    // The pages are the views' children.
+    for (const Slot &slot : qAsConst(m_slots))
+        delete slot.view;
+}
+
+WebEngineBrowser::Slot &WebEngineBrowser::addSlot()
+{
+    Slot slot;
+    slot.view = new QWebEngineView;
+    slot.view->setContextMenuPolicy(Qt::NoContextMenu);
+    slot.view->setAcceptDrops(false);
+    if (!m_slots.isEmpty()) {
+        slot.page = makePage(engine().profile, engine().token);
+        attachPage(slot);
+    }
+    QObject::connect(slot.view, &QWebEngineView::printFinished, slot.view, m_reports.printed);
+    m_slots.append(slot);
+    // Added under the view on show.
+    m_stack->addWidget(slot.view);
+    return m_slots.last();
+}
+
+void WebEngineBrowser::attachPage(Slot &slot)
+{
+    BrowserPage *page = slot.page;
+    page->setParent(slot.view);
+    slot.view->setPage(page);
+    page->setZoomFactor(m_zoom);
+    QObject::connect(page, &QWebEnginePage::loadFinished, slot.view,
+                     [this, page](bool ok) { slotLoaded(page, ok); });
+    page->setReport([this, page](const QString &m) {
+        if (m_slots.at(m_shown).page == page && m_reports.page)
+            m_reports.page(m);
+    });
+}
+
+void WebEngineBrowser::load(Slot &slot, const QUrl &url)
+{
+    slot.url = url;
+    slot.loading = true;
+    slot.ready = false;
+    slot.page->setAllowed(url);
+    slot.page->load(url);
+}
+
+void WebEngineBrowser::slotLoaded(BrowserPage *page, bool ok)
+{
+    for (int k = 0; k < m_slots.size(); ++k) {
+        Slot &slot = m_slots[k];
+        if (slot.page != page || !slot.loading)
+            continue;
+        slot.loading = false;
+        slot.ready = ok;
+        // The engine may take a new page back to its own size; every page keeps the pupil's.
+        page->setZoomFactor(m_zoom);
+        if (k == m_shown) {
+            if (m_reports.loaded)
+                m_reports.loaded(ok);
+        } else if (m_reports.prepared) {
+            m_reports.prepared(slot.url, ok);
+        }
+        return;
+    }
 }
 
 QWidget *WebEngineBrowser::view() const
 {
-    return m_view;
+    return m_slots.at(m_shown).view;
 }
 
 QWidget *WebEngineBrowser::inputWidget() const
 {
-    return m_view->focusProxy() ? m_view->focusProxy() : m_view;
+    QWidget *shown = view();
+    return shown->focusProxy() ? shown->focusProxy() : shown;
+}
+
+void WebEngineBrowser::bringOnTop(int index)
+{
+    QWidget *before = view();
+    const bool hadFocus = before->hasFocus() || inputWidget()->hasFocus();
+    m_shown = index;
+    m_stack->setCurrentIndex(index);
+    if (hadFocus)
+        inputWidget()->setFocus();
 }
 
 void WebEngineBrowser::navigate(const QUrl &url)
 {
-    m_page->setAllowed(url);
-    m_filter->setAllowed(url);
-    m_view->load(url);
+    for (int k = 0; k < m_slots.size(); ++k) {
+        const Slot &slot = m_slots.at(k);
+        if (k != m_shown && slot.ready && slot.url == url) {
+            bringOnTop(k);
+            // Reported as a load is, once the caller has returned.
+            QTimer::singleShot(0, view(), [this, k] {
+                if (m_shown == k && m_reports.loaded)
+                    m_reports.loaded(true);
+            });
+            return;
+        }
+    }
+    load(m_slots[m_shown], url);
+}
+
+void WebEngineBrowser::prepare(const QList<QUrl> &urls)
+{
+    // As many as there are views besides the one on show, the first first.
+    const QList<QUrl> wanted = urls.mid(0, kMaxViews - 1);
+    for (const QUrl &url : wanted) {
+        if (holds(url))
+            continue;
+        int free = -1;
+        for (int k = 0; k < m_slots.size() && free < 0; ++k) {
+            if (k != m_shown && !wanted.contains(m_slots.at(k).url))
+                free = k;
+        }
+        if (free < 0 && m_slots.size() < kMaxViews) {
+            addSlot();
+            free = m_slots.size() - 1;
+        }
+        if (free < 0)
+            return;
+        load(m_slots[free], url);
+    }
+}
+
+bool WebEngineBrowser::holds(const QUrl &url) const
+{
+    for (const Slot &slot : m_slots) {
+        if (slot.url == url && (slot.loading || slot.ready))
+            return true;
+    }
+    return false;
 }
 
 void WebEngineBrowser::print(QPrinter *printer)
 {
-    m_view->print(printer);
+    m_slots.at(m_shown).view->print(printer);
 }
 
 void WebEngineBrowser::setZoomFactor(qreal factor)
 {
     m_zoom = factor;
-    m_view->setZoomFactor(factor);
+    for (const Slot &slot : qAsConst(m_slots)) {
+        if (slot.page)
+            slot.page->setZoomFactor(factor);
+    }
 }
 
 void WebEngineBrowser::scrollPage(int pages)
 {
     // The pages run no script of their own; this runs in the program's world, as the guard.
-    m_page->runJavaScript(
+    m_slots.at(m_shown).page->runJavaScript(
         QStringLiteral("window.scrollBy(0, %1 * Math.max(40, window.innerHeight - 40));")
             .arg(pages),
         QWebEngineScript::ApplicationWorld);
-}
-
-extern "C" Q_DECL_EXPORT BrowserEngine *quorvelCreateBrowserEngine(
-    QWidget *parent, const BrowserEngine::Reports &reports)
-{
-    return new WebEngineBrowser(parent, reports);
 }
