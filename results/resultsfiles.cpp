@@ -105,28 +105,43 @@ Records::Fields paperLines(const QString &path, int count)
     return lines;
 }
 
-QString trendLine(int subject, const QString &code)
+QString trendLine(const SubjectFiles &files)
 {
     const QString key = QStringLiteral("TRD");
-    return recordFrom(Records::ReadRecordLine(filePath(Trend, subject, code), key), key);
+    return recordFrom(Records::ReadRecordLine(files.path(Trend), key), key);
 }
 
-int writeTrendLine(int subject, const QString &code, const QString &line)
+int writeTrendLine(const SubjectFiles &files, const QString &line)
 {
-    return Records::WriteRecordLines({line}, filePath(Trend, subject, code));
+    return Records::WriteRecordLines({line}, files.path(Trend));
 }
 
 } // namespace
 
-QString fileName(File file, int subject, const QString &code)
+SubjectFiles::SubjectFiles(int subject, const QString &code, int paperCount,
+                           const QString &folder)
+    : subject(subject)
+    , code(code)
+    , paperCount(paperCount)
+    , folder(folder.isEmpty() ? ProgramFolder::path() : folder)
+{
+}
+
+QString SubjectFiles::fileName(File file) const
 {
     return QLatin1String(kBaseNames[file]) + QString::number(subject) + code
            + QStringLiteral(".txt");
 }
 
-QString filePath(File file, int subject, const QString &code)
+QString SubjectFiles::path(File file) const
 {
-    return ProgramFolder::filePath(fileName(file, subject, code));
+    return folder + QLatin1Char('/') + fileName(file);
+}
+
+SubjectFiles subjectFiles(const Catalogue &catalogue, int subject)
+{
+    const int papers = subject >= 1 && subject <= 3 ? catalogue.paperCount[subject] : 0;
+    return SubjectFiles(subject, catalogue.code, papers);
 }
 
 int templateId(File file, int subject)
@@ -143,7 +158,7 @@ int WriteBlankResults(const Catalogue &catalogue)
         for (int f = Marks; f <= Trend; ++f) {
             const File file = File(f);
             const int error = ExtractResource(templateId(file, s), QStringLiteral("Custom"),
-                                              filePath(file, s, catalogue.code));
+                                              subjectFiles(catalogue, s).path(file));
             if (error && !firstError)
                 firstError = error;
         }
@@ -159,7 +174,7 @@ int createMissingFiles(const Catalogue &catalogue)
             continue;
         for (int f = Marks; f <= Trend; ++f) {
             const File file = File(f);
-            const QString path = filePath(file, s, catalogue.code);
+            const QString path = subjectFiles(catalogue, s).path(file);
             if (QFile::exists(path))
                 continue;
             if (ExtractResource(templateId(file, s), QStringLiteral("Custom"), path) != 0)
@@ -170,9 +185,10 @@ int createMissingFiles(const Catalogue &catalogue)
     return created;
 }
 
-bool isDamaged(File file, int subject, const QString &code, int paperCount)
+bool isDamaged(File file, const SubjectFiles &files)
 {
-    QFile device(filePath(file, subject, code));
+    const int paperCount = files.paperCount;
+    QFile device(files.path(file));
     if (!device.open(QIODevice::ReadOnly))
         return false; // missing: start-up makes it from its template
     QByteArray bytes = device.readAll();
@@ -208,7 +224,7 @@ QList<int> damagedSubjects(const Catalogue &catalogue)
         if (!catalogue.hasSubject(s))
             continue;
         for (int f = Marks; f <= Trend; ++f) {
-            if (isDamaged(File(f), s, catalogue.code, catalogue.paperCount[s])) {
+            if (isDamaged(File(f), subjectFiles(catalogue, s))) {
                 subjects.append(s);
                 break;
             }
@@ -217,39 +233,38 @@ QList<int> damagedSubjects(const Catalogue &catalogue)
     return subjects;
 }
 
-MarksLists readMarks(int subject, const QString &code, int paperCount)
+MarksLists readMarks(const SubjectFiles &files)
 {
-    const QString path = filePath(Marks, subject, code);
+    const QString path = files.path(Marks);
     auto read = [&](int k) {
-        return readValues(path, kMarksKeys.at(k), paperCount, Records::Cap50);
+        return readValues(path, kMarksKeys.at(k), files.paperCount, Records::Cap50);
     };
     return MarksLists{read(0), read(1), read(2), read(3), read(4), read(5)};
 }
 
-int writeMarks(int subject, const QString &code, int paperCount, const MarksLists &marks)
+int writeMarks(const SubjectFiles &files, const MarksLists &marks)
 {
     const QVector<Records::Fields> values{marks.FSE, marks.SSE, marks.LTM,
                                           marks.CDD, marks.FST, marks.SST};
-    return Records::WriteSixRecords(values, kMarksKeys, paperCount,
-                                    filePath(Marks, subject, code));
+    return Records::WriteSixRecords(values, kMarksKeys, files.paperCount, files.path(Marks));
 }
 
-Records::Fields readPaperValues(File file, int subject, const QString &code, int paperCount,
-                                int paperKey, int blanks)
+Records::Fields readPaperValues(File file, const SubjectFiles &files, int paperKey, int blanks)
 {
-    const Records::Fields lines = paperLines(filePath(file, subject, code), paperCount);
+    const Records::Fields lines = paperLines(files.path(file), files.paperCount);
     const int p = paperKey - 100;
     const QString line = p >= 1 && p < lines.size() ? lines.at(p) : QString();
     return storableValues(Records::SplitRecordLine(line, blanks, Records::Cap80));
 }
 
-int writePaperValues(File file, int subject, const QString &code, int paperCount,
-                     int paperKey, const Records::Fields &values, int blanks)
+int writePaperValues(File file, const SubjectFiles &files, int paperKey,
+                     const Records::Fields &values, int blanks)
 {
+    const int paperCount = files.paperCount;
     if (paperCount < 1 || paperCount > Records::Cap50 || paperKey <= 100
         || paperKey > 100 + paperCount)
         return Records::WriteBadValue;
-    const QString path = filePath(file, subject, code);
+    const QString path = files.path(file);
     Records::Fields lines = paperLines(path, paperCount);
     // A record the damaged file lacks is written back as a record without values rather
     // than as an empty line, so later reads still find every paper in order.
@@ -261,9 +276,9 @@ int writePaperValues(File file, int subject, const QString &code, int paperCount
                                       paperCount, blanks, path);
 }
 
-QStringList readTrend(int subject, const QString &code)
+QStringList readTrend(const SubjectFiles &files)
 {
-    QString line = trendLine(subject, code);
+    QString line = trendLine(files);
     // A line ending in '>' has no value after it; the separator is not part of a score.
     if (line.endsWith(QLatin1Char('>')))
         line.chop(1);
@@ -286,7 +301,7 @@ QVector<FileBefore> filesBefore(const MarkedTake &t, std::initializer_list<File>
     QVector<FileBefore> before;
     for (File f : files) {
         FileBefore b;
-        b.path = filePath(f, t.subject, t.code);
+        b.path = t.files.path(f);
         QFile file(b.path);
         b.existed = file.open(QIODevice::ReadOnly);
         b.bytes = b.existed ? file.readAll() : QByteArray();
@@ -315,7 +330,8 @@ void restore(const QVector<FileBefore> &before)
 bool isValidTake(const MarkedTake &t)
 {
     const int p = t.paperKey - 100;
-    return t.paperCount >= 1 && t.paperCount <= Records::Cap50 && p >= 1 && p <= t.paperCount;
+    const int papers = t.files.paperCount;
+    return papers >= 1 && papers <= Records::Cap50 && p >= 1 && p <= papers;
 }
 
 } // namespace
@@ -325,29 +341,27 @@ int recordFirstTake(const MarkedTake &t)
     if (!isValidTake(t))
         return Records::WriteBadValue;
     const QVector<FileBefore> before = filesBefore(t, {First, FResults, Marks, Trend});
-    QString trend = trendLine(t.subject, t.code);
+    QString trend = trendLine(t.files);
     if (trend.isEmpty())
         trend = QStringLiteral("#TRD#");
     // A line cut short right after a separator must not gain an empty score.
     if (trend.endsWith(QLatin1Char('>')))
         trend.chop(1);
     trend += QLatin1Char('>') + t.score;
-    MarksLists marks = readMarks(t.subject, t.code, t.paperCount);
+    MarksLists marks = readMarks(t.files);
     const int p = t.paperKey - 100;
     marks.FSE[p] = t.score;
     marks.LTM[p] = t.timeTaken;
     marks.CDD[p] = t.dateDone;
     marks.FST[p] = QStringLiteral("1");
 
-    int error = writePaperValues(First, t.subject, t.code, t.paperCount, t.paperKey,
-                                 t.answers, t.blanks);
+    int error = writePaperValues(First, t.files, t.paperKey, t.answers, t.blanks);
     if (!error)
-        error = writePaperValues(FResults, t.subject, t.code, t.paperCount, t.paperKey,
-                                 t.results, t.blanks);
+        error = writePaperValues(FResults, t.files, t.paperKey, t.results, t.blanks);
     if (!error)
-        error = writeMarks(t.subject, t.code, t.paperCount, marks);
+        error = writeMarks(t.files, marks);
     if (!error)
-        error = writeTrendLine(t.subject, t.code, trend);
+        error = writeTrendLine(t.files, trend);
     if (error)
         restore(before);
     return error;
@@ -358,18 +372,16 @@ int recordSecondTake(const MarkedTake &t)
     if (!isValidTake(t))
         return Records::WriteBadValue;
     const QVector<FileBefore> before = filesBefore(t, {Second, SResults, Marks});
-    MarksLists marks = readMarks(t.subject, t.code, t.paperCount);
+    MarksLists marks = readMarks(t.files);
     const int p = t.paperKey - 100;
     marks.SSE[p] = t.score;
     marks.SST[p] = QStringLiteral("1");
 
-    int error = writePaperValues(Second, t.subject, t.code, t.paperCount, t.paperKey,
-                                 t.answers, t.blanks);
+    int error = writePaperValues(Second, t.files, t.paperKey, t.answers, t.blanks);
     if (!error)
-        error = writePaperValues(SResults, t.subject, t.code, t.paperCount, t.paperKey,
-                                 t.results, t.blanks);
+        error = writePaperValues(SResults, t.files, t.paperKey, t.results, t.blanks);
     if (!error)
-        error = writeMarks(t.subject, t.code, t.paperCount, marks);
+        error = writeMarks(t.files, marks);
     if (error)
         restore(before);
     return error;

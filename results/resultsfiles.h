@@ -14,8 +14,27 @@ namespace Results {
 
 enum File { Marks = 1, First, Second, FResults, SResults, Trend };
 
-QString fileName(File file, int subject, const QString &code);
-QString filePath(File file, int subject, const QString &code);
+// A subject's six results files: the subject number and edition code name them, the paper
+// count is how many paper records they hold, and folder is where they are (the program
+// folder when none is given).
+struct SubjectFiles
+{
+    SubjectFiles() = default;
+    SubjectFiles(int subject, const QString &code, int paperCount = 0,
+                 const QString &folder = QString());
+
+    int subject = 0;
+    QString code;
+    int paperCount = 0;
+    QString folder;
+
+    QString fileName(File file) const;
+    QString path(File file) const;
+};
+
+// The files of subject s of the catalogue, in the program folder.
+SubjectFiles subjectFiles(const Catalogue &catalogue, int subject);
+
 // Resource id of the blank template of file for subject s: 30100 + 10 s + file.
 int templateId(File file, int subject);
 
@@ -33,7 +52,7 @@ int createMissingFiles(const Catalogue &catalogue);
 // character, a marks list holds fewer values than there are papers, or its last line has
 // no line end (the file was cut short; every writer ends its lines). A missing file is not
 // damaged: start-up makes it.
-bool isDamaged(File file, int subject, const QString &code, int paperCount);
+bool isDamaged(File file, const SubjectFiles &files);
 // The named subjects of the catalogue with at least one damaged results file, ascending.
 QList<int> damagedSubjects(const Catalogue &catalogue);
 
@@ -44,30 +63,27 @@ struct MarksLists
 };
 
 // Values that damage left unstorable are cleaned (see readPaperValues).
-MarksLists readMarks(int subject, const QString &code, int paperCount);
-int writeMarks(int subject, const QString &code, int paperCount, const MarksLists &marks);
+MarksLists readMarks(const SubjectFiles &files);
+int writeMarks(const SubjectFiles &files, const MarksLists &marks);
 
 // Values 1..blanks of the record of paperKey in an answer or result file. Read from a
 // damaged file they are cleaned so that they can always be written back: a last value
 // keeps only its own text, and '#' and stray CRs are dropped. A record missing from the
 // forward scan is looked for again from the top of the file.
-Records::Fields readPaperValues(File file, int subject, const QString &code, int paperCount,
-                                int paperKey, int blanks);
+Records::Fields readPaperValues(File file, const SubjectFiles &files, int paperKey, int blanks);
 
 // Replaces the record of paperKey, starting from the file's current lines so that a write
 // made since the window opened is kept. Returns a write error number.
-int writePaperValues(File file, int subject, const QString &code, int paperCount,
-                     int paperKey, const Records::Fields &values, int blanks);
+int writePaperValues(File file, const SubjectFiles &files, int paperKey,
+                     const Records::Fields &values, int blanks);
 
 // The first-take scores in the order they were marked.
-QStringList readTrend(int subject, const QString &code);
+QStringList readTrend(const SubjectFiles &files);
 
 // A marked take as the practice window hands it over.
 struct MarkedTake
 {
-    int subject = 0;
-    QString code;
-    int paperCount = 0;
+    SubjectFiles files;
     int paperKey = 0;
     int blanks = 0;
     Records::Fields answers; // 1..blanks

@@ -130,23 +130,24 @@ void fuzzResultsFiles(const QByteArray &bytes, int papers, int paperKey, int bla
 {
     const QString code = QStringLiteral("P3");
     for (int f = Results::Marks; f <= Results::Trend; ++f)
-        writeBytes(Results::filePath(Results::File(f), 1, code), bytes);
+        writeBytes(Results::SubjectFiles(1, code).path(Results::File(f)), bytes);
 
     for (int f = Results::Marks; f <= Results::Trend; ++f)
-        Results::isDamaged(Results::File(f), 1, code, papers);
-    const Results::MarksLists marksBefore = Results::readMarks(1, code, papers);
+        Results::isDamaged(Results::File(f), Results::SubjectFiles(1, code, papers));
+    const Results::MarksLists marksBefore
+        = Results::readMarks(Results::SubjectFiles(1, code, papers));
     QMap<int, Records::Fields> firstBefore;
     for (int key : {101, 100 + papers, paperKey - 1, paperKey, paperKey + 1, other}) {
         if (key > 100 && key <= 100 + papers)
-            firstBefore.insert(
-                key, Results::readPaperValues(Results::First, 1, code, papers, key, blanks));
+            firstBefore.insert(key,
+                               Results::readPaperValues(Results::First,
+                                                        Results::SubjectFiles(1, code, papers),
+                                                        key, blanks));
     }
-    const QStringList trendBefore = Results::readTrend(1, code);
+    const QStringList trendBefore = Results::readTrend(Results::SubjectFiles(1, code));
 
     Results::MarkedTake take;
-    take.subject = 1;
-    take.code = code;
-    take.paperCount = papers;
+    take.files = Results::SubjectFiles(1, code, papers);
     take.paperKey = paperKey;
     take.blanks = blanks;
     take.answers = valuesFor(blanks, QStringLiteral("ans"));
@@ -157,7 +158,7 @@ void fuzzResultsFiles(const QByteArray &bytes, int papers, int paperKey, int bla
     expect(Results::recordFirstTake(take) == 0, "a take is recorded over any file content");
 
     const int p = paperKey - 100;
-    const Results::MarksLists marks = Results::readMarks(1, code, papers);
+    const Results::MarksLists marks = Results::readMarks(Results::SubjectFiles(1, code, papers));
     for (int i = 1; i <= papers; ++i) {
         if (i == p)
             continue;
@@ -171,17 +172,19 @@ void fuzzResultsFiles(const QByteArray &bytes, int papers, int paperKey, int bla
     expect(marks.FSE.at(p) == take.score && marks.FST.at(p) == QLatin1String("1"),
            "the take's score is recorded");
     for (Results::File f : {Results::Marks, Results::First, Results::FResults, Results::Trend})
-        expect(!Results::isDamaged(f, 1, code, papers), "a file the take wrote is whole");
+        expect(!Results::isDamaged(f, Results::SubjectFiles(1, code, papers)),
+               "a file the take wrote is whole");
     for (auto it = firstBefore.cbegin(); it != firstBefore.cend(); ++it) {
-        const Records::Fields now =
-            Results::readPaperValues(Results::First, 1, code, papers, it.key(), blanks);
+        const Records::Fields now = Results::readPaperValues(
+            Results::First, Results::SubjectFiles(1, code, papers), it.key(), blanks);
         expect(it.key() == paperKey
                    ? now == take.answers + valuesFor(80 - blanks, QString()).mid(1)
                    : now == it.value(),
                "answers of the other papers are kept");
     }
     if (trendBefore.size() < Records::Cap50 - 1)
-        expect(Results::readTrend(1, code) == trendBefore + QStringList{take.score},
+        expect(Results::readTrend(Results::SubjectFiles(1, code))
+                   == trendBefore + QStringList{take.score},
                "the trend gains the score and keeps its values");
 }
 

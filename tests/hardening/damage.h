@@ -169,7 +169,7 @@ inline View readView(const Catalogue &c, int s)
 {
     View v;
     const int count = c.paperCount[s];
-    const Results::MarksLists m = Results::readMarks(s, c.code, count);
+    const Results::MarksLists m = Results::readMarks(Results::SubjectFiles(s, c.code, count));
     const QStringList keys{"FSE", "SSE", "LTM", "CDD", "FST", "SST"};
     const Records::Fields lists[] = {m.FSE, m.SSE, m.LTM, m.CDD, m.FST, m.SST};
     for (int k = 0; k < 6; ++k)
@@ -177,12 +177,13 @@ inline View readView(const Catalogue &c, int s)
     for (int f = Results::First; f <= Results::SResults; ++f) {
         for (int key : viewedPapers()) {
             v.insert(paperRecord(Results::File(f), key),
-                     Results::readPaperValues(Results::File(f), s, c.code, count, key,
+                     Results::readPaperValues(Results::File(f),
+                                              Results::SubjectFiles(s, c.code, count), key,
                                               Records::Cap80)
                          .mid(1));
         }
     }
-    v.insert(QStringLiteral("trend"), Results::readTrend(s, c.code));
+    v.insert(QStringLiteral("trend"), Results::readTrend(Results::SubjectFiles(s, c.code)));
     return v;
 }
 

@@ -78,7 +78,7 @@ private slots:
         QFETCH(Damage::Kind, kind);
         const Results::File f = Results::File(file);
         const QString code = m_catalogue.code;
-        const QString path = Results::filePath(f, 1, code);
+        const QString path = Results::SubjectFiles(1, code).path(f);
         const View good = readView(m_catalogue, 1);
         if (kind == Missing)
             QVERIFY(QFile::remove(path));
@@ -95,7 +95,7 @@ private slots:
                  reported);
         QMap<QString, QByteArray> after = snapshot();
         if (kind == Missing)
-            QCOMPARE(after.take(Results::fileName(f, 1, code)),
+            QCOMPARE(after.take(Results::SubjectFiles(1, code).fileName(f)),
                      ResourceStore::resourceBytes(Results::templateId(f, 1)));
         QCOMPARE(after, before);
 
@@ -118,9 +118,9 @@ private slots:
         // Only subject 1's files were written, and they are whole again.
         QMap<QString, QByteArray> marked = snapshot();
         for (int g = Results::Marks; g <= Results::Trend; ++g)
-            marked.remove(Results::fileName(Results::File(g), 1, code));
+            marked.remove(Results::SubjectFiles(1, code).fileName(Results::File(g)));
         for (int g = Results::Marks; g <= Results::Trend; ++g)
-            after.remove(Results::fileName(Results::File(g), 1, code));
+            after.remove(Results::SubjectFiles(1, code).fileName(Results::File(g)));
         QCOMPARE(marked, after);
         QCOMPARE(Results::damagedSubjects(m_catalogue), QList<int>());
     }
@@ -224,7 +224,8 @@ private slots:
         QCOMPARE(session.answers().mid(0, rows.size()), rows);
         QCOMPARE(session.mark(now), 0);
         QVERIFY(session.isMarked());
-        QCOMPARE(Results::readMarks(1, m_catalogue.code, 30).FST.at(4), QStringLiteral("1"));
+        QCOMPARE(Results::readMarks(Results::SubjectFiles(1, m_catalogue.code, 30)).FST.at(4),
+                 QStringLiteral("1"));
     }
 
     void blockedFileUndoesTheMarking_data()
@@ -241,18 +242,19 @@ private slots:
         // A folder in a results file's place: the one thing root cannot write over.
         QFETCH(int, take);
         QFETCH(int, blocked);
-        const QString path = Results::filePath(Results::File(blocked), 1, m_catalogue.code);
+        const QString path
+            = Results::SubjectFiles(1, m_catalogue.code).path(Results::File(blocked));
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkdir(path));
         const QMap<QString, QByteArray> before = snapshot();
         QVERIFY(markPaper(m_catalogue, 1, 1, take == 1 ? 4 : 3, take) != 0);
         QMap<QString, QByteArray> after = snapshot();
         // The answers file is saved at every move before the marking starts.
-        after.remove(Results::fileName(take == 1 ? Results::First : Results::Second, 1,
-                                       m_catalogue.code));
+        after.remove(Results::SubjectFiles(1, m_catalogue.code)
+                         .fileName(take == 1 ? Results::First : Results::Second));
         QMap<QString, QByteArray> expected = before;
-        expected.remove(Results::fileName(take == 1 ? Results::First : Results::Second, 1,
-                                          m_catalogue.code));
+        expected.remove(Results::SubjectFiles(1, m_catalogue.code)
+                            .fileName(take == 1 ? Results::First : Results::Second));
         QCOMPARE(after, expected);
     }
 };

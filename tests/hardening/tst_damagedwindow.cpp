@@ -95,7 +95,7 @@ private slots:
         QFETCH(Damage::Kind, kind);
         QVERIFY(fillSampleResults(m_catalogue));
         const Results::File f = Results::File(file);
-        const QString path = Results::filePath(f, 1, m_catalogue.code);
+        const QString path = Results::SubjectFiles(1, m_catalogue.code).path(f);
         if (kind == Missing)
             QVERIFY(QFile::remove(path));
         else
@@ -154,8 +154,8 @@ private slots:
         // Only the first subject's files were written.
         QMap<QString, QByteArray> after = snapshot();
         for (int g = Results::Marks; g <= Results::Trend; ++g) {
-            after.remove(Results::fileName(Results::File(g), 1, m_catalogue.code));
-            before.remove(Results::fileName(Results::File(g), 1, m_catalogue.code));
+            after.remove(Results::SubjectFiles(1, m_catalogue.code).fileName(Results::File(g)));
+            before.remove(Results::SubjectFiles(1, m_catalogue.code).fileName(Results::File(g)));
         }
         QCOMPARE(after, before);
         QStringList rows;
@@ -198,7 +198,9 @@ private slots:
         answerer.answers = {true, true};
         clickOn(w, QStringLiteral("ToolBar02"));
         QTRY_VERIFY(w->session().isMarked());
-        QCOMPARE(Results::readPaperValues(Results::First, 1, m_catalogue.code, 30, 104, 1).at(1),
+        QCOMPARE(Results::readPaperValues(Results::First,
+                                          Results::SubjectFiles(1, m_catalogue.code, 30), 104, 1)
+                     .at(1),
                  QStringLiteral("7"));
     }
 

@@ -73,10 +73,10 @@ private:
     void setFirstScores(int subject, const QStringList &scores)
     {
         const Catalogue &c = m_window->catalogue();
-        MarksLists marks = readMarks(subject, c.code, c.paperCount[subject]);
+        MarksLists marks = readMarks(SubjectFiles(subject, c.code, c.paperCount[subject]));
         for (int i = 0; i < scores.size(); ++i)
             marks.FSE[i + 1] = scores.at(i);
-        QCOMPARE(writeMarks(subject, c.code, c.paperCount[subject], marks), 0);
+        QCOMPARE(writeMarks(SubjectFiles(subject, c.code, c.paperCount[subject]), marks), 0);
     }
 
     void start(const Catalogue *catalogue = nullptr)
@@ -271,7 +271,7 @@ private slots:
     void resetPanelStatesAndFiles()
     {
         setFirstScores(1, {QStringLiteral("80")});
-        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
         const QByteArray taken = readBytes(marks);
         click(QStringLiteral("Tab04"));
         click(QStringLiteral("ToolBar02"));
@@ -299,7 +299,7 @@ private slots:
     void failedResetKeepsResultsAndSaysSo()
     {
         setFirstScores(1, {QStringLiteral("80")});
-        const QString marks = filePath(Marks, 1, m_window->catalogue().code);
+        const QString marks = SubjectFiles(1, m_window->catalogue().code).path(Marks);
         const QByteArray taken = readBytes(marks);
         DialogAnswerer answerer;
         click(QStringLiteral("Tab04"));

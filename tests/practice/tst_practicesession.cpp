@@ -34,15 +34,14 @@ private:
 
     static QString recordLine(Results::File file, const PaperSelection &sel)
     {
-        return Records::ReadPaperLines(Results::filePath(file, sel.LChose, sel.lblCOD),
-                                       sel.TtPapersCon)
+        return Records::ReadPaperLines(sel.subjectFiles().path(file), sel.TtPapersCon)
             .value(sel.paperIndex());
     }
 
     // Replaces a results file by a folder of the same name, so writing it fails.
     static void blockFile(Results::File file, const PaperSelection &sel)
     {
-        const QString path = Results::filePath(file, sel.LChose, sel.lblCOD);
+        const QString path = sel.subjectFiles().path(file);
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkpath(path));
     }
@@ -111,9 +110,8 @@ private slots:
         QCOMPARE(s.currentPageId(), s.paper().questionIds.at(1).toInt());
 
         // Stored as typed, spaces included, in the paper's own record.
-        const Records::Fields stored =
-            Results::readPaperValues(Results::First, sel.LChose, sel.lblCOD,
-                                     sel.TtPapersCon, sel.PaperNum, s.totalBlanks());
+        const Records::Fields stored = Results::readPaperValues(Results::First, sel.subjectFiles(),
+                                                                sel.PaperNum, s.totalBlanks());
         QCOMPARE(stored.mid(1, typed.size()), typed);
         QVERIFY(recordLine(Results::First, sel).startsWith(QLatin1String("#101#> typed 1")));
 
@@ -214,14 +212,13 @@ private slots:
         QCOMPARE(s.results().first(), Results::cross());
         QCOMPARE(s.results().count(Results::tick()), s.totalBlanks() - 1);
 
-        const Results::MarksLists marks =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
         QCOMPARE(marks.FSE.at(1), score);
         QCOMPARE(marks.LTM.at(1), QStringLiteral("0:4:7"));
         QCOMPARE(marks.CDD.at(1), s.eTime());
         QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
         QCOMPARE(marks.SST.at(1), QStringLiteral("0"));
-        QCOMPARE(Results::readTrend(sel.LChose, sel.lblCOD), QStringList{score});
+        QCOMPARE(Results::readTrend(sel.subjectFiles()), QStringList{score});
         const QByteArray fresults = recordLine(Results::FResults, sel).toLatin1();
         QVERIFY(fresults.startsWith("#101#>\xfb>\xfc"));
 
@@ -250,14 +247,13 @@ private slots:
         QCOMPARE(s.load(), 0);
         answerAll(s, rightAnswers(s.paper()));
         // Another paper is marked while this window is open.
-        Results::MarksLists other = Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        Results::MarksLists other = Results::readMarks(sel.subjectFiles());
         other.FSE[2] = QStringLiteral("50");
         other.FST[2] = QStringLiteral("1");
-        QCOMPARE(Results::writeMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon, other), 0);
+        QCOMPARE(Results::writeMarks(sel.subjectFiles(), other), 0);
         s.startClock(QDateTime::currentDateTime());
         QCOMPARE(s.mark(QDateTime::currentDateTime()), 0);
-        const Results::MarksLists marks =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
         QCOMPARE(marks.FSE.at(2), QStringLiteral("50"));
         QCOMPARE(marks.FST.at(2), QStringLiteral("1"));
         QCOMPARE(marks.FSE.at(1), QStringLiteral("100"));
@@ -284,7 +280,7 @@ private slots:
         QVERIFY(s.pScoring().isEmpty());
         QCOMPARE(s.results().count(QString()), s.totalBlanks());
         QCOMPARE(s.answers(), rightAnswers(s.paper()));
-        QVERIFY(Results::readTrend(sel.LChose, sel.lblCOD).isEmpty());
+        QVERIFY(Results::readTrend(sel.subjectFiles()).isEmpty());
     }
 
     void clockGoesPastADay_data()
@@ -336,8 +332,7 @@ private slots:
     {
         const PaperSelection sel = firstPaper(2);
         QVERIFY(!markFirstTake({0}).isEmpty());
-        const Results::MarksLists before =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists before = Results::readMarks(sel.subjectFiles());
         const auto files = snapshot();
         PracticeSession s(sel);
         QCOMPARE(s.load(), 0);
@@ -346,11 +341,10 @@ private slots:
 
         const auto after = snapshot();
         for (Results::File f : {Results::First, Results::FResults, Results::Trend}) {
-            const QString name = Results::fileName(f, sel.LChose, sel.lblCOD);
+            const QString name = sel.subjectFiles().fileName(f);
             QCOMPARE(after.value(name), files.value(name));
         }
-        const Results::MarksLists marks =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
         QCOMPARE(marks.FSE, before.FSE);
         QCOMPARE(marks.LTM, before.LTM);
         QCOMPARE(marks.CDD, before.CDD);

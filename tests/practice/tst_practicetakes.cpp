@@ -106,8 +106,7 @@ private slots:
         QVERIFY(markFirstTakeWithFirstBlankWrong());
         const PaperSelection sel = firstPaper(2);
         const auto before = snapshot();
-        const Results::MarksLists marksBefore =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists marksBefore = Results::readMarks(sel.subjectFiles());
         PracticeWindow *w = openPaper(sel);
         QVERIFY(w);
         box(w, 1)->setText(wrongAnswer());
@@ -140,15 +139,14 @@ private slots:
         // Only the second take's files and its two marks records changed.
         const auto after = snapshot();
         for (Results::File f : {Results::First, Results::FResults, Results::Trend}) {
-            const QString name = Results::fileName(f, sel.LChose, sel.lblCOD);
+            const QString name = sel.subjectFiles().fileName(f);
             QCOMPARE(after.value(name), before.value(name));
         }
         for (Results::File f : {Results::Second, Results::SResults}) {
-            const QString name = Results::fileName(f, sel.LChose, sel.lblCOD);
+            const QString name = sel.subjectFiles().fileName(f);
             QVERIFY(after.value(name) != before.value(name));
         }
-        const Results::MarksLists marks =
-            Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon);
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
         QCOMPARE(marks.FSE, marksBefore.FSE);
         QCOMPARE(marks.LTM, marksBefore.LTM);
         QCOMPARE(marks.CDD, marksBefore.CDD);
@@ -272,7 +270,7 @@ private slots:
         QCOMPARE(text(w, "PScoring"), QString());
         waitForTick();
         QVERIFY(child<QWidget>(w, "ToolBar02")->isEnabled());
-        QVERIFY(Results::readTrend(sel.LChose, sel.lblCOD).isEmpty());
+        QVERIFY(Results::readTrend(sel.subjectFiles()).isEmpty());
     }
 
     void moveThatCannotSaveStays()

@@ -430,8 +430,7 @@ void TestPracticeWindow::emptyBlankPromptAndDecline()
     QVERIFY(!box(w, 1)->isReadOnly());
     // Declining keeps the answers saved.
     QVERIFY(recordLine(Results::First, sel).startsWith(QLatin1String("#101#>2>")));
-    QCOMPARE(Results::readMarks(sel.LChose, sel.lblCOD, sel.TtPapersCon).FST.at(1),
-             QStringLiteral("0"));
+    QCOMPARE(Results::readMarks(sel.subjectFiles()).FST.at(1), QStringLiteral("0"));
 }
 
 void TestPracticeWindow::printsTheQuestionPage()
@@ -537,8 +536,7 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
     QCOMPARE(answerer.popUps.last().message, QStringLiteral("Paper saved"));
     QVERIFY(w->isVisible());
     const Records::Fields saved = Results::readPaperValues(
-        Results::First, sel.LChose, sel.lblCOD, sel.TtPapersCon, sel.PaperNum,
-        w->session().totalBlanks());
+        Results::First, sel.subjectFiles(), sel.PaperNum, w->session().totalBlanks());
     QCOMPARE(saved.at(w->session().blankOffset(last) + 1), QStringLiteral("4"));
 
     QSignalSpy closed(w, &PracticeWindow::closed);
@@ -590,12 +588,11 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
 
     // On disk: marks, score, trend.
     QVERIFY(recordLine(Results::FResults, sel).toLatin1().startsWith("#101#>\xfb>"));
-    const Results::MarksLists marks = Results::readMarks(sel.LChose, sel.lblCOD,
-                                                         sel.TtPapersCon);
+    const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
     QCOMPARE(marks.FSE.at(1), score);
     QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
     QCOMPARE(marks.LTM.at(1), text(w, "LTime"));
-    QCOMPARE(Results::readTrend(sel.LChose, sel.lblCOD), QStringList{score});
+    QCOMPARE(Results::readTrend(sel.subjectFiles()), QStringList{score});
     closeWithYes(w, answerer);
 
     // Reopened marked: marks at once, nothing to save or mark.

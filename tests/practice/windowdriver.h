@@ -127,8 +127,7 @@ inline QString text(QWidget *w, const QString &name)
 // The paper's line in one of its subject's results files.
 inline QString recordLine(Results::File file, const PaperSelection &sel)
 {
-    return Records::ReadPaperLines(Results::filePath(file, sel.LChose, sel.lblCOD),
-                                   sel.TtPapersCon)
+    return Records::ReadPaperLines(sel.subjectFiles().path(file), sel.TtPapersCon)
         .value(sel.paperIndex());
 }
 
@@ -155,7 +154,7 @@ inline void typeWholePaper(PracticeWindow *w, const QStringList &answers)
 // Replaces a results file by a folder of the same name, so writing it fails.
 inline bool blockFile(Results::File file, const PaperSelection &sel)
 {
-    const QString path = Results::filePath(file, sel.LChose, sel.lblCOD);
+    const QString path = sel.subjectFiles().path(file);
     return QFile::remove(path) && QDir().mkpath(path);
 }
 

@@ -50,9 +50,7 @@ private:
     MarkedTake take(int subject, int paperKey, int blanks, const QString &score)
     {
         MarkedTake t;
-        t.subject = subject;
-        t.code = m_catalogue.code;
-        t.paperCount = m_catalogue.paperCount[subject];
+        t.files = subjectFiles(m_catalogue, subject);
         t.paperKey = paperKey;
         t.blanks = blanks;
         t.answers = Records::Fields{QString()};
@@ -88,15 +86,15 @@ private slots:
     {
         QFETCH(int, subject);
         const int papers = m_catalogue.paperCount[subject];
-        const MarksLists marks = readMarks(subject, m_catalogue.code, papers);
+        const MarksLists marks = readMarks(SubjectFiles(subject, m_catalogue.code, papers));
         for (int p = 1; p <= papers; ++p) {
             QVERIFY(marks.FSE.at(p).isEmpty() && marks.SSE.at(p).isEmpty());
             QVERIFY(marks.LTM.at(p).isEmpty() && marks.CDD.at(p).isEmpty());
             QCOMPARE(marks.FST.at(p), QStringLiteral("0"));
             QCOMPARE(marks.SST.at(p), QStringLiteral("0"));
         }
-        QVERIFY(readTrend(subject, m_catalogue.code).isEmpty());
-        QCOMPARE(fileName(Marks, subject, m_catalogue.code),
+        QVERIFY(readTrend(SubjectFiles(subject, m_catalogue.code)).isEmpty());
+        QCOMPARE(SubjectFiles(subject, m_catalogue.code).fileName(Marks),
                  QStringLiteral("marks%1%2.txt").arg(subject).arg(m_catalogue.code));
     }
 
@@ -104,10 +102,11 @@ private slots:
     {
         const QString code = m_catalogue.code;
         const QMap<QString, QByteArray> before = snapshot(m_dir->path());
-        const Records::Fields firstLines = Records::ReadPaperLines(filePath(First, 2, code), 35);
+        const Records::Fields firstLines
+            = Records::ReadPaperLines(SubjectFiles(2, code).path(First), 35);
         QCOMPARE(recordFirstTake(take(2, 103, 3, QStringLiteral("66.7"))), 0);
 
-        const MarksLists marks = readMarks(2, code, 35);
+        const MarksLists marks = readMarks(SubjectFiles(2, code, 35));
         for (int p = 1; p <= 35; ++p) {
             const bool mine = p == 3;
             QCOMPARE(marks.FSE.at(p), mine ? QStringLiteral("66.7") : QString());
@@ -116,15 +115,16 @@ private slots:
             QCOMPARE(marks.FST.at(p), mine ? QStringLiteral("1") : QStringLiteral("0"));
             QVERIFY(marks.SSE.at(p).isEmpty());
         }
-        const Records::Fields lines = Records::ReadPaperLines(filePath(First, 2, code), 35);
+        const Records::Fields lines
+            = Records::ReadPaperLines(SubjectFiles(2, code).path(First), 35);
         for (int p = 1; p <= 35; ++p) {
             if (p != 3)
                 QCOMPARE(lines.at(p), firstLines.at(p));
         }
         QCOMPARE(lines.at(3), QStringLiteral("#103#>a1>a2>a3"));
-        QCOMPARE(readPaperValues(FResults, 2, code, 35, 103, 3).mid(1, 3),
+        QCOMPARE(readPaperValues(FResults, SubjectFiles(2, code, 35), 103, 3).mid(1, 3),
                  QStringList({tick(), cross(), tick()}));
-        QCOMPARE(readTrend(2, code), QStringList{"66.7"});
+        QCOMPARE(readTrend(SubjectFiles(2, code)), QStringList{"66.7"});
 
         // Only the four files of subject 2 that a first take writes have changed.
         const QMap<QString, QByteArray> after = snapshot(m_dir->path());
@@ -141,26 +141,28 @@ private slots:
     void trendGrowsInMarkingOrder()
     {
         const QString code = m_catalogue.code;
-        QCOMPARE(readBytes(filePath(Trend, 1, code)), QByteArray("...\r\n#TRD#\r\n...\r\n"));
+        QCOMPARE(readBytes(SubjectFiles(1, code).path(Trend)),
+                 QByteArray("...\r\n#TRD#\r\n...\r\n"));
         QCOMPARE(recordFirstTake(take(1, 101, 2, QStringLiteral("87.5"))), 0);
-        QCOMPARE(readBytes(filePath(Trend, 1, code)), QByteArray("#TRD#>87.5\r\n"));
+        QCOMPARE(readBytes(SubjectFiles(1, code).path(Trend)), QByteArray("#TRD#>87.5\r\n"));
         QCOMPARE(recordFirstTake(take(1, 105, 2, QStringLiteral("100"))), 0);
-        QCOMPARE(readTrend(1, code), QStringList({"87.5", "100"}));
+        QCOMPARE(readTrend(SubjectFiles(1, code)), QStringList({"87.5", "100"}));
     }
 
     void secondTakeLeavesTrendAndFirstTake()
     {
         const QString code = m_catalogue.code;
         QCOMPARE(recordFirstTake(take(3, 110, 4, QStringLiteral("50"))), 0);
-        const QByteArray trend = readBytes(filePath(Trend, 3, code));
+        const QByteArray trend = readBytes(SubjectFiles(3, code).path(Trend));
         QCOMPARE(recordSecondTake(take(3, 110, 4, QStringLiteral("75"))), 0);
-        QCOMPARE(readBytes(filePath(Trend, 3, code)), trend);
-        const MarksLists marks = readMarks(3, code, 35);
+        QCOMPARE(readBytes(SubjectFiles(3, code).path(Trend)), trend);
+        const MarksLists marks = readMarks(SubjectFiles(3, code, 35));
         QCOMPARE(marks.FSE.at(10), QStringLiteral("50"));
         QCOMPARE(marks.SSE.at(10), QStringLiteral("75"));
         QCOMPARE(marks.LTM.at(10), QStringLiteral("0:4:7"));
         QCOMPARE(marks.SST.at(10), QStringLiteral("1"));
-        QCOMPARE(readPaperValues(Second, 3, code, 35, 110, 4).at(4), QStringLiteral("a4"));
+        QCOMPARE(readPaperValues(Second, SubjectFiles(3, code, 35), 110, 4).at(4),
+                 QStringLiteral("a4"));
     }
 
     void markingReadsMarksFileAgain()
@@ -170,10 +172,10 @@ private slots:
         QCOMPARE(recordFirstTake(take(1, 102, 1, QStringLiteral("10"))), 0);
         QCOMPARE(WriteBlankResults(m_catalogue), 0);
         QCOMPARE(recordFirstTake(take(1, 104, 1, QStringLiteral("40"))), 0);
-        const MarksLists marks = readMarks(1, code, 30);
+        const MarksLists marks = readMarks(SubjectFiles(1, code, 30));
         QVERIFY(marks.FSE.at(2).isEmpty());
         QCOMPARE(marks.FSE.at(4), QStringLiteral("40"));
-        QCOMPARE(readTrend(1, code), QStringList{"40"});
+        QCOMPARE(readTrend(SubjectFiles(1, code)), QStringList{"40"});
     }
 
     void trendWithoutValues_data()
@@ -191,15 +193,16 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, values);
-        writeBytes(filePath(Trend, 1, m_catalogue.code), bytes);
-        QCOMPARE(readTrend(1, m_catalogue.code), values);
+        writeBytes(SubjectFiles(1, m_catalogue.code).path(Trend), bytes);
+        QCOMPARE(readTrend(SubjectFiles(1, m_catalogue.code)), values);
     }
 
     void trendRecordRestoredWhenMissing()
     {
-        writeBytes(filePath(Trend, 1, m_catalogue.code), "garbage\r\n");
+        writeBytes(SubjectFiles(1, m_catalogue.code).path(Trend), "garbage\r\n");
         QCOMPARE(recordFirstTake(take(1, 101, 1, QStringLiteral("90"))), 0);
-        QCOMPARE(readBytes(filePath(Trend, 1, m_catalogue.code)), QByteArray("#TRD#>90\r\n"));
+        QCOMPARE(readBytes(SubjectFiles(1, m_catalogue.code).path(Trend)),
+                 QByteArray("#TRD#>90\r\n"));
     }
 
     void resetRestoresEveryTemplate()
@@ -208,7 +211,7 @@ private slots:
         QCOMPARE(WriteBlankResults(m_catalogue), 0);
         for (int s = 1; s <= 3; ++s) {
             for (int f = Marks; f <= Trend; ++f) {
-                QCOMPARE(readBytes(filePath(File(f), s, m_catalogue.code)),
+                QCOMPARE(readBytes(SubjectFiles(s, m_catalogue.code).path(File(f))),
                          ResourceStore::resourceBytes(templateId(File(f), s)));
             }
         }
@@ -216,12 +219,12 @@ private slots:
 
     void writeFailureIsReported()
     {
-        const QString path = filePath(First, 1, m_catalogue.code);
+        const QString path = SubjectFiles(1, m_catalogue.code).path(First);
         QFile::remove(path);
         QVERIFY(QDir().mkdir(path)); // a folder where the file should be
-        const MarksLists before = readMarks(1, m_catalogue.code, 30);
+        const MarksLists before = readMarks(SubjectFiles(1, m_catalogue.code, 30));
         QVERIFY(recordFirstTake(take(1, 101, 1, QStringLiteral("90"))) != 0);
-        QCOMPARE(readMarks(1, m_catalogue.code, 30).FSE, before.FSE);
+        QCOMPARE(readMarks(SubjectFiles(1, m_catalogue.code, 30)).FSE, before.FSE);
     }
 
     void startUpKeepsExistingFiles()
@@ -239,16 +242,16 @@ private slots:
     {
         const QString code = m_catalogue.code;
         QCOMPARE(recordFirstTake(take(1, 101, 1, QStringLiteral("90"))), 0);
-        QVERIFY(QFile::remove(filePath(Trend, 2, code)));
+        QVERIFY(QFile::remove(SubjectFiles(2, code).path(Trend)));
         const QMap<QString, QByteArray> before = snapshot(m_dir->path());
         const StartUpResult start = StartUp::prepareContent();
         QCOMPARE(start.resultsCreated, 1);
-        QCOMPARE(readBytes(filePath(Trend, 2, code)),
+        QCOMPARE(readBytes(SubjectFiles(2, code).path(Trend)),
                  ResourceStore::resourceBytes(templateId(Trend, 2)));
         QMap<QString, QByteArray> after = snapshot(m_dir->path());
-        after.remove(fileName(Trend, 2, code));
+        after.remove(SubjectFiles(2, code).fileName(Trend));
         QCOMPARE(after, before);
-        QCOMPARE(readMarks(1, code, 30).FSE.at(1), QStringLiteral("90"));
+        QCOMPARE(readMarks(SubjectFiles(1, code, 30)).FSE.at(1), QStringLiteral("90"));
     }
 
     // ---- damaged files ----
@@ -278,23 +281,25 @@ private slots:
         QFETCH(QByteArray, record);
         QFETCH(QStringList, values);
         const QString code = m_catalogue.code;
-        writeBytes(filePath(First, 1, code), record + "\r\n#102#>x>y\r\n");
-        QCOMPARE(readPaperValues(First, 1, code, 30, 101, 2).mid(1, 2), values);
+        writeBytes(SubjectFiles(1, code).path(First), record + "\r\n#102#>x>y\r\n");
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 101, 2).mid(1, 2), values);
         QCOMPARE(recordFirstTake(take(1, 103, 2, QStringLiteral("50"))), 0);
-        QCOMPARE(readPaperValues(First, 1, code, 30, 101, 2).mid(1, 2), values);
-        QCOMPARE(readPaperValues(First, 1, code, 30, 102, 2).mid(1, 2), QStringList({"x", "y"}));
-        QCOMPARE(readPaperValues(First, 1, code, 30, 103, 2).mid(1, 2), QStringList({"a1", "a2"}));
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 101, 2).mid(1, 2), values);
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 102, 2).mid(1, 2),
+                 QStringList({"x", "y"}));
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 103, 2).mid(1, 2),
+                 QStringList({"a1", "a2"}));
     }
 
     void damagedMarksCanBeWrittenBack()
     {
         const QString code = m_catalogue.code;
-        writeBytes(filePath(Marks, 1, code), "junk#FSE#>90>8\r0>\r\n#FST#>1>1>0\r\n");
-        const MarksLists marks = readMarks(1, code, 2);
+        writeBytes(SubjectFiles(1, code).path(Marks), "junk#FSE#>90>8\r0>\r\n#FST#>1>1>0\r\n");
+        const MarksLists marks = readMarks(SubjectFiles(1, code, 2));
         QCOMPARE(marks.FSE.mid(1, 2), QStringList({"90", "80"}));
         QCOMPARE(marks.FST.mid(1, 2), QStringList({"1", "1"}));
         QCOMPARE(recordFirstTake(take(1, 103, 1, QStringLiteral("70"))), 0);
-        const MarksLists after = readMarks(1, code, 30);
+        const MarksLists after = readMarks(SubjectFiles(1, code, 30));
         QCOMPARE(after.FSE.mid(1, 3), QStringList({"90", "80", "70"}));
         QCOMPARE(after.FST.mid(1, 3), QStringList({"1", "1", "1"}));
     }
@@ -304,20 +309,23 @@ private slots:
         // Paper 102 is lost and 104 stands before 103: rewriting the file once dropped
         // every record after the gap.
         const QString code = m_catalogue.code;
-        writeBytes(filePath(First, 1, code), "#101#>a\r\n#104#>d\r\n#103#>c\r\n");
-        QCOMPARE(readPaperValues(First, 1, code, 30, 104, 1).at(1), QStringLiteral("d"));
-        QCOMPARE(readPaperValues(First, 1, code, 30, 103, 1).at(1), QStringLiteral("c"));
+        writeBytes(SubjectFiles(1, code).path(First), "#101#>a\r\n#104#>d\r\n#103#>c\r\n");
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 104, 1).at(1),
+                 QStringLiteral("d"));
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 103, 1).at(1),
+                 QStringLiteral("c"));
         QCOMPARE(recordFirstTake(take(1, 102, 1, QStringLiteral("100"))), 0);
-        const QByteArray written = readBytes(filePath(First, 1, code));
+        const QByteArray written = readBytes(SubjectFiles(1, code).path(First));
         QVERIFY(written.startsWith("#101#>a\r\n#102#>a1\r\n#103#>c\r\n#104#>d\r\n#105#\r\n"));
         QCOMPARE(written.count("\r\n"), 30);
     }
 
     void trendCutAfterASeparatorGainsNoEmptyScore()
     {
-        writeBytes(filePath(Trend, 1, m_catalogue.code), "#TRD#>80>");
+        writeBytes(SubjectFiles(1, m_catalogue.code).path(Trend), "#TRD#>80>");
         QCOMPARE(recordFirstTake(take(1, 101, 1, QStringLiteral("90"))), 0);
-        QCOMPARE(readBytes(filePath(Trend, 1, m_catalogue.code)), QByteArray("#TRD#>80>90\r\n"));
+        QCOMPARE(readBytes(SubjectFiles(1, m_catalogue.code).path(Trend)),
+                 QByteArray("#TRD#>80>90\r\n"));
     }
 
     void damageIsDetected_data()
@@ -362,12 +370,13 @@ private slots:
         QFETCH(int, file);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, damaged);
-        const QString path = filePath(File(file), 1, m_catalogue.code);
+        const QString path = SubjectFiles(1, m_catalogue.code).path(File(file));
         writeBytes(path, bytes);
-        QCOMPARE(isDamaged(File(file), 1, m_catalogue.code, 30), damaged);
+        QCOMPARE(isDamaged(File(file), SubjectFiles(1, m_catalogue.code, 30)), damaged);
         QCOMPARE(readBytes(path), bytes);
         QVERIFY(QFile::remove(path));
-        QVERIFY(!isDamaged(File(file), 1, m_catalogue.code, 30)); // missing is not damaged
+        QVERIFY(!isDamaged(File(file),
+                           SubjectFiles(1, m_catalogue.code, 30))); // missing is not damaged
     }
 
     void startUpNamesTheDamagedSubjects_data()
@@ -385,7 +394,7 @@ private slots:
         QFETCH(QList<int>, subjects);
         QFETCH(QString, names);
         for (int s : subjects)
-            writeBytes(filePath(s == 2 ? Trend : FResults, s, m_catalogue.code), "#10");
+            writeBytes(SubjectFiles(s, m_catalogue.code).path(s == 2 ? Trend : FResults), "#10");
         const QMap<QString, QByteArray> before = snapshot(m_dir->path());
         const StartUpResult start = StartUp::prepareContent();
         QCOMPARE(start.damagedSubjects, subjects);
@@ -421,7 +430,7 @@ private slots:
         QFETCH(int, blocked);
         const QString code = m_catalogue.code;
         QCOMPARE(recordFirstTake(this->take(1, 102, 2, QStringLiteral("50"))), 0);
-        const QString path = filePath(File(blocked), 1, code);
+        const QString path = SubjectFiles(1, code).path(File(blocked));
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkdir(path));
         const QMap<QString, QByteArray> before = snapshot(m_dir->path());
@@ -438,7 +447,8 @@ private slots:
         Records::setWriteFaultForTesting(true);
         const int first = recordFirstTake(take(1, 104, 2, QStringLiteral("75")));
         const int second = recordSecondTake(take(1, 102, 2, QStringLiteral("100")));
-        const int save = writePaperValues(First, 1, code, 30, 105, Records::Fields{"", "x"}, 1);
+        const int save = writePaperValues(First, SubjectFiles(1, code, 30), 105,
+                                          Records::Fields {"", "x"}, 1);
         const int reset = WriteBlankResults(m_catalogue);
         Records::setWriteFaultForTesting(false);
         QVERIFY(first != 0 && second != 0 && save != 0 && reset != 0);
@@ -461,10 +471,10 @@ private slots:
         QFETCH(int, paperCount);
         const QMap<QString, QByteArray> before = snapshot(m_dir->path());
         MarkedTake t = take(1, paperKey, 1, QStringLiteral("50"));
-        t.paperCount = paperCount;
+        t.files.paperCount = paperCount;
         QCOMPARE(recordFirstTake(t), int(Records::WriteBadValue));
         QCOMPARE(recordSecondTake(t), int(Records::WriteBadValue));
-        QCOMPARE(writePaperValues(First, 1, t.code, paperCount, paperKey, t.answers, 1),
+        QCOMPARE(writePaperValues(First, t.files, paperKey, t.answers, 1),
                  int(Records::WriteBadValue));
         QCOMPARE(snapshot(m_dir->path()), before);
     }

@@ -277,7 +277,7 @@ void Contents::LoadSubject(int subject)
         m_topicNames = m_catalogue.topicNames[subject];
         m_TtPapersCon = m_catalogue.paperCount[subject];
     }
-    m_marks = Results::readMarks(subject, m_catalogue.code, m_TtPapersCon);
+    m_marks = Results::readMarks(Results::subjectFiles(m_catalogue, subject));
     m_home->setTopics(m_topicNames, m_topicCount);
     if (!m_RefreshLog && m_topicCount > 0) {
         m_TopicCount = 1;
@@ -385,7 +385,7 @@ void Contents::showReport()
         m_topicCount, m_TtPapersCon, m_topicNames.mid(1), m_marks.FSE.mid(1, m_TtPapersCon),
         m_marks.SSE.mid(1, m_TtPapersCon));
     const QString trendLine = Records::ReadRecordLine(
-        Results::filePath(Results::Trend, m_LChose, m_catalogue.code), QStringLiteral("TRD"));
+        selection().subjectFiles().path(Results::Trend), QStringLiteral("TRD"));
     m_report->showReport(figures, ReportFigures::trendValues(trendLine));
     m_report->LayoutReportSections(m_txtReportPos);
     showPanel(m_report);

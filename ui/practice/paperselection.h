@@ -1,6 +1,8 @@
 #pragma once
 // The main window's selection as a practice window receives it when it is opened.
 
+#include "results/resultsfiles.h"
+
 #include <QMetaType>
 #include <QString>
 
@@ -14,6 +16,11 @@ struct PaperSelection
     int TakeNum = 1;     // 1 = first take, 2 = second take
     QString SubH1;       // topic name
 
+    // The results files of the selected subject.
+    Results::SubjectFiles subjectFiles() const
+    {
+        return Results::SubjectFiles(LChose, lblCOD, TtPapersCon);
+    }
     // Paper number within its topic, 1..5.
     int paperInTopic() const { return PaperNum - 100 - TopicCount + 1; }
     // Index of the paper in the per-paper lists of the marks file, 1-based.

@@ -34,8 +34,7 @@ int PracticeSession::load(const PaperData &paper)
     m_paper = paper;
     m_qsCount = 1;
     const int p = m_selection.paperIndex();
-    m_marks = Results::readMarks(m_selection.LChose, m_selection.lblCOD,
-                                 m_selection.TtPapersCon);
+    m_marks = Results::readMarks(m_selection.subjectFiles());
     if (isSecondTake()) {
         m_firstResults = readList(Results::FResults);
         m_answers = readList(Results::Second);
@@ -66,8 +65,7 @@ QStringList PracticeSession::readList(Results::File file) const
 {
     const int n = m_paper.totalBlanks;
     const Records::Fields fields =
-        Results::readPaperValues(file, m_selection.LChose, m_selection.lblCOD,
-                                 m_selection.TtPapersCon, m_selection.PaperNum, n);
+        Results::readPaperValues(file, m_selection.subjectFiles(), m_selection.PaperNum, n);
     QStringList list = fields.mid(1, n);
     while (list.size() < n)
         list.append(QString());
@@ -118,9 +116,9 @@ Results::File PracticeSession::answersFile() const
 
 int PracticeSession::writeAnswers() const
 {
-    return Results::writePaperValues(answersFile(), m_selection.LChose, m_selection.lblCOD,
-                                     m_selection.TtPapersCon, m_selection.PaperNum,
-                                     toFields(m_answers), m_paper.totalBlanks);
+    return Results::writePaperValues(answersFile(), m_selection.subjectFiles(),
+                                     m_selection.PaperNum, toFields(m_answers),
+                                     m_paper.totalBlanks);
 }
 
 int PracticeSession::commitAndWrite(const QStringList &rowTexts)
@@ -199,9 +197,7 @@ int PracticeSession::mark(const QDateTime &now)
     const Marking::PaperMarking marked = Marking::markPaper(
         m_answers, m_paper.answerKey, m_paper.answerCodes, m_paper.blankMarks);
     Results::MarkedTake take;
-    take.subject = m_selection.LChose;
-    take.code = m_selection.lblCOD;
-    take.paperCount = m_selection.TtPapersCon;
+    take.files = m_selection.subjectFiles();
     take.paperKey = m_selection.PaperNum;
     take.blanks = m_paper.totalBlanks;
     take.answers = toFields(m_answers);
