@@ -39,6 +39,7 @@ public:
 
     // resultFileNames: the results files of one pupil (names, no folder), those that move
     // with the first pupil and are backed up with a pupil whose files are in the data folder.
+    PupilStore() = default;
     PupilStore(const QString &dataFolder, const QStringList &resultFileNames);
 
     // Reads the list, repairing what it can. Returns an Opened value.

@@ -3,6 +3,7 @@
 // Report, About and Trash panels. It keeps the selection the practice windows open with.
 
 #include "app/catalogue.h"
+#include "pupils/pupilstore.h"
 #include "startup/startup.h"
 #include "results/resultsfiles.h"
 #include "ui/chrome/skinnedwindow.h"
@@ -13,6 +14,7 @@
 class AboutPanel;
 
 class HomePanel;
+class PupilsPanel;
 class PictureButton;
 class QLabel;
 class ReportPanel;
@@ -46,6 +48,12 @@ public:
     int txtReportPos() const { return m_txtReportPos; }
     PaperSelection selection() const;
     const Catalogue &catalogue() const { return m_catalogue; }
+
+    // The pupil practising now (1-based) and the pupils of this computer.
+    int pupil() const { return m_pupil; }
+    const PupilStore &pupils() const { return m_pupils; }
+    // Where the pupil's results files are; empty for the program folder.
+    QString resultsFolder() const;
 
     // The practice window now open (Test1 or Test2), if any.
     PracticeWindow *practiceWindow() const { return m_practice; }
@@ -81,6 +89,12 @@ private:
     void showReport();
     void PrintReport();
     void eraseAllResults();
+    void updateTitle();
+    void showPupils(const QString &message = QString());
+    void addPupil(const QString &name);
+    void renamePupil(int pupil, const QString &name);
+    void removePupil(int pupil);
+    bool switchPupil(int pupil);
 
     Catalogue m_catalogue;
     int m_LChose = 0;
@@ -106,5 +120,8 @@ private:
     ReportPanel *m_report = nullptr;
     AboutPanel *m_about = nullptr;
     TrashPanel *m_trash = nullptr;
+    PupilsPanel *m_pupilsPanel = nullptr;
+    PupilStore m_pupils;
+    int m_pupil = 1;
     QPointer<PracticeWindow> m_practice;
 };
