@@ -36,10 +36,28 @@ QString graphicsPath(const QString &name)
     return path() + QStringLiteral("/Graphics/") + name;
 }
 
+Place place(bool installedBuild, bool programFileFolderWritable)
+{
+    if (installedBuild || !programFileFolderWritable)
+        return Place::UserDataFolder;
+    return Place::ProgramFileFolder;
+}
+
+bool installedBuild()
+{
+#ifdef QUORVEL_INSTALLED
+    return true;
+#else
+    return false;
+#endif
+}
+
 bool choose()
 {
     const QString exeFolder = QCoreApplication::applicationDirPath();
-    if (!exeFolder.isEmpty() && isWritable(exeFolder)) {
+    // The installed build does not even probe: root starting it must not leave a file in /usr.
+    const bool writable = !installedBuild() && !exeFolder.isEmpty() && isWritable(exeFolder);
+    if (place(installedBuild(), writable) == Place::ProgramFileFolder) {
         g_path = QDir::cleanPath(exeFolder);
         return true;
     }

@@ -23,16 +23,6 @@ bool isDataFile(int id)
     return isResultsTemplate(id);
 }
 
-int writePlain(const QByteArray &bytes, const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return WriteFailed;
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError ? Ok : WriteFailed;
-}
-
 } // namespace
 
 bool isResultsTemplate(int id)
@@ -82,9 +72,9 @@ int ExtractResource(int id, const QString &type, const QString &path)
     const QByteArray bytes = file.readAll();
     // A pupil's results file must never be left half written; the other files are
     // scratch copies rewritten whenever they are needed.
-    if (!isResultsTemplate(id))
-        return writePlain(bytes, path);
-    return Records::writeFileAtomically(bytes, path) == Records::WriteOk ? Ok : WriteFailed;
+    const int error = isResultsTemplate(id) ? Records::writeFileAtomically(bytes, path)
+                                            : Records::writeFileInPlace(bytes, path);
+    return error == Records::WriteOk ? Ok : WriteFailed;
 }
 
 void ExtractSkinFiles()

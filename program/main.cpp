@@ -6,6 +6,7 @@
 #include "ui/main/contents.h"
 #include "ui/main/pupilchooser.h"
 #include "ui/practice/browsercontrol.h"
+#include "ui/practice/systemend.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -46,6 +47,8 @@ int main(int argc, char *argv[])
     BrowserControl::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvel"));
+    // Lets the desktop match the windows to the menu entry and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.PrimaryRevision"));
     ProgramFolder::choose();
 
     SingleInstance instance(ProgramFolder::path());
@@ -56,6 +59,11 @@ int main(int argc, char *argv[])
                                                 "been brought to the front."));
         return 0;
     }
+
+    // Log-out, shut-down and Ctrl+C end the program as its own Close would, keeping the
+    // answers typed into an open paper.
+    SystemEnd systemEnd;
+    QObject::connect(&systemEnd, &SystemEnd::finished, &app, [] { QCoreApplication::exit(0); });
 
     StartUpResult start = StartUp::prepareContent();
     const QString pupilsMessage = StartUp::pupilsMessage(start.pupilsOpened);

@@ -274,6 +274,20 @@ int writeFileAtomically(const QByteArray &bytes, const QString &path)
     return file.commit() ? WriteOk : WriteFailed;
 }
 
+int writeFileInPlace(const QByteArray &bytes, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return WriteOpenFailed;
+    const bool written = file.write(bytes) == bytes.size() && !g_writeFault;
+    file.close();
+    if (written && file.error() == QFileDevice::NoError)
+        return WriteOk;
+    // Half a file is worse than none: a reader would take it for the whole.
+    file.remove();
+    return WriteFailed;
+}
+
 void setWriteFaultForTesting(bool fail)
 {
     g_writeFault = fail;

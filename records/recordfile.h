@@ -69,8 +69,13 @@ int WriteRecordLines(const QStringList &lines, const QString &path);
 // failure at any point leaves the previous file whole. Returns a WriteError.
 int writeFileAtomically(const QByteArray &bytes, const QString &path);
 
-// Tests only: while on, every atomic write fails after writing its temporary file, as a
-// full disk would, and the previous file stays as it was.
+// Writes bytes as the whole file directly (scratch copies the program makes again when it
+// needs them). A failure once the file is open removes it. Returns a WriteError.
+int writeFileInPlace(const QByteArray &bytes, const QString &path);
+
+// Tests only: while on, every atomic write fails after writing its temporary file, and
+// every write in place after writing its bytes, as a full disk would. An atomic write
+// leaves the previous file as it was; a write in place leaves no file.
 void setWriteFaultForTesting(bool fail);
 
 // Control characters (C0, DEL and C1): no writer stores them, so in a file they mean damage.

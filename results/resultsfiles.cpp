@@ -5,6 +5,7 @@
 #include "app/resourcestore.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QFile>
 
 #include <algorithm>
@@ -397,6 +398,15 @@ int recordSecondTake(const MarkedTake &t)
     if (error)
         restore(before);
     return error;
+}
+
+QString storedDate(const QDate &date, const QLocale &locale)
+{
+    const QString shortDate = locale.toString(date, QLocale::ShortFormat);
+    if (!shortDate.isEmpty() && Records::isStorableValue(shortDate))
+        return shortDate;
+    // A year letter, other digits or direction marks: numbers the file can always hold.
+    return QStringLiteral("%1/%2/%3").arg(date.day()).arg(date.month()).arg(date.year());
 }
 
 } // namespace Results

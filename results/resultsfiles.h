@@ -6,7 +6,10 @@
 #include "results/resulttexts.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
+
+class QDate;
 
 struct Catalogue;
 
@@ -82,6 +85,10 @@ int writePaperValues(File file, const SubjectFiles &files, int paperKey,
 
 // The first-take scores in the order they were marked.
 QStringList readTrend(const SubjectFiles &files);
+
+// The date a first take is marked on as the marks file stores it and every window shows
+// it: locale's short date when the file can hold each of its characters, else d/M/yyyy.
+QString storedDate(const QDate &date, const QLocale &locale = QLocale());
 
 // A marked take as the practice window hands it over.
 struct MarkedTake

@@ -10,6 +10,7 @@ packages=(
   libcups2-dev cups cups-bsd printer-driver-cups-pdf poppler-utils
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick librsvg2-bin
+  debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream qt6-svg-dev
   clang libclang-rt-14-dev llvm
 )
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test, in three runs:
+# Sets up, builds and runs every test, in four runs:
 #   1. every Qt Test in build/;
 #   2. the tests of the libraries below the windows again, built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer in build-asan/ (undefined behaviour stops a test);
-#   3. the record and results readers fuzzed for a bounded time in build-fuzz/ (clang).
-# The last line sums all three: "N passed, N failed" (the fuzz run counts as one test).
+#   3. the record and results readers fuzzed for a bounded time in build-fuzz/ (clang);
+#   4. the Debian package built in build-deb/ and checked (scripts/checkpackage.sh).
+# The last line sums all four: "N passed, N failed" (the fuzz run and the package check count
+# as one test each).
 #   FUZZ_SECONDS=600 scripts/test.sh    fuzzes longer (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -74,6 +76,17 @@ else
   echo "fuzz build failed"
   failed=$((failed + 1))
 fi
+
+# --- 4. the Debian package, built without its own test run and checked unpacked ---
+echo "== package"
+package_start=$SECONDS
+if bash scripts/checkpackage.sh; then
+  passed=$((passed + 1))
+else
+  echo "the package check failed"
+  failed=$((failed + 1))
+fi
+echo "the package step took $((SECONDS - package_start)) s"
 
 echo "${passed} passed, ${failed} failed"
 [ "$failed" -eq 0 ]

@@ -5,6 +5,7 @@
 #include "app/programfolder.h"
 #include "app/resourcestore.h"
 #include "app/skinpictures.h"
+#include "records/recordfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +77,29 @@ private slots:
             const QString name = SkinPictures::fileName(id);
             QCOMPARE(name.isEmpty(), id >= 38 && id <= 40);
         }
+    }
+
+    void folderForPicturesAndResults_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<ProgramFolder::Place>("place");
+        QTest::newRow("built from source, folder writable")
+            << false << true << ProgramFolder::Place::ProgramFileFolder;
+        QTest::newRow("built from source, system folder")
+            << false << false << ProgramFolder::Place::UserDataFolder;
+        QTest::newRow("installed, run by root who can write /usr/bin")
+            << true << true << ProgramFolder::Place::UserDataFolder;
+        QTest::newRow("installed, run by a pupil")
+            << true << false << ProgramFolder::Place::UserDataFolder;
+    }
+
+    void folderForPicturesAndResults()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, writable);
+        QFETCH(ProgramFolder::Place, place);
+        QCOMPARE(ProgramFolder::place(installed, writable), place);
     }
 
     void catalogueIsReadAndItsFileDeleted()
@@ -183,12 +207,37 @@ private slots:
                                     " "}));
     }
 
-    void unknownPaperIsRefused()
+    // The scratch copy of a table is gone after every look-up, however it ended.
+    void scratchTableNeverRemains_data()
     {
+        QTest::addColumn<int>("subject"); // 0: the catalogue
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<int>("error");
+        QTest::newRow("paper found") << 1 << 101 << false << 0;
+        QTest::newRow("unknown paper") << 1 << 131 << false << int(PaperLookup::PaperMissing);
+        QTest::newRow("unknown subject") << 4 << 101 << false
+                                         << int(PaperLookup::TableNotWritten);
+        QTest::newRow("write fails after opening") << 1 << 101 << true
+                                                   << int(PaperLookup::TableNotWritten);
+        QTest::newRow("catalogue, write fails after opening")
+            << 0 << 0 << true << int(CatalogueReader::NotWritten);
+    }
+
+    void scratchTableNeverRemains()
+    {
+        QFETCH(int, subject);
+        QFETCH(int, key);
+        QFETCH(bool, diskFull);
+        Records::setWriteFaultForTesting(diskFull);
         PaperData paper;
-        QCOMPARE(PaperLookup::lookUp(1, 131, &paper), int(PaperLookup::PaperMissing));
-        QCOMPARE(PaperLookup::lookUp(4, 101, &paper), int(PaperLookup::TableNotWritten));
+        Catalogue catalogue;
+        const int error = subject ? PaperLookup::lookUp(subject, key, &paper)
+                                  : CatalogueReader::read(&catalogue);
+        Records::setWriteFaultForTesting(false);
+        QTEST(error, "error");
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("temptext.txt"))));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("temptext30000.txt"))));
     }
 };
 

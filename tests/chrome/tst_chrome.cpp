@@ -80,7 +80,9 @@ private slots:
     void skinPictureSizes();
 
     void buttonPressSetsSharedFlag();
-    void captionClickActsWithoutPress();
+    void pressedPictureWhileHeld_data();
+    void pressedPictureWhileHeld();
+    void captionClickIsTheButtonsClick();
     void releaseElsewhereIsNoClick();
     void accessibleNameAndPress();
     void pollingFollowsCursor();
@@ -88,6 +90,8 @@ private slots:
     void practiceButtonsDisable();
 
     void titleSkinFollowsActivation();
+    void titleTextIsWhiteOnBlue_data();
+    void titleTextIsWhiteOnBlue();
     void rightButtonOnTitleStartsDrag();
     void roundCornersCutsTopOnly();
     void mainFrameTracksSize();
@@ -232,16 +236,70 @@ void TestChrome::buttonPressSetsSharedFlag()
     QVERIFY(!window.pressTrack());
 }
 
-void TestChrome::captionClickActsWithoutPress()
+void TestChrome::pressedPictureWhileHeld_data()
+{
+    QTest::addColumn<bool>("threeState");
+    QTest::addColumn<bool>("onCaption");
+    QTest::addColumn<int>("mouseButton");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QString>("released");
+    QTest::newRow("toolbar picture") << true << false << int(Qt::LeftButton)
+                                     << "home_pressed.bmp" << "home_on.bmp";
+    QTest::newRow("toolbar picture, right button") << true << false << int(Qt::RightButton)
+                                                   << "home_pressed.bmp" << "home_on.bmp";
+    QTest::newRow("toolbar caption") << true << true << int(Qt::LeftButton)
+                                     << "home_pressed.bmp" << "home_on.bmp";
+    QTest::newRow("toolbar caption, right button") << true << true << int(Qt::RightButton)
+                                                   << "home_pressed.bmp" << "home_on.bmp";
+    // Two-state buttons have no pressed picture, wherever they are held.
+    QTest::newRow("two-state picture") << false << false << int(Qt::LeftButton)
+                                       << "button_on.bmp" << "button_on.bmp";
+    QTest::newRow("two-state caption") << false << true << int(Qt::LeftButton)
+                                       << "button_on.bmp" << "button_on.bmp";
+}
+
+void TestChrome::pressedPictureWhileHeld()
+{
+    QFETCH(bool, threeState);
+    QFETCH(bool, onCaption);
+    QFETCH(int, mouseButton);
+    ProbeWindow window;
+    auto *twoState = new PictureButton("ButTrash", &window);
+    twoState->setPicture("button_off.bmp");
+    twoState->addCaption("ButTrash_lbl", "Reset")->setGeometry(0, 4, 80, 16);
+    twoState->move(120, 80);
+    window.addTwoStateButton(twoState, "button_off.bmp", "button_on.bmp");
+    window.resize(400, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    PictureButton *button = threeState ? window.button : twoState;
+    QWidget *target = onCaption ? static_cast<QWidget *>(button->captionLabel()) : button;
+    const QPoint at = onCaption ? target->rect().center() : QPoint(20, 10);
+    QCursor::setPos(target->mapToGlobal(at));
+    QTest::mousePress(target, Qt::MouseButton(mouseButton), {}, at);
+    window.pollNow();
+    QTEST(button->picture(), "held");
+    QTest::mouseRelease(target, Qt::MouseButton(mouseButton), {}, at);
+    window.pollNow();
+    QTEST(button->picture(), "released");
+    QCOMPARE(window.txtPressTrack(), QStringLiteral("0"));
+}
+
+void TestChrome::captionClickIsTheButtonsClick()
 {
     ProbeWindow window;
     QSignalSpy clicks(window.button, &PictureButton::clicked);
     QLabel *caption = window.findChild<QLabel *>("lblTB01");
     QVERIFY(caption);
     QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(10, 5));
-    QCOMPARE(window.txtPressTrack(), QStringLiteral("0"));
     QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(10, 5));
     QCOMPARE(clicks.count(), 1);
+    // Released off the caption: no click, and the button is no longer held.
+    QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(10, 60));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(window.txtPressTrack(), QStringLiteral("0"));
 }
 
 void TestChrome::releaseElsewhereIsNoClick()
@@ -360,6 +418,41 @@ void TestChrome::titleSkinFollowsActivation()
     QCOMPARE(close->picture(), QStringLiteral("prog_blue_close.bmp"));
     QCOMPARE(window.progMin()->picture(), QStringLiteral("prog_blueoff_min.bmp"));
     QVERIFY(!window.progMax());
+}
+
+void TestChrome::titleTextIsWhiteOnBlue_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("main, active") << int(SkinnedWindow::Kind::Main) << true << QColor(Qt::white);
+    QTest::newRow("main, inactive") << int(SkinnedWindow::Kind::Main) << false
+                                    << QColor(128, 128, 128);
+    QTest::newRow("practice, active") << int(SkinnedWindow::Kind::Practice) << true
+                                      << QColor(Qt::white);
+    // The pop-up keeps its blue strip whatever its activation.
+    QTest::newRow("pop-up") << int(SkinnedWindow::Kind::PopUp) << true << QColor(Qt::white);
+    QTest::newRow("pop-up, inactive") << int(SkinnedWindow::Kind::PopUp) << false
+                                      << QColor(Qt::white);
+}
+
+void TestChrome::titleTextIsWhiteOnBlue()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, active);
+    QFETCH(QColor, colour);
+    SkinnedWindow window{SkinnedWindow::Kind(kind)};
+    window.setTitleText(QStringLiteral("Marking"));
+    window.applyTitleSkin(active);
+    QCOMPARE(window.titleLabel()->palette().color(QPalette::WindowText), colour);
+    // What is drawn, not only what is asked for: the title's strokes are in that colour.
+    const QImage drawn = window.titleLabel()->grab().toImage();
+    bool found = false;
+    for (int y = 0; y < drawn.height() && !found; ++y) {
+        for (int x = 0; x < drawn.width() && !found; ++x)
+            found = drawn.pixelColor(x, y).rgb() == colour.rgb();
+    }
+    QVERIFY(found);
 }
 
 void TestChrome::rightButtonOnTitleStartsDrag()

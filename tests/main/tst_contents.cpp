@@ -9,6 +9,7 @@
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
 #include "ui/main/contents.h"
+#include "ui/main/homerules.h"
 #include "ui/practice/practicewindow.h"
 
 #include <QLabel>
@@ -209,6 +210,45 @@ private slots:
         else
             QVERIFY(label->geometry().right() < percentLeft
                     && label->geometry().right() >= percentLeft - 4);
+    }
+
+    void paperHeadingShowsTheWholeTopic_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("topic");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("short name") << "Tab01" << "Topic1" << "Grammar" << 1;
+        QTest::newRow("long name") << "Tab02" << "Topic1"
+                                   << "Addition and Subtraction within 10000" << 2;
+        QTest::newRow("longest name") << "Tab03" << "Topic4"
+                                      << "Organs and Systems in Animals and Plants" << 2;
+    }
+
+    void paperHeadingShowsTheWholeTopic()
+    {
+        QFETCH(QString, tab);
+        QFETCH(QString, topic);
+        QFETCH(QString, heading);
+        QFETCH(int, lines);
+        click(tab);
+        click(topic);
+        QLabel *head = child<QLabel>(QStringLiteral("SubH1"));
+        QCOMPARE(head->text(), heading);
+        // Every word is inside the label: wrapped, it needs no more room than it has.
+        QVERIFY(head->wordWrap());
+        const int needed = head->heightForWidth(head->width());
+        QVERIFY2(needed <= head->height(), qPrintable(QString::number(needed)));
+        const int lineHeight = head->fontMetrics().lineSpacing();
+        QCOMPARE((needed + lineHeight / 2) / lineHeight, lines);
+        // The rows start below it and the last one still ends inside the panel.
+        QVERIFY(child(QStringLiteral("LblP1"))->y() >= head->geometry().bottom());
+        QVERIFY(child(QStringLiteral("P1a"))->y() >= head->geometry().bottom());
+        QCOMPARE(child(QStringLiteral("LblP1"))->y(),
+                 HomeRules::paperRowTop(1, lines, lineHeight));
+        QWidget *panel = child(QStringLiteral("Body_Home"));
+        QVERIFY(child(QStringLiteral("P5b"))->geometry().bottom() < panel->height());
+        QVERIFY(child(QStringLiteral("MSB5"))->geometry().bottom() < panel->height());
     }
 
     void openPaperSetsSelection()

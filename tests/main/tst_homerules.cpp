@@ -35,6 +35,23 @@ private slots:
         QCOMPARE(HomeRules::topicOfFirstOrdinal(51), 0);
         QCOMPARE(HomeRules::paperKey(6, 2), 108);
     }
+    void paperRowTops_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("headingLines");
+        QTest::addColumn<int>("top");
+        QTest::newRow("first row, one-line heading") << 1 << 1 << 60;
+        QTest::newRow("last row, one-line heading") << 5 << 1 << 300;
+        QTest::newRow("first row, two-line heading") << 1 << 2 << 76;
+        QTest::newRow("last row, two-line heading") << 5 << 2 << 316;
+        QTest::newRow("longer heading still two lines") << 5 << 3 << 316;
+    }
+    void paperRowTops()
+    {
+        QFETCH(int, row);
+        QFETCH(int, headingLines);
+        QTEST(HomeRules::paperRowTop(row, headingLines, 16), "top");
+    }
     void scoreLabelLeft()
     {
         QCOMPARE(HomeRules::scoreLabelLeft(QString(), 4000, 300), 4000);

@@ -49,13 +49,19 @@ private slots:
         QTest::addColumn<bool>("selectAll");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("plain words") << 32767 << "" << false << "went home" << "went home";
-        QTest::newRow("record marks refused") << 32767 << "a" << false << "b>c#d" << "abcd";
-        QTest::newRow("Latin-1 accents kept") << 32767 << "" << false << "caf\u00e9" << "caf\u00e9";
-        QTest::newRow("beyond Latin-1 refused") << 32767 << "" << false << "5\u20ac" << "5";
-        QTest::newRow("choice takes one character") << 1 << "" << false << "34" << "3";
-        QTest::newRow("choice replaced when selected") << 1 << "3" << true << "4" << "4";
-        QTest::newRow("choice full, typing refused") << 1 << "3" << false << "4" << "3";
+        QTest::addColumn<int>("refusedCharacters"); // told to the pupil; the length is not
+        QTest::newRow("plain words") << 32767 << "" << false << "went home" << "went home"
+                                     << 0;
+        QTest::newRow("record marks refused") << 32767 << "a" << false << "b>c#d" << "abcd"
+                                              << 2;
+        QTest::newRow("Latin-1 accents kept") << 32767 << "" << false << "caf\u00e9"
+                                              << "caf\u00e9" << 0;
+        QTest::newRow("beyond Latin-1 refused") << 32767 << "" << false << "5\u20ac" << "5"
+                                                << 1;
+        QTest::newRow("choice takes one character") << 1 << "" << false << "34" << "3" << 0;
+        QTest::newRow("choice replaced when selected") << 1 << "3" << true << "4" << "4" << 0;
+        QTest::newRow("choice full, typing refused") << 1 << "3" << false << "4" << "3" << 0;
+        QTest::newRow("choice full, record mark") << 1 << "3" << false << ">" << "3" << 1;
     }
 
     void typing()
@@ -66,10 +72,12 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, kept);
         Box b(maxLength, start);
+        QSignalSpy refused(&b.box, &AnswerBox::refusedCharacter);
         if (selectAll)
             b.box.selectAll();
         typeText(&b.box, typed);
         QCOMPARE(b.box.text(), kept);
+        QTEST(int(refused.size()), "refusedCharacters");
     }
 
     void returnAddsNoLineBreak()
@@ -86,11 +94,12 @@ private slots:
         QTest::addColumn<int>("maxLength");
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("kept");
+        QTest::addColumn<int>("refusedCharacters");
         QTest::newRow("line breaks become spaces")
-            << 32767 << "The dog\r\nbarked\nloudly.\t" << "The dog barked loudly. ";
-        QTest::newRow("a record mark refuses all") << 32767 << "ten > nine" << "";
-        QTest::newRow("too long refuses all") << 1 << "12" << "";
-        QTest::newRow("one character fits") << 1 << "2" << "2";
+            << 32767 << "The dog\r\nbarked\nloudly.\t" << "The dog barked loudly. " << 0;
+        QTest::newRow("a record mark refuses all") << 32767 << "ten > nine" << "" << 1;
+        QTest::newRow("too long refuses all") << 1 << "12" << "" << 0;
+        QTest::newRow("one character fits") << 1 << "2" << "2" << 0;
     }
 
     void pasting()
@@ -99,9 +108,11 @@ private slots:
         QFETCH(QString, clipboard);
         QFETCH(QString, kept);
         Box b(maxLength, QString());
+        QSignalSpy refused(&b.box, &AnswerBox::refusedCharacter);
         QApplication::clipboard()->setText(clipboard);
         b.box.paste();
         QCOMPARE(b.box.text(), kept);
+        QTEST(int(refused.size()), "refusedCharacters");
         QCOMPARE(b.box.blockCount(), 1);
     }
 

@@ -157,6 +157,24 @@ private slots:
         QCOMPARE(markGlyph(mark), glyph);
     }
 
+    void refusedNotePlace_data()
+    {
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<QRect>("note");
+        const QSize note(220, 20);
+        QTest::newRow("below the box") << QRect(24, 6, 105, 17) << QRect(QPoint(24, 25), note);
+        QTest::newRow("kept inside on the right") << QRect(100, 6, 105, 17)
+                                                  << QRect(QPoint(53, 25), note);
+        QTest::newRow("above the last box") << QRect(24, 380, 105, 17)
+                                            << QRect(QPoint(24, 358), note);
+    }
+
+    void refusedNotePlace()
+    {
+        QFETCH(QRect, box);
+        QTEST(AnswerSheet::refusedNotePlace(box, QSize(220, 20), QSize(273, 400)), "note");
+    }
+
     void carriedMarkSitsRightOfItsBox()
     {
         QCOMPARE(carriedMarkLeft(QRect(360, 40, 1575, 255)), 360 + 1575 + 105);

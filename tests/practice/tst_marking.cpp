@@ -131,6 +131,15 @@ void TestMarking::markNumberInLocale_data()
     QTest::newRow("German comma") << "de_DE" << "958,0" << "958" << "y";
     QTest::newRow("German answer, key with point") << "de_DE" << "0,5" << "0.5" << "y";
     QTest::newRow("German wrong number") << "de_DE" << "0,4" << "0.5" << "n";
+    // The pages write decimals with a point: it counts under every locale, and keys are
+    // always read with it.
+    QTest::newRow("German answer with point") << "de_DE" << "3.5" << "3.5" << "y";
+    QTest::newRow("French answer with point") << "fr_FR" << "0.25" << "0.25" << "y";
+    QTest::newRow("German key read with point") << "de_DE" << "1,5" << "1.500" << "y";
+    QTest::newRow("German point, wrong number") << "de_DE" << "3.4" << "3.5" << "n";
+    QTest::newRow("German thousands mark") << "de_DE" << "1.000" << "1000" << "y";
+    QTest::newRow("English thousands comma") << "en_GB" << "6,212" << "6212" << "y";
+    QTest::newRow("German letters") << "de_DE" << "drei" << "3" << "n";
 }
 
 void TestMarking::markNumberInLocale()

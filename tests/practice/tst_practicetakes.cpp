@@ -6,10 +6,18 @@
 #include "results/resulttexts.h"
 #include "ui/chrome/chromegeometry.h"
 #include "ui/practice/browsercontrol.h"
+#include "ui/practice/systemend.h"
 #include "ui/practice/test2.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/types.h>
 
 using namespace PracticeFixture;
 using ChromeGeometry::twipsToPixels;
@@ -246,6 +254,219 @@ private slots:
         QTRY_VERIFY(!window);
     }
 
+    // ---- what the strip and the files show ----
+
+    void markingUnderAnyLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("British") << "en_GB";
+        QTest::newRow("Bulgarian") << "bg_BG";
+        QTest::newRow("Egyptian Arabic") << "ar_EG";
+    }
+
+    void markingUnderAnyLocale()
+    {
+        QFETCH(QString, locale);
+        // As if started under LC_ALL=<locale>; put back however the test ends.
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([before] { QLocale::setDefault(before); });
+        DialogAnswerer answerer;
+        const PaperSelection sel = firstPaper();
+        PracticeWindow *w = openPaper(sel);
+        QVERIFY(w);
+        const QString today = Results::storedDate(QDate::currentDate(), QLocale(locale));
+        QCOMPARE(text(w, "lblDate"), today);
+        answerer.answers = {true};
+        clickOn(w, QStringLiteral("ToolBar02"));
+        QTRY_VERIFY(w->session().isMarked());
+        QCOMPARE(answerer.popUps.size(), 1);
+        QCOMPARE(text(w, "ETime"), today);
+        const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
+        QCOMPARE(marks.CDD.at(1), today);
+        QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
+    }
+
+    // ---- answer boxes ----
+
+    void refusedCharacterIsExplained_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("noted");
+        QTest::newRow("greater-than typed") << ">" << "" << true;
+        QTest::newRow("hash typed") << "#" << "" << true;
+        QTest::newRow("euro typed") << QString::fromUtf8("\xe2\x82\xac") << "" << true;
+        QTest::newRow("record mark pasted") << "" << "ten > nine" << true;
+        QTest::newRow("storable letter") << "b" << "" << false;
+    }
+
+    void refusedCharacterIsExplained()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(bool, noted);
+        DialogAnswerer answerer;
+        PracticeWindow *w = openPaper(firstPaper());
+        QVERIFY(w);
+        w->activateWindow();
+        AnswerBox *answer = box(w, 1);
+        answer->setFocus();
+        QTRY_VERIFY(answer->hasFocus());
+        if (!typed.isEmpty()) {
+            typeText(answer, typed);
+        } else {
+            QApplication::clipboard()->setText(pasted);
+            answer->paste();
+        }
+        QVERIFY(!answer->text().contains(QLatin1Char('>')));
+        auto *note = w->findChild<QLabel *>(QStringLiteral("lblRefused"));
+        QVERIFY(note);
+        QCOMPARE(note->isVisible(), noted);
+        if (!noted)
+            return;
+        QCOMPARE(note->text(), QStringLiteral("This character can't be used in an answer."));
+        QCOMPARE(note->accessibleName(), note->text());
+        // Near the box, inside the window, and the pupil goes on typing where they were.
+        const QRect boxRect(answer->mapTo(w, QPoint(0, 0)), answer->size());
+        const QRect noteRect(note->mapTo(w, QPoint(0, 0)), note->size());
+        QVERIFY(noteRect.top() >= boxRect.bottom() && noteRect.top() <= boxRect.bottom() + 12);
+        QVERIFY(w->rect().contains(noteRect));
+        QVERIFY(answer->hasFocus());
+        QVERIFY(answerer.popUps.isEmpty());
+        // About three seconds.
+        QTest::qWait(2500);
+        QVERIFY(note->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!note->isVisible(), 1500);
+    }
+
+    // ---- the program ended by the system ----
+
+    void systemEndKeepsTypedAnswers_data()
+    {
+        QTest::addColumn<int>("signal"); // 0: the desktop session asks to keep the work
+        QTest::addColumn<QString>("moment");
+        QTest::newRow("SIGTERM while typing") << int(SIGTERM) << "typing";
+        QTest::newRow("SIGINT while typing") << int(SIGINT) << "typing";
+        QTest::newRow("SIGHUP while typing") << int(SIGHUP) << "typing";
+        QTest::newRow("SIGTERM, Close asking") << int(SIGTERM) << "pop-up";
+        QTest::newRow("SIGTERM while marking") << int(SIGTERM) << "marking";
+        QTest::newRow("session ending") << 0 << "typing";
+    }
+
+    void systemEndKeepsTypedAnswers()
+    {
+        QFETCH(int, signal);
+        QFETCH(QString, moment);
+        SystemEnd end;
+        QVERIFY(end.isInstalled());
+        QSignalSpy finished(&end, &SystemEnd::finished);
+        QScopedPointer<DialogAnswerer> answerer(new DialogAnswerer);
+        const PaperSelection sel = firstPaper();
+        PracticeWindow *w = openPaper(sel);
+        QVERIFY(w);
+        QPointer<PracticeWindow> window(w);
+        QSignalSpy closed(w, &PracticeWindow::closed);
+        typeText(box(w, 1), QStringLiteral("2"));
+
+        if (moment == "typing") {
+            if (signal)
+                QCOMPARE(::raise(signal), 0);
+            else
+                SystemEnd::saveOpenTakes();
+        } else if (moment == "pop-up") {
+            // The signal comes while "Confirm?" waits for an answer the pupil never gives.
+            answerer.reset();
+            QString asked;
+            QString response;
+            QTimer::singleShot(300, [signal, &asked, &response] {
+                for (QWidget *top : QApplication::topLevelWidgets()) {
+                    auto *popUp = qobject_cast<frmPopUp *>(top);
+                    if (!popUp || !popUp->isVisible())
+                        continue;
+                    asked = popUp->findChild<QLabel *>(QStringLiteral("lblMessage"))->text();
+                    QObject::connect(popUp, &frmPopUp::answered,
+                                     [&response](const QString &r) { response = r; });
+                }
+                ::raise(signal);
+            });
+            // Should the signal not answer it, the test must still end.
+            QTimer::singleShot(10000, [] {
+                for (QWidget *top : QApplication::topLevelWidgets()) {
+                    if (auto *popUp = qobject_cast<frmPopUp *>(top); popUp && popUp->isVisible())
+                        popUp->close();
+                }
+            });
+            clickOn(w, QStringLiteral("ToolBar04"));
+            QCOMPARE(asked, QStringLiteral("Confirm?"));
+            QCOMPARE(finished.size(), 1);
+            QCOMPARE(response, QStringLiteral("False"));
+        } else {
+            // The signal comes while the marking plays; the marking is recorded whole.
+            QTimer during;
+            connect(&during, &QTimer::timeout, [&] {
+                if (window && window->isMarking()) {
+                    during.stop();
+                    ::raise(signal);
+                }
+            });
+            during.start(5);
+            answerer->answers = {true};
+            clickOn(w, QStringLiteral("ToolBar02"));
+            QTRY_COMPARE(finished.size(), 1);
+            QVERIFY(window);
+            QVERIFY(window->session().isMarked());
+            const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
+            QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
+            QCOMPARE(Results::readTrend(sel.subjectFiles()).size(), 1);
+        }
+
+        QTRY_COMPARE(finished.size(), signal ? 1 : 0);
+        QVERIFY(recordLine(Results::First, sel).startsWith(QLatin1String("#101#>2>")));
+        if (signal && moment != "marking") {
+            QTRY_VERIFY(!window);
+            QCOMPARE(closed.size(), 1);
+            QVERIFY(pageFiles().isEmpty());
+        } else {
+            QVERIFY(window && window->isVisible());
+        }
+    }
+
+    // The program itself, started in a folder of its own and ended by a signal, as at
+    // log-out or shut-down: it ends as it would by its own Close, not killed midway.
+    void programEndsItselfOnSignal_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
+    void programEndsItselfOnSignal()
+    {
+        QFETCH(int, signal);
+        QTemporaryDir folder;
+        const QString program = folder.filePath(QStringLiteral("quorvel"));
+        QVERIFY(QFile::copy(QStringLiteral(QUORVEL_PROGRAM), program));
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(program, {});
+        QVERIFY(child.waitForStarted());
+        // Started once its results files are there and its window is up.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QDir(folder.path()).entryList({QStringLiteral("trend*.txt")}).size() == 3, 20000);
+        QTest::qWait(1500);
+        QCOMPARE(::kill(pid_t(child.processId()), signal), 0);
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+    }
+
+    // ---- failures ----
     // ---- failures ----
 
     void markingThatCannotBeRecordedStaysOpen()

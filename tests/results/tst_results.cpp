@@ -138,6 +138,35 @@ private slots:
                                        "marks2" + code + ".txt", "trend2" + code + ".txt"}));
     }
 
+    void markingDateIsStored_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("stored");
+        const QDate day(2026, 12, 8);
+        QTest::newRow("British") << "en_GB" << day << "08/12/2026";
+        QTest::newRow("American") << "en_US" << day << "12/8/26";
+        QTest::newRow("German") << "de_DE" << day << "08.12.26";
+        QTest::newRow("Japanese") << "ja_JP" << day << "2026/12/08";
+        QTest::newRow("Hungarian, spaces") << "hu_HU" << day << "2026. 12. 08.";
+        // Letters or digits outside Latin-1, or direction marks: day/month/year instead.
+        QTest::newRow("Bulgarian year letter") << "bg_BG" << day << "8/12/2026";
+        QTest::newRow("Arabic-Indic digits") << "ar_EG" << day << "8/12/2026";
+        QTest::newRow("Persian digits") << "fa_IR" << QDate(2027, 1, 5) << "5/1/2027";
+    }
+
+    void markingDateIsStored()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, date);
+        QFETCH(QString, stored);
+        QCOMPARE(storedDate(date, QLocale(locale)), stored);
+        MarkedTake t = take(2, 103, 4, QStringLiteral("50"));
+        t.dateDone = storedDate(date, QLocale(locale));
+        QCOMPARE(recordFirstTake(t), 0);
+        QCOMPARE(readMarks(t.files).CDD.at(3), stored);
+    }
+
     void trendGrowsInMarkingOrder()
     {
         const QString code = m_catalogue.code;

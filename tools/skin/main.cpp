@@ -1,7 +1,8 @@
 // skingen: draws the skin pictures into a folder (normally assets/skin) and checks that
-// every file it wrote reads back as drawn.
+// every file it wrote reads back as drawn; with --icons, also the icons the desktop shows
+// for the program (normally assets/icons): a PNG for each size a desktop asks for, and SVG.
 //
-//   skingen OUTPUT_DIR [--sheet CONTACT_SHEET.png]
+//   skingen OUTPUT_DIR [--sheet CONTACT_SHEET.png] [--icons ICON_DIR]
 
 #include "app/skinpictures.h"
 #include "tools/skin/gifencoder.h"
@@ -12,6 +13,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 namespace {
@@ -86,6 +88,42 @@ QImage contactSheet(const QList<QPair<QString, QImage>> &pictures)
     return sheet.copy(0, 0, sheetWidth, y + rowHeight);
 }
 
+// The sizes of the hicolor theme from the smallest a menu shows to the largest a launcher does.
+const int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+int writeIcons(const QString &folder, QTextStream &err)
+{
+    if (!QDir().mkpath(folder)) {
+        err << "cannot create " << folder << "\n";
+        return 1;
+    }
+    int failures = 0;
+    for (const int size : kIconSizes) {
+        const QImage image = SkinArtist::programIcon(size);
+        const QString path = QDir(folder).filePath(QStringLiteral("icon-%1.png").arg(size));
+        const QImage back = image.save(path, "PNG") ? QImage(path) : QImage();
+        if (!samePixels(back.convertToFormat(QImage::Format_ARGB32),
+                        image.convertToFormat(QImage::Format_ARGB32))) {
+            err << "failed to write or read back " << path << "\n";
+            ++failures;
+        }
+    }
+    QSvgGenerator svg;
+    svg.setFileName(QDir(folder).filePath(QStringLiteral("icon.svg")));
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRectF(0, 0, 100, 100));
+    svg.setTitle(QStringLiteral("Quorvel"));
+    svg.setDescription(QStringLiteral("The icon of Quorvel Primary Revision"));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        err << "cannot write " << svg.fileName() << "\n";
+        return failures + 1;
+    }
+    SkinArtist::paintProgramIcon(painter);
+    painter.end();
+    return failures;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -105,6 +143,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     const int sheetArg = args.indexOf("--sheet");
+    const int iconsArg = args.indexOf("--icons");
 
     int failures = 0;
     QList<QPair<QString, QImage>> written;
@@ -125,6 +164,8 @@ int main(int argc, char *argv[])
     }
     if (sheetArg > 0 && sheetArg + 1 < args.size())
         contactSheet(written).save(args[sheetArg + 1]);
+    if (iconsArg > 0 && iconsArg + 1 < args.size())
+        failures += writeIcons(args[iconsArg + 1], err);
     err << written.size() << " pictures written, " << failures << " failures\n";
     return failures == 0 ? 0 : 1;
 }

@@ -773,6 +773,24 @@ QImage logo()
     return image;
 }
 
+// The program's icon in a 100 x 100 box: the owl of the title strip, perched on an open book,
+// on a rounded tile of the title strip's blue. Kept to a few big shapes so 16 pixels still read.
+void programIconFigure(QPainter &p)
+{
+    p.setPen(outline(0xff1f4e79, 3));
+    p.setBrush(vertical(3, 97, c(0xffdcebf8), c(0xff5b9bd5)));
+    p.drawRoundedRect(QRectF(3, 3, 94, 94), 20, 20);
+    p.setPen(outline(0xff1f4e79, 2.5));
+    p.setBrush(c(0xffffffff));
+    p.drawPolygon(QPolygonF({QPointF(10, 76), QPointF(50, 70), QPointF(50, 90), QPointF(10, 92)}));
+    p.drawPolygon(QPolygonF({QPointF(90, 76), QPointF(50, 70), QPointF(50, 90), QPointF(90, 92)}));
+    p.save();
+    p.translate(19, 5);
+    p.scale(0.62, 0.7);
+    owl(p);
+    p.restore();
+}
+
 // One row of the typing instruction: a label, the written form, an arrow and the answer box
 // with what to type.
 void instructionRow(QPainter &p, double top, const QString &label, const QString &whole,
@@ -932,4 +950,15 @@ QImage SkinArtist::draw(const QString &fileName)
     if (name == "Border_bot_left.gif") return popupCorner(false);
     if (name == "Border_bot_right.gif") return popupCorner(true);
     return {};
+}
+
+void SkinArtist::paintProgramIcon(QPainter &painter)
+{
+    smooth(painter);
+    programIconFigure(painter);
+}
+
+QImage SkinArtist::programIcon(int size)
+{
+    return icon(size, programIconFigure);
 }

@@ -139,16 +139,18 @@ bool PictureButton::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_caption)
         return QWidget::eventFilter(watched, event);
-    // A press on the caption does not hold the button down (no press flag), but its click
+    // The caption covers the button: holding it down holds the button down, and its click
     // is the button's click.
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         m_captionPressed = true;
+        emit pressed();
         return true;
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         const bool over = m_caption->rect().contains(mouse->position().toPoint());
+        emit released();
         if (m_captionPressed && over && mouse->button() == Qt::LeftButton && isEnabled())
             emit clicked();
         m_captionPressed = false;

@@ -53,7 +53,7 @@ public slots:
 
 signals:
     void clicked();
-    void pressed();   // any mouse button down on the picture itself, not on the caption
+    void pressed();   // any mouse button down on the picture or on its caption
     void released();  // that button up again, wherever the pointer is
 
 protected:

@@ -98,6 +98,13 @@ void SkinnedWindow::buildFrame()
     m_title->setAttribute(Qt::WA_TranslucentBackground);
     m_title->installEventFilter(this);
     setTitleText(popUp ? QStringLiteral("Quorvel") : QString());
+    if (popUp) {
+        // The pop-up's strip is always the blue one, so its title is always the active one.
+        QPalette pal = m_title->palette();
+        pal.setColor(QPalette::WindowText,
+                     QColor::fromRgb(PictureStates::titleSkin(true, false).titleColour));
+        m_title->setPalette(pal);
+    }
 
     if (!popUp) {
         m_icon = new QLabel(this);

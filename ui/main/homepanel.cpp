@@ -18,8 +18,9 @@ constexpr int kColumnTop = 6;
 constexpr int kTopicTop = 36;
 constexpr int kTopicPitch = 32;
 constexpr int kPaperLeft = 206;
-constexpr int kRowTop = 60;
-constexpr int kRowPitch = 60;
+constexpr int kHeadingTop = 32;
+constexpr int kHeadingWidth = 190;
+constexpr int kHeadingHeight = 24; // one line
 constexpr int kPercentLeft = 316;
 constexpr int kButtonLeft = 334;
 
@@ -71,42 +72,75 @@ void HomePanel::buildPaperColumn()
     makeColumnHead(this, QStringLiteral("ColHead2"), QStringLiteral("columnhead2.bmp"),
                    QStringLiteral("Select a Paper"), 204);
     m_subH1 = makeLabel(this, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"));
-    m_subH1->setGeometry(kPaperLeft, 32, 190, 24);
+    m_subH1->setGeometry(kPaperLeft, kHeadingTop, kHeadingWidth, kHeadingHeight);
     m_subH1->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d4f7c;"));
+    m_subH1->setWordWrap(true);
+    m_subH1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int k = 1; k <= 5; ++k) {
-        const int top = kRowTop + (k - 1) * kRowPitch;
+        QList<RowPart> &parts = m_rowParts[k];
         QLabel *paper = makeLabel(this, QStringLiteral("LblP%1").arg(k),
                                   QStringLiteral("Paper %1").arg(k));
-        paper->setGeometry(kPaperLeft, top, 100, 18);
+        paper->setGeometry(kPaperLeft, 0, 100, 18);
         paper->setStyleSheet(QStringLiteral("font-weight: bold;"));
-        makeLabel(this, QString(), QStringLiteral("1st Attempt:"))
-            ->setGeometry(kPaperLeft, top + 18, 80, 18);
-        makeLabel(this, QString(), QStringLiteral("2nd Attempt:"))
-            ->setGeometry(kPaperLeft, top + 36, 80, 18);
+        parts.append({paper, 0});
+        QLabel *first = makeLabel(this, QString(), QStringLiteral("1st Attempt:"));
+        first->setGeometry(kPaperLeft, 0, 80, 18);
+        parts.append({first, 18});
+        QLabel *second = makeLabel(this, QString(), QStringLiteral("2nd Attempt:"));
+        second->setGeometry(kPaperLeft, 0, 80, 18);
+        parts.append({second, 36});
         m_msa[k] = makeLabel(this, QStringLiteral("MSA%1").arg(k), QString());
         m_msa[k]->setAccessibleName(QStringLiteral("First attempt score, paper %1").arg(k));
-        m_msa[k]->move(kPercentLeft, top + 18);
+        m_msa[k]->move(kPercentLeft, 0);
+        parts.append({m_msa[k], 18});
         m_msb[k] = makeLabel(this, QStringLiteral("MSB%1").arg(k), QString());
         m_msb[k]->setAccessibleName(QStringLiteral("Second attempt score, paper %1").arg(k));
-        m_msb[k]->move(kPercentLeft, top + 36);
+        m_msb[k]->move(kPercentLeft, 0);
+        parts.append({m_msb[k], 36});
         for (int line = 0; line < 2; ++line) {
             const int n = 2 * (k - 1) + line + 1;
             // The first "%" label names the column the score labels are placed against.
             const QString name = n == 1 ? QStringLiteral("Percent1a") : QString();
             m_percent[n] = makeLabel(this, name, QStringLiteral("%"));
-            m_percent[n]->setGeometry(kPercentLeft, top + 18 * (line + 1), 12, 18);
+            m_percent[n]->setGeometry(kPercentLeft, 0, 12, 18);
+            parts.append({m_percent[n], 18 * (line + 1)});
         }
         m_load[k] = new PictureButton(QStringLiteral("P%1a").arg(k), this);
         m_load[k]->setPicture(QStringLiteral("loadbutton_off.bmp"));
         m_load[k]->setToolTips(QStringLiteral("Load paper %1").arg(k));
-        m_load[k]->move(kButtonLeft, top + 2);
+        m_load[k]->move(kButtonLeft, 0);
+        parts.append({m_load[k], 2});
         m_again[k] = new PictureButton(QStringLiteral("P%1b").arg(k), this);
         m_again[k]->setPicture(QStringLiteral("loadbutton_off.bmp"));
         m_again[k]->setToolTips(QStringLiteral("Try paper %1 again").arg(k));
-        m_again[k]->move(kButtonLeft, top + 30);
+        m_again[k]->move(kButtonLeft, 0);
         m_again[k]->hide();
+        parts.append({m_again[k], 30});
         connect(m_load[k], &PictureButton::clicked, this, [this, k] { emit paperClicked(k, 1); });
         connect(m_again[k], &PictureButton::clicked, this, [this, k] { emit paperClicked(k, 2); });
+    }
+    placeHeading();
+}
+
+void HomePanel::placeHeading()
+{
+    m_subH1->ensurePolished();
+    const int lineHeight = m_subH1->fontMetrics().lineSpacing();
+    const int maxHeight = HomeRules::kHeadingMaxLines * lineHeight;
+    // A name longer than two lines loses its end rather than run into the rows.
+    const QString full = m_subH1->text();
+    QString shown = full;
+    while (shown.size() > 1 && m_subH1->heightForWidth(kHeadingWidth) > maxHeight) {
+        shown = full.left(shown.size() - 2).trimmed() + QChar(0x2026);
+        m_subH1->setText(shown);
+    }
+    const int needed = m_subH1->heightForWidth(kHeadingWidth);
+    const int lines = qMax(1, (needed + lineHeight / 2) / lineHeight);
+    m_subH1->resize(kHeadingWidth, kHeadingHeight + (lines - 1) * lineHeight);
+    for (int k = 1; k <= 5; ++k) {
+        const int top = HomeRules::paperRowTop(k, lines, lineHeight);
+        for (const RowPart &part : qAsConst(m_rowParts[k]))
+            part.widget->move(part.widget->x(), top + part.offset);
     }
 }
 
@@ -142,8 +176,11 @@ void HomePanel::highlightTopic(int topic)
 void HomePanel::showPapers(const QString &heading, const QStringList &firstScores,
                            const QStringList &secondScores)
 {
-    if (!heading.isNull())
+    if (!heading.isNull()) {
         m_subH1->setText(heading);
+        m_subH1->setAccessibleName(heading);
+        placeHeading();
+    }
     for (int k = 1; k <= 5; ++k) {
         m_msa[k]->setText(firstScores.value(k - 1));
         m_msb[k]->setText(secondScores.value(k - 1));

@@ -35,6 +35,15 @@ private:
     void buildTopicColumn();
     void buildPaperColumn();
     void UpdatePaperRows();
+    // Wraps SubH1 to at most two lines and moves the paper rows below it.
+    void placeHeading();
+
+    // A control of a paper row and its distance below the row's top.
+    struct RowPart
+    {
+        QWidget *widget;
+        int offset;
+    };
 
     QLabel *m_topics[11] = {};
     QLabel *m_bullets[11] = {};
@@ -44,4 +53,5 @@ private:
     QLabel *m_percent[11] = {};
     PictureButton *m_load[6] = {};
     PictureButton *m_again[6] = {};
+    QList<RowPart> m_rowParts[6];
 };

@@ -19,6 +19,12 @@ int paperKey(int firstOrdinal, int offset)
     return firstOrdinal + 100 + offset;
 }
 
+int paperRowTop(int row, int headingLines, int lineHeight)
+{
+    const int extraLines = qBound(1, headingLines, kHeadingMaxLines) - 1;
+    return 60 + extraLines * lineHeight + (row - 1) * 60;
+}
+
 bool tryAgainOffered(const QString &firstTakeScore)
 {
     if (firstTakeScore.trimmed().isEmpty())

@@ -21,6 +21,12 @@ bool tryAgainOffered(const QString &firstTakeScore);
 // or at the column itself when there is no score.
 int scoreLabelLeft(const QString &score, int percentLeft, int labelWidth);
 
+// The paper heading (SubH1) wraps a long topic name to at most this many lines.
+constexpr int kHeadingMaxLines = 2;
+// Top (pixels) of paper row 1..5 of the Home panel under a heading of headingLines lines
+// of lineHeight pixels each: every line past the first moves the rows down by one.
+int paperRowTop(int row, int headingLines, int lineHeight);
+
 // Left edges of the four tabs from x = 2: an absent subject's tab goes out of sight at
 // -width(Tab01) and takes no room; neighbouring tabs overlap by 4.
 QVector<int> tabLefts(const bool present[3], const int widths[4]);

@@ -48,12 +48,16 @@ void AnswerBox::setMaxLength(int length)
         setText(text());
 }
 
-bool AnswerBox::accepts(QString text) const
+bool AnswerBox::accepts(const QString &text) const
 {
-    if (text.size() > m_maxLength || text.contains(QLatin1Char('\n')))
-        return false;
+    return text.size() <= m_maxLength && !text.contains(QLatin1Char('\n'))
+           && !holdsRefusedCharacter(text);
+}
+
+bool AnswerBox::holdsRefusedCharacter(QString text) const
+{
     int pos = text.size();
-    return !m_validator || m_validator->validate(text, pos) == QValidator::Acceptable;
+    return m_validator && m_validator->validate(text, pos) != QValidator::Acceptable;
 }
 
 void AnswerBox::keepAcceptedText()
@@ -68,10 +72,13 @@ void AnswerBox::keepAcceptedText()
     // The cursor goes back to where the refused edit began.
     const int grown = int(now.size() - m_accepted.size());
     const int position = qBound(0, textCursor().position() - grown, int(m_accepted.size()));
+    const bool characterRefused = holdsRefusedCharacter(now);
     setPlainText(m_accepted); // its own change finds the accepted text and stops
     QTextCursor cursor = textCursor();
     cursor.setPosition(position);
     setTextCursor(cursor);
+    if (characterRefused)
+        emit refusedCharacter();
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)

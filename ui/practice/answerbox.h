@@ -27,6 +27,10 @@ public:
     // Whether the box shows its text over several lines.
     bool wraps() const { return lineWrapMode() != NoWrap; }
 
+signals:
+    // An edit was undone because of a character the validator refuses (not for length).
+    void refusedCharacter();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
@@ -36,7 +40,8 @@ protected:
 
 private:
     void fitToHeight();
-    bool accepts(QString text) const;
+    bool accepts(const QString &text) const;
+    bool holdsRefusedCharacter(QString text) const;
     // After every change: keeps the text if it is accepted, else puts back the last accepted.
     void keepAcceptedText();
 

@@ -99,4 +99,19 @@ int carriedMarkLeft(const QRect &answer)
     return answer.left() + answer.width() + kCarriedMarkGap;
 }
 
+QString refusedNoteText()
+{
+    return QStringLiteral("This character can't be used in an answer.");
+}
+
+QRect refusedNotePlace(const QRect &box, const QSize &note, const QSize &sheet)
+{
+    const int gap = 2;
+    int top = box.bottom() + 1 + gap;
+    if (top + note.height() > sheet.height())
+        top = qMax(0, box.top() - gap - note.height());
+    const int left = qBound(0, box.left(), qMax(0, sheet.width() - note.width()));
+    return QRect(QPoint(left, top), note);
+}
+
 } // namespace AnswerSheet

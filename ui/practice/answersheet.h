@@ -69,4 +69,11 @@ QString answerName(int row);
 // A second take's carried-over mark: left of FR<n> when its box is the given rectangle.
 int carriedMarkLeft(const QRect &answer);
 
+// The note shown for a while when a typed or pasted character is refused.
+QString refusedNoteText();
+constexpr int kRefusedNoteMs = 3000;
+// Where that note goes (pixels in AnsBox): just below the box, at its left, kept inside the
+// sheet; above the box when the sheet has no room below it.
+QRect refusedNotePlace(const QRect &box, const QSize &note, const QSize &sheet);
+
 } // namespace AnswerSheet

@@ -83,15 +83,10 @@ QString markText(const QString &answer, const QString &key)
 QString markNumber(const QString &answer, const QString &key, const QLocale &locale)
 {
     bool ok = false;
-    const double given = locale.toDouble(trimSpaces(answer), &ok);
+    const double expected = QLocale::c().toDouble(trimSpaces(key), &ok);
     if (!ok)
         return cross();
-    double expected = locale.toDouble(trimSpaces(key), &ok);
-    if (!ok)
-        expected = QLocale::c().toDouble(trimSpaces(key), &ok);
-    if (!ok)
-        return cross();
-    return given == expected ? tick() : cross();
+    return numberReadings(answer, locale).contains(expected) ? tick() : cross();
 }
 
 // Spaces are dropped from the answer, except at the position where the key has its
@@ -154,6 +149,22 @@ int markValue(const QString &text)
 }
 
 } // namespace
+
+QList<double> numberReadings(const QString &answer, const QLocale &locale)
+{
+    const QString text = trimSpaces(answer);
+    QList<double> readings;
+    bool ok = false;
+    const double withPoint = QLocale::c().toDouble(text, &ok);
+    if (ok)
+        readings.append(withPoint);
+    if (locale.decimalPoint() != QLatin1String(".")) {
+        const double withLocale = locale.toDouble(text, &ok);
+        if (ok && !readings.contains(withLocale))
+            readings.append(withLocale);
+    }
+    return readings;
+}
 
 QString MarkAnswer(const QString &answer, const QString &key, const QString &code,
                    const QLocale &locale)

@@ -17,10 +17,15 @@ namespace Marking {
 
 // Judges one blank of code "N", "T", "Q", "L", "R", "F" or "X": the tick or the cross.
 // Any other code (including "G" and "M", see MarkGroupAnswer) gives empty text.
-// "N" tests the answer with locale's number format; the key is read the same way, or
-// with "." when locale cannot read it.
+// "N" ticks when some reading of the answer (numberReadings) equals the key, which is
+// always read with "." as the pages write it.
 QString MarkAnswer(const QString &answer, const QString &key, const QString &code,
-                   const QLocale &locale = QLocale::system());
+                   const QLocale &locale = QLocale());
+
+// The numbers an "N" answer can mean, spaces around it allowed: read with "." and, where
+// locale's decimal separator is another one, with locale's number format too. Empty when
+// the answer is no number.
+QList<double> numberReadings(const QString &answer, const QLocale &locale = QLocale());
 
 // Judges blank i of code "G" or "M": the tick or the cross. A key other than " " is
 // ";" + alternatives (an "M" blank or the first blank of a "G" group, judged alone); a
@@ -47,7 +52,7 @@ struct PaperMarking
 // Marks every blank: "G" and "M" by MarkGroupAnswer, the others by MarkAnswer.
 PaperMarking markPaper(const QStringList &answers, const QStringList &keys,
                        const QStringList &codes, const QStringList &marks,
-                       const QLocale &locale = QLocale::system());
+                       const QLocale &locale = QLocale());
 
 // Sum of the numeric values of the marks (a mark that is not a whole number counts 0).
 int totalMarks(const QStringList &marks);

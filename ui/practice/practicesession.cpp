@@ -6,7 +6,6 @@
 #include "ui/practice/marking.h"
 
 #include <QFile>
-#include <QLocale>
 
 namespace {
 
@@ -238,5 +237,5 @@ QString PracticeSession::clockText(const QDateTime &now) const
 
 QString PracticeSession::shortDate(const QDate &date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return Results::storedDate(date);
 }

@@ -104,7 +104,7 @@ public:
     // hours:minutes:seconds since the clock started, without leading zeros; the hours go
     // on past 24.
     QString clockText(const QDateTime &now) const;
-    // Today's date as the system writes a short date.
+    // A date as the marks file stores it and the strip shows it (Results::storedDate).
     static QString shortDate(const QDate &date);
 
 private:

@@ -328,6 +328,8 @@ void PracticeWindow::buildAnswerSheet()
         row.answer->setAccessibleName(AnswerSheet::answerName(n));
         row.answer->setFont(arial(9, true));
         row.answer->setValidator(new AnswerValidator(row.answer));
+        connect(row.answer, &AnswerBox::refusedCharacter, this,
+                [this, box = row.answer] { showRefusedNote(box); });
         row.mark = makeLabel(QStringLiteral("FR%1").arg(n), QString(), row.frame);
         row.mark->setAccessibleName(QStringLiteral("Mark ") + letter);
         row.mark->setFont(markFont);
@@ -343,6 +345,22 @@ void PracticeWindow::buildAnswerSheet()
         placeRow(n);
         drawborder(row.answer, row.frame, 0);
     }
+
+    // Says why a character did not appear, beside the box, without taking the focus.
+    m_refusedNote = makeLabel(QStringLiteral("lblRefused"), AnswerSheet::refusedNoteText(),
+                              m_ansBox);
+    m_refusedNote->setFont(arial(8.25));
+    m_refusedNote->setWordWrap(true);
+    m_refusedNote->setMargin(3);
+    m_refusedNote->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fff8d0; color: black; border: 1px solid #b8a040; }"));
+    m_refusedNote->setFocusPolicy(Qt::NoFocus);
+    m_refusedNote->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_refusedNote->hide();
+    m_refusedNoteTimer = new QTimer(this);
+    m_refusedNoteTimer->setSingleShot(true);
+    m_refusedNoteTimer->setInterval(AnswerSheet::kRefusedNoteMs);
+    connect(m_refusedNoteTimer, &QTimer::timeout, m_refusedNote, &QWidget::hide);
 
     m_instruction = new QLabel(m_ansBox);
     m_instruction->setObjectName(QStringLiteral("PicInstruction"));
@@ -578,6 +596,20 @@ void PracticeWindow::drawborder(QWidget *cntl, QWidget *Parent, int inout)
     frame->drawBorder(AnswerSheet::border(twips, inout, frame->background()));
 }
 
+void PracticeWindow::showRefusedNote(AnswerBox *box)
+{
+    // One line where the sheet is wide enough; a wrapped label would guess a narrower one.
+    const int oneLine = m_refusedNote->fontMetrics().horizontalAdvance(m_refusedNote->text())
+                        + 2 * m_refusedNote->margin() + 4;
+    const int width = qMin(oneLine, m_ansBox->width());
+    const QSize size(width, m_refusedNote->heightForWidth(width));
+    const QRect boxRect(box->mapTo(m_ansBox, QPoint(0, 0)), box->size());
+    m_refusedNote->setGeometry(AnswerSheet::refusedNotePlace(boxRect, size, m_ansBox->size()));
+    m_refusedNote->show();
+    m_refusedNote->raise();
+    m_refusedNoteTimer->start();
+}
+
 // ---- moves, save, mark, print, close ------------------------------------------------------
 
 void PracticeWindow::GoToQuestion(int target)
@@ -620,11 +652,13 @@ void PracticeWindow::MarkPaper()
     const bool yes = CallPop(QStringLiteral("Marking"), m_session->markingPrompt(), 2, this);
     if (!self || !yes)
         return;
+    m_marking = true;
     repaint();
     playMarkingAnimation();
     if (!self)
         return;
     error = m_session->mark(QDateTime::currentDateTime());
+    m_marking = false;
     if (error) {
         showNotice(QStringLiteral("Your paper could not be marked: the results could not be "
                                   "saved (error %1).")
@@ -697,7 +731,7 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
         return event->accept();
     if (!m_session->isMarked()) {
         const int error = m_session->commitAndWrite(rowTexts());
-        if (error) {
+        if (error && !m_noQuestions) {
             QPointer<PracticeWindow> self(this);
             const bool anyway = CallPop(QStringLiteral("Close Practice"),
                                         answersNotSaved(error)
@@ -716,6 +750,17 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
     m_session->deleteCurrentPage();
     event->accept();
     emit closed();
+}
+
+int PracticeWindow::saveTypedAnswers()
+{
+    return m_session->isMarked() ? 0 : m_session->commitAndWrite(rowTexts());
+}
+
+void PracticeWindow::closeWithoutQuestions()
+{
+    m_noQuestions = true;
+    close();
 }
 
 void PracticeWindow::saveBeforeQuit()

@@ -26,6 +26,7 @@ class PictureButton;
 class PicturePanel;
 class QComboBox;
 class QLabel;
+class QTimer;
 class AnswerBox;
 
 class PracticeWindow : public SkinnedWindow
@@ -58,6 +59,15 @@ public:
     void ShowMarkedState();
     // Frames control cntl on its row container (inout 0 light blue, 2 erase, else grey).
     void drawborder(QWidget *cntl, QWidget *Parent, int inout);
+
+    // ---- the system ending the program ----
+    // Writes the typed answers of a take not yet marked, as a move would; 0 or an error.
+    int saveTypedAnswers();
+    // Closes as every close does (answers saved, page file gone, closed()), asking nothing,
+    // not even when the answers cannot be saved: there is no one left to answer.
+    void closeWithoutQuestions();
+    // From the pupil's "Yes" to Mark until the marking has been recorded or has failed.
+    bool isMarking() const { return m_marking; }
 
     // ---- test seams ----
     // Where open() finds a paper's data (the paper tables by default).
@@ -132,6 +142,7 @@ private:
     void showGuardMessage();
     void placeStatusStrip();
     void saveBeforeQuit();
+    void showRefusedNote(AnswerBox *box);
 
     std::unique_ptr<PracticeSession> m_session;
     PictureButton *m_toolBar[6] = {};
@@ -154,6 +165,10 @@ private:
     QLabel *m_handle = nullptr;            // ImgHandle
     PicturePanel *m_fmeMark = nullptr;
     QVector<QLabel *> m_bars;              // imgBar01..imgBar15
+    QLabel *m_refusedNote = nullptr;       // lblRefused
+    QTimer *m_refusedNoteTimer = nullptr;
     bool m_closing = false;
     bool m_savedForQuit = false;
+    bool m_noQuestions = false;
+    bool m_marking = false;
 };
