@@ -39,9 +39,9 @@ int readSubject(const QString &path, int s, Catalogue *c)
     c->topicCount[s] = topics;
     c->paperCount[s] = papers;
     c->topicNames[s] =
-        Records::ReadRecordFields(path, QStringLiteral("TN") + n, topics, Records::Cap10);
+        Records::ReadRecordFields(path, QStringLiteral("TN") + n, topics, Records::Cap10).mid(1);
     // A topic without a name could not be told apart from its neighbours on the tabs.
-    for (int t = 1; t <= topics; ++t) {
+    for (int t = 0; t < topics; ++t) {
         if (c->topicNames[s].at(t).trimmed().isEmpty())
             return Damaged;
     }

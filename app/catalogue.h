@@ -11,7 +11,7 @@ struct Catalogue
     QString subjectName[4];  // 1..3 (LAH, LBH, LCH); empty = subject absent
     int topicCount[4] = {};  // TT1..TT3, 0..10
     int paperCount[4] = {};  // TP1..TP3, 0..50
-    QStringList topicNames[4]; // TN1..TN3, entries 1..10 (entry 0 unused)
+    QStringList topicNames[4]; // TN1..TN3: ten entries, topic t at t - 1
 
     bool hasSubject(int s) const { return s >= 1 && s <= 3 && !subjectName[s].isEmpty(); }
     int firstSubject() const; // 1, 2 or 3; 0 when there is none

@@ -117,6 +117,21 @@ int writeTrendLine(const SubjectFiles &files, const QString &line)
     return Records::WriteRecordLines({line}, files.path(Trend));
 }
 
+// The record layer's 1-based arrays stop here: the results layer hands out lists that start
+// at index 0, exactly count entries long.
+QStringList fromFields(const Records::Fields &fields, int count)
+{
+    QStringList list = fields.mid(1, count);
+    while (list.size() < count)
+        list.append(QString());
+    return list;
+}
+
+Records::Fields toFields(const QStringList &list)
+{
+    return QStringList{QString()} + list;
+}
+
 } // namespace
 
 SubjectFiles::SubjectFiles(int subject, const QString &code, int paperCount,
@@ -249,29 +264,33 @@ QList<int> damagedSubjects(const Catalogue &catalogue, const QString &folder)
 MarksLists readMarks(const SubjectFiles &files)
 {
     const QString path = files.path(Marks);
+    const int count = qBound(0, files.paperCount, int(Records::Cap50));
     auto read = [&](int k) {
-        return readValues(path, kMarksKeys.at(k), files.paperCount, Records::Cap50);
+        return fromFields(readValues(path, kMarksKeys.at(k), count, Records::Cap50), count);
     };
     return MarksLists{read(0), read(1), read(2), read(3), read(4), read(5)};
 }
 
 int writeMarks(const SubjectFiles &files, const MarksLists &marks)
 {
-    const QVector<Records::Fields> values{marks.FSE, marks.SSE, marks.LTM,
-                                          marks.CDD, marks.FST, marks.SST};
+    const QVector<Records::Fields> values{toFields(marks.FSE), toFields(marks.SSE),
+                                          toFields(marks.LTM), toFields(marks.CDD),
+                                          toFields(marks.FST), toFields(marks.SST)};
     return Records::WriteSixRecords(values, kMarksKeys, files.paperCount, files.path(Marks));
 }
 
-Records::Fields readPaperValues(File file, const SubjectFiles &files, int paperKey, int blanks)
+QStringList readPaperValues(File file, const SubjectFiles &files, int paperKey, int blanks)
 {
     const Records::Fields lines = paperLines(files.path(file), files.paperCount);
     const int p = paperKey - 100;
     const QString line = p >= 1 && p < lines.size() ? lines.at(p) : QString();
-    return storableValues(Records::SplitRecordLine(line, blanks, Records::Cap80));
+    const int count = qBound(0, blanks, int(Records::Cap80));
+    return fromFields(storableValues(Records::SplitRecordLine(line, blanks, Records::Cap80)),
+                      count);
 }
 
 int writePaperValues(File file, const SubjectFiles &files, int paperKey,
-                     const Records::Fields &values, int blanks)
+                     const QStringList &values, int blanks)
 {
     const int paperCount = files.paperCount;
     if (paperCount < 1 || paperCount > Records::Cap50 || paperKey <= 100
@@ -285,8 +304,8 @@ int writePaperValues(File file, const SubjectFiles &files, int paperKey,
         if (lines.at(i).isEmpty())
             lines[i] = QLatin1Char('#') + paperKeyText(100 + i) + QLatin1Char('#');
     }
-    return Records::RewriteRecordLine(lines, values, paperKey - 100, paperKeyText(paperKey),
-                                      paperCount, blanks, path);
+    return Records::RewriteRecordLine(lines, toFields(values), paperKey - 100,
+                                      paperKeyText(paperKey), paperCount, blanks, path);
 }
 
 QStringList readTrend(const SubjectFiles &files)
@@ -362,7 +381,7 @@ int recordFirstTake(const MarkedTake &t)
         trend.chop(1);
     trend += QLatin1Char('>') + t.score;
     MarksLists marks = readMarks(t.files);
-    const int p = t.paperKey - 100;
+    const int p = t.paperKey - 101;
     marks.FSE[p] = t.score;
     marks.LTM[p] = t.timeTaken;
     marks.CDD[p] = t.dateDone;
@@ -386,7 +405,7 @@ int recordSecondTake(const MarkedTake &t)
         return Records::WriteBadValue;
     const QVector<FileBefore> before = filesBefore(t, {Second, SResults, Marks});
     MarksLists marks = readMarks(t.files);
-    const int p = t.paperKey - 100;
+    const int p = t.paperKey - 101;
     marks.SSE[p] = t.score;
     marks.SST[p] = QStringLiteral("1");
 

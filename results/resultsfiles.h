@@ -8,6 +8,7 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 class QDate;
 
@@ -62,26 +63,27 @@ bool isDamaged(File file, const SubjectFiles &files);
 // The named subjects of the catalogue with at least one damaged results file, ascending.
 QList<int> damagedSubjects(const Catalogue &catalogue, const QString &folder = QString());
 
-// The six per-paper lists of the marks file, entries 1..paper count.
+// The six per-paper lists of the marks file: entry i is paper ordinal i + 1, one entry per
+// paper of the subject.
 struct MarksLists
 {
-    Records::Fields FSE, SSE, LTM, CDD, FST, SST;
+    QStringList FSE, SSE, LTM, CDD, FST, SST;
 };
 
 // Values that damage left unstorable are cleaned (see readPaperValues).
 MarksLists readMarks(const SubjectFiles &files);
 int writeMarks(const SubjectFiles &files, const MarksLists &marks);
 
-// Values 1..blanks of the record of paperKey in an answer or result file. Read from a
-// damaged file they are cleaned so that they can always be written back: a last value
-// keeps only its own text, and '#' and stray CRs are dropped. A record missing from the
-// forward scan is looked for again from the top of the file.
-Records::Fields readPaperValues(File file, const SubjectFiles &files, int paperKey, int blanks);
+// The values of the record of paperKey in an answer or result file, one per blank (blank 1
+// at index 0). Read from a damaged file they are cleaned so that they can always be written
+// back: a last value keeps only its own text, and '#' and stray CRs are dropped. A record
+// missing from the forward scan is looked for again from the top of the file.
+QStringList readPaperValues(File file, const SubjectFiles &files, int paperKey, int blanks);
 
 // Replaces the record of paperKey, starting from the file's current lines so that a write
 // made since the window opened is kept. Returns a write error number.
 int writePaperValues(File file, const SubjectFiles &files, int paperKey,
-                     const Records::Fields &values, int blanks);
+                     const QStringList &values, int blanks);
 
 // The first-take scores in the order they were marked.
 QStringList readTrend(const SubjectFiles &files);
@@ -96,8 +98,8 @@ struct MarkedTake
     SubjectFiles files;
     int paperKey = 0;
     int blanks = 0;
-    Records::Fields answers; // 1..blanks
-    Records::Fields results; // 1..blanks: tick or cross
+    QStringList answers; // one per blank, blank 1 first
+    QStringList results; // one per blank: tick or cross
     QString score;           // percentage text
     QString timeTaken;       // first take only
     QString dateDone;        // first take only

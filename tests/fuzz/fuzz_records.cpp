@@ -109,18 +109,18 @@ void fuzzRecordOperations(const QByteArray &bytes, const QString &path, int n, i
         for (int s = 1; s <= 3; ++s) {
             if (catalogue.hasSubject(s))
                 expect(catalogue.paperCount[s] == 5 * catalogue.topicCount[s]
-                           && catalogue.topicNames[s].size() == Records::Cap10 + 1,
+                           && catalogue.topicNames[s].size() == Records::Cap10,
                        "an accepted catalogue is consistent");
         }
     }
 }
 
-Records::Fields valuesFor(int blanks, const QString &value)
+QStringList valuesFor(int blanks, const QString &value)
 {
-    Records::Fields fields{QString()};
+    QStringList values;
     for (int i = 1; i <= blanks; ++i)
-        fields.append(value);
-    return fields;
+        values.append(value);
+    return values;
 }
 
 // Every results file of subject 1 holds the input; a first take is then recorded. Each
@@ -136,7 +136,7 @@ void fuzzResultsFiles(const QByteArray &bytes, int papers, int paperKey, int bla
         Results::isDamaged(Results::File(f), Results::SubjectFiles(1, code, papers));
     const Results::MarksLists marksBefore
         = Results::readMarks(Results::SubjectFiles(1, code, papers));
-    QMap<int, Records::Fields> firstBefore;
+    QMap<int, QStringList> firstBefore;
     for (int key : {101, 100 + papers, paperKey - 1, paperKey, paperKey + 1, other}) {
         if (key > 100 && key <= 100 + papers)
             firstBefore.insert(key,
@@ -157,9 +157,9 @@ void fuzzResultsFiles(const QByteArray &bytes, int papers, int paperKey, int bla
     take.dateDone = QStringLiteral("08/12/2026");
     expect(Results::recordFirstTake(take) == 0, "a take is recorded over any file content");
 
-    const int p = paperKey - 100;
+    const int p = paperKey - 101;
     const Results::MarksLists marks = Results::readMarks(Results::SubjectFiles(1, code, papers));
-    for (int i = 1; i <= papers; ++i) {
+    for (int i = 0; i < papers; ++i) {
         if (i == p)
             continue;
         expect(marks.FSE.at(i) == marksBefore.FSE.at(i) && marks.SSE.at(i) == marksBefore.SSE.at(i)
@@ -175,10 +175,10 @@ void fuzzResultsFiles(const QByteArray &bytes, int papers, int paperKey, int bla
         expect(!Results::isDamaged(f, Results::SubjectFiles(1, code, papers)),
                "a file the take wrote is whole");
     for (auto it = firstBefore.cbegin(); it != firstBefore.cend(); ++it) {
-        const Records::Fields now = Results::readPaperValues(
+        const QStringList now = Results::readPaperValues(
             Results::First, Results::SubjectFiles(1, code, papers), it.key(), blanks);
         expect(it.key() == paperKey
-                   ? now == take.answers + valuesFor(80 - blanks, QString()).mid(1)
+                   ? now == take.answers
                    : now == it.value(),
                "answers of the other papers are kept");
     }

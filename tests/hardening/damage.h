@@ -171,16 +171,15 @@ inline View readView(const Catalogue &c, int s)
     const int count = c.paperCount[s];
     const Results::MarksLists m = Results::readMarks(Results::SubjectFiles(s, c.code, count));
     const QStringList keys{"FSE", "SSE", "LTM", "CDD", "FST", "SST"};
-    const Records::Fields lists[] = {m.FSE, m.SSE, m.LTM, m.CDD, m.FST, m.SST};
+    const QStringList lists[] = {m.FSE, m.SSE, m.LTM, m.CDD, m.FST, m.SST};
     for (int k = 0; k < 6; ++k)
-        v.insert(QStringLiteral("marks ") + keys.at(k), lists[k].mid(1, count));
+        v.insert(QStringLiteral("marks ") + keys.at(k), lists[k]);
     for (int f = Results::First; f <= Results::SResults; ++f) {
         for (int key : viewedPapers()) {
             v.insert(paperRecord(Results::File(f), key),
                      Results::readPaperValues(Results::File(f),
                                               Results::SubjectFiles(s, c.code, count), key,
-                                              Records::Cap80)
-                         .mid(1));
+                                              Records::Cap80));
         }
     }
     v.insert(QStringLiteral("trend"), Results::readTrend(Results::SubjectFiles(s, c.code)));

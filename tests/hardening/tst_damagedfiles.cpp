@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(session.answers().mid(0, rows.size()), rows);
         QCOMPARE(session.mark(now), 0);
         QVERIFY(session.isMarked());
-        QCOMPARE(Results::readMarks(Results::SubjectFiles(1, m_catalogue.code, 30)).FST.at(4),
+        QCOMPARE(Results::readMarks(Results::SubjectFiles(1, m_catalogue.code, 30)).FST.at(3),
                  QStringLiteral("1"));
     }
 

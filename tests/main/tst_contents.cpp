@@ -76,7 +76,7 @@ private:
         const Catalogue &c = m_window->catalogue();
         MarksLists marks = readMarks(SubjectFiles(subject, c.code, c.paperCount[subject]));
         for (int i = 0; i < scores.size(); ++i)
-            marks.FSE[i + 1] = scores.at(i);
+            marks.FSE[i] = scores.at(i);
         QCOMPARE(writeMarks(SubjectFiles(subject, c.code, c.paperCount[subject]), marks), 0);
     }
 

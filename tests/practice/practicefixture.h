@@ -57,7 +57,7 @@ inline PaperSelection selection(const Catalogue &c, int s, int t, int k, int tak
     sel.TtPapersCon = c.paperCount[s];
     sel.PaperNum = 100 + sel.TopicCount + k - 1;
     sel.TakeNum = take;
-    sel.SubH1 = c.topicNames[s].value(t);
+    sel.SubH1 = c.topicNames[s].value(t - 1);
     return sel;
 }
 

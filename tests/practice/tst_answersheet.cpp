@@ -48,29 +48,39 @@ private slots:
     void firstRowShape_data()
     {
         QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("key");
         QTest::addColumn<QRect>("frame");
         QTest::addColumn<QRect>("answer");
         QTest::addColumn<int>("markLeft");
         QTest::addColumn<QRect>("model");
-        QTest::newRow("long answer") << "L" << QRect(0, 0, 3975, 2100)
-                                     << QRect(360, 40, 2975, 1000) << 3435
-                                     << QRect(360, 1140, 3475, 1000);
-        QTest::newRow("words") << "T" << QRect(0, 0, 3975, 375) << QRect(360, 40, 1575, 255)
-                               << 2040 << QRect(2400, 60, 1455, 255);
-        QTest::newRow("choice") << "Q" << QRect(0, 0, 3975, 375) << QRect(360, 40, 1575, 255)
-                                << 2040 << QRect(2400, 60, 1455, 255);
+        const QRect tall(0, 0, 3975, 2100);
+        const QRect tallAnswer(360, 40, 2975, 1000);
+        const QRect tallModel(360, 1140, 3475, 1000);
+        const QRect frame(0, 0, 3975, 375);
+        const QRect answer(360, 40, 1575, 255);
+        const QRect model(2400, 60, 1455, 255);
+        QTest::newRow("long answer") << "L" << "" << tall << tallAnswer << 3435 << tallModel;
+        QTest::newRow("sentences to choose from")
+            << "M" << ";We stayed in, as it rained.;As it rained, we stayed in." << tall
+            << tallAnswer << 3435 << tallModel;
+        QTest::newRow("words to choose from") << "M" << ";the north pole;north pole" << frame
+                                              << answer << 2040 << model;
+        QTest::newRow("words") << "T" << "" << frame << answer << 2040 << model;
+        QTest::newRow("choice") << "Q" << "" << frame << answer << 2040 << model;
     }
 
     void firstRowShape()
     {
         QFETCH(QString, code);
+        QFETCH(QString, key);
         QFETCH(QRect, frame);
         QFETCH(QRect, answer);
         QFETCH(int, markLeft);
         QFETCH(QRect, model);
         // Starting from the other shape, so a row goes back after a long answer.
-        const Row start = AnswerSheet::firstRowShape(designRow(), code == "L" ? "T" : "L");
-        const Row row = AnswerSheet::firstRowShape(start, code);
+        const bool tall = frame.height() > 375;
+        const Row start = AnswerSheet::firstRowShape(designRow(), tall ? "T" : "L");
+        const Row row = AnswerSheet::firstRowShape(start, code, key);
         QCOMPARE(row.frame, frame);
         QCOMPARE(row.answer, answer);
         QCOMPARE(row.mark.left(), markLeft);

@@ -35,7 +35,7 @@ private:
     static QString recordLine(Results::File file, const PaperSelection &sel)
     {
         return Records::ReadPaperLines(sel.subjectFiles().path(file), sel.TtPapersCon)
-            .value(sel.paperIndex());
+            .value(sel.paperIndex() + 1);
     }
 
     // Replaces a results file by a folder of the same name, so writing it fails.
@@ -110,9 +110,9 @@ private slots:
         QCOMPARE(s.currentPageId(), s.paper().questionIds.at(1).toInt());
 
         // Stored as typed, spaces included, in the paper's own record.
-        const Records::Fields stored = Results::readPaperValues(Results::First, sel.subjectFiles(),
+        const QStringList stored = Results::readPaperValues(Results::First, sel.subjectFiles(),
                                                                 sel.PaperNum, s.totalBlanks());
-        QCOMPARE(stored.mid(1, typed.size()), typed);
+        QCOMPARE(stored.mid(0, typed.size()), typed);
         QVERIFY(recordLine(Results::First, sel).startsWith(QLatin1String("#101#> typed 1")));
 
         s.deleteCurrentPage();
@@ -213,11 +213,11 @@ private slots:
         QCOMPARE(s.results().count(Results::tick()), s.totalBlanks() - 1);
 
         const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
-        QCOMPARE(marks.FSE.at(1), score);
-        QCOMPARE(marks.LTM.at(1), QStringLiteral("0:4:7"));
-        QCOMPARE(marks.CDD.at(1), s.eTime());
-        QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
-        QCOMPARE(marks.SST.at(1), QStringLiteral("0"));
+        QCOMPARE(marks.FSE.at(0), score);
+        QCOMPARE(marks.LTM.at(0), QStringLiteral("0:4:7"));
+        QCOMPARE(marks.CDD.at(0), s.eTime());
+        QCOMPARE(marks.FST.at(0), QStringLiteral("1"));
+        QCOMPARE(marks.SST.at(0), QStringLiteral("0"));
         QCOMPARE(Results::readTrend(sel.subjectFiles()), QStringList{score});
         const QByteArray fresults = recordLine(Results::FResults, sel).toLatin1();
         QVERIFY(fresults.startsWith("#101#>\xfb>\xfc"));
@@ -248,15 +248,15 @@ private slots:
         answerAll(s, rightAnswers(s.paper()));
         // Another paper is marked while this window is open.
         Results::MarksLists other = Results::readMarks(sel.subjectFiles());
-        other.FSE[2] = QStringLiteral("50");
-        other.FST[2] = QStringLiteral("1");
+        other.FSE[1] = QStringLiteral("50");
+        other.FST[1] = QStringLiteral("1");
         QCOMPARE(Results::writeMarks(sel.subjectFiles(), other), 0);
         s.startClock(QDateTime::currentDateTime());
         QCOMPARE(s.mark(QDateTime::currentDateTime()), 0);
         const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
-        QCOMPARE(marks.FSE.at(2), QStringLiteral("50"));
-        QCOMPARE(marks.FST.at(2), QStringLiteral("1"));
-        QCOMPARE(marks.FSE.at(1), QStringLiteral("100"));
+        QCOMPARE(marks.FSE.at(1), QStringLiteral("50"));
+        QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
+        QCOMPARE(marks.FSE.at(0), QStringLiteral("100"));
     }
 
     void failedWriteLeavesTheTakeOpen_data()
@@ -349,8 +349,8 @@ private slots:
         QCOMPARE(marks.LTM, before.LTM);
         QCOMPARE(marks.CDD, before.CDD);
         QCOMPARE(marks.FST, before.FST);
-        QCOMPARE(marks.SSE.at(1), before.FSE.at(1));
-        QCOMPARE(marks.SST.at(1), QStringLiteral("1"));
+        QCOMPARE(marks.SSE.at(0), before.FSE.at(0));
+        QCOMPARE(marks.SST.at(0), QStringLiteral("1"));
         QVERIFY(recordLine(Results::SResults, sel).toLatin1().startsWith("#101#>\xfb>\xfc"));
         QVERIFY(recordLine(Results::Second, sel).startsWith(QLatin1String("#101#>zz9>")));
         QVERIFY(s.lTime().isEmpty());

@@ -159,8 +159,8 @@ private slots:
         QCOMPARE(marks.LTM, marksBefore.LTM);
         QCOMPARE(marks.CDD, marksBefore.CDD);
         QCOMPARE(marks.FST, marksBefore.FST);
-        QCOMPARE(marks.SSE.at(1), text(w, "PScoring"));
-        QCOMPARE(marks.SST.at(1), QStringLiteral("1"));
+        QCOMPARE(marks.SSE.at(0), text(w, "PScoring"));
+        QCOMPARE(marks.SST.at(0), QStringLiteral("1"));
         waitForTick();
         QVERIFY(!child<QWidget>(w, "ToolBar01")->isEnabled());
         QVERIFY(!child<QWidget>(w, "ToolBar02")->isEnabled());
@@ -283,8 +283,8 @@ private slots:
         QCOMPARE(answerer.popUps.size(), 1);
         QCOMPARE(text(w, "ETime"), today);
         const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
-        QCOMPARE(marks.CDD.at(1), today);
-        QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
+        QCOMPARE(marks.CDD.at(0), today);
+        QCOMPARE(marks.FST.at(0), QStringLiteral("1"));
     }
 
     // ---- answer boxes ----
@@ -417,7 +417,7 @@ private slots:
             QVERIFY(window);
             QVERIFY(window->session().isMarked());
             const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
-            QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
+            QCOMPARE(marks.FST.at(0), QStringLiteral("1"));
             QCOMPARE(Results::readTrend(sel.subjectFiles()).size(), 1);
         }
 

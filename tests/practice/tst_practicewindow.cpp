@@ -430,7 +430,7 @@ void TestPracticeWindow::emptyBlankPromptAndDecline()
     QVERIFY(!box(w, 1)->isReadOnly());
     // Declining keeps the answers saved.
     QVERIFY(recordLine(Results::First, sel).startsWith(QLatin1String("#101#>2>")));
-    QCOMPARE(Results::readMarks(sel.subjectFiles()).FST.at(1), QStringLiteral("0"));
+    QCOMPARE(Results::readMarks(sel.subjectFiles()).FST.at(0), QStringLiteral("0"));
 }
 
 void TestPracticeWindow::printsTheQuestionPage()
@@ -535,9 +535,9 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
     QCOMPARE(answerer.popUps.last().title, QStringLiteral("Quorvel"));
     QCOMPARE(answerer.popUps.last().message, QStringLiteral("Paper saved"));
     QVERIFY(w->isVisible());
-    const Records::Fields saved = Results::readPaperValues(
+    const QStringList saved = Results::readPaperValues(
         Results::First, sel.subjectFiles(), sel.PaperNum, w->session().totalBlanks());
-    QCOMPARE(saved.at(w->session().blankOffset(last) + 1), QStringLiteral("4"));
+    QCOMPARE(saved.at(w->session().blankOffset(last)), QStringLiteral("4"));
 
     QSignalSpy closed(w, &PracticeWindow::closed);
     closeWithYes(w, answerer);
@@ -589,9 +589,9 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
     // On disk: marks, score, trend.
     QVERIFY(recordLine(Results::FResults, sel).toLatin1().startsWith("#101#>\xfb>"));
     const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
-    QCOMPARE(marks.FSE.at(1), score);
-    QCOMPARE(marks.FST.at(1), QStringLiteral("1"));
-    QCOMPARE(marks.LTM.at(1), text(w, "LTime"));
+    QCOMPARE(marks.FSE.at(0), score);
+    QCOMPARE(marks.FST.at(0), QStringLiteral("1"));
+    QCOMPARE(marks.LTM.at(0), text(w, "LTime"));
     QCOMPARE(Results::readTrend(sel.subjectFiles()), QStringList{score});
     closeWithYes(w, answerer);
 
@@ -606,7 +606,7 @@ void TestPracticeWindow::wholeTakeOnTheRealContent()
     QVERIFY(child<QWidget>(w, "FR1")->isVisible());
     QCOMPARE(text(w, "FR1"), QString(QChar(0x2718)));
     QCOMPARE(text(w, "PScoring"), score);
-    QCOMPARE(text(w, "LTime"), marks.LTM.at(1));
+    QCOMPARE(text(w, "LTime"), marks.LTM.at(0));
 }
 
 int main(int argc, char **argv)

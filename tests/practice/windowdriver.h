@@ -128,7 +128,7 @@ inline QString text(QWidget *w, const QString &name)
 inline QString recordLine(Results::File file, const PaperSelection &sel)
 {
     return Records::ReadPaperLines(sel.subjectFiles().path(file), sel.TtPapersCon)
-        .value(sel.paperIndex());
+        .value(sel.paperIndex() + 1);
 }
 
 // Long enough for the 100 ms tick to have run.

@@ -53,8 +53,6 @@ private:
         t.files = subjectFiles(m_catalogue, subject);
         t.paperKey = paperKey;
         t.blanks = blanks;
-        t.answers = Records::Fields{QString()};
-        t.results = Records::Fields{QString()};
         for (int i = 1; i <= blanks; ++i) {
             t.answers.append(QStringLiteral("a%1").arg(i));
             t.results.append(i % 2 ? tick() : cross());
@@ -88,10 +86,10 @@ private slots:
         const int papers = m_catalogue.paperCount[subject];
         const MarksLists marks = readMarks(SubjectFiles(subject, m_catalogue.code, papers));
         for (int p = 1; p <= papers; ++p) {
-            QVERIFY(marks.FSE.at(p).isEmpty() && marks.SSE.at(p).isEmpty());
-            QVERIFY(marks.LTM.at(p).isEmpty() && marks.CDD.at(p).isEmpty());
-            QCOMPARE(marks.FST.at(p), QStringLiteral("0"));
-            QCOMPARE(marks.SST.at(p), QStringLiteral("0"));
+            QVERIFY(marks.FSE.at(p - 1).isEmpty() && marks.SSE.at(p - 1).isEmpty());
+            QVERIFY(marks.LTM.at(p - 1).isEmpty() && marks.CDD.at(p - 1).isEmpty());
+            QCOMPARE(marks.FST.at(p - 1), QStringLiteral("0"));
+            QCOMPARE(marks.SST.at(p - 1), QStringLiteral("0"));
         }
         QVERIFY(readTrend(SubjectFiles(subject, m_catalogue.code)).isEmpty());
         QCOMPARE(SubjectFiles(subject, m_catalogue.code).fileName(Marks),
@@ -109,11 +107,11 @@ private slots:
         const MarksLists marks = readMarks(SubjectFiles(2, code, 35));
         for (int p = 1; p <= 35; ++p) {
             const bool mine = p == 3;
-            QCOMPARE(marks.FSE.at(p), mine ? QStringLiteral("66.7") : QString());
-            QCOMPARE(marks.LTM.at(p), mine ? QStringLiteral("0:4:7") : QString());
-            QCOMPARE(marks.CDD.at(p), mine ? QStringLiteral("08/12/2026") : QString());
-            QCOMPARE(marks.FST.at(p), mine ? QStringLiteral("1") : QStringLiteral("0"));
-            QVERIFY(marks.SSE.at(p).isEmpty());
+            QCOMPARE(marks.FSE.at(p - 1), mine ? QStringLiteral("66.7") : QString());
+            QCOMPARE(marks.LTM.at(p - 1), mine ? QStringLiteral("0:4:7") : QString());
+            QCOMPARE(marks.CDD.at(p - 1), mine ? QStringLiteral("08/12/2026") : QString());
+            QCOMPARE(marks.FST.at(p - 1), mine ? QStringLiteral("1") : QStringLiteral("0"));
+            QVERIFY(marks.SSE.at(p - 1).isEmpty());
         }
         const Records::Fields lines
             = Records::ReadPaperLines(SubjectFiles(2, code).path(First), 35);
@@ -122,7 +120,7 @@ private slots:
                 QCOMPARE(lines.at(p), firstLines.at(p));
         }
         QCOMPARE(lines.at(3), QStringLiteral("#103#>a1>a2>a3"));
-        QCOMPARE(readPaperValues(FResults, SubjectFiles(2, code, 35), 103, 3).mid(1, 3),
+        QCOMPARE(readPaperValues(FResults, SubjectFiles(2, code, 35), 103, 3).mid(0, 3),
                  QStringList({tick(), cross(), tick()}));
         QCOMPARE(readTrend(SubjectFiles(2, code)), QStringList{"66.7"});
 
@@ -164,7 +162,7 @@ private slots:
         MarkedTake t = take(2, 103, 4, QStringLiteral("50"));
         t.dateDone = storedDate(date, QLocale(locale));
         QCOMPARE(recordFirstTake(t), 0);
-        QCOMPARE(readMarks(t.files).CDD.at(3), stored);
+        QCOMPARE(readMarks(t.files).CDD.at(2), stored);
     }
 
     void trendGrowsInMarkingOrder()
@@ -186,11 +184,11 @@ private slots:
         QCOMPARE(recordSecondTake(take(3, 110, 4, QStringLiteral("75"))), 0);
         QCOMPARE(readBytes(SubjectFiles(3, code).path(Trend)), trend);
         const MarksLists marks = readMarks(SubjectFiles(3, code, 35));
-        QCOMPARE(marks.FSE.at(10), QStringLiteral("50"));
-        QCOMPARE(marks.SSE.at(10), QStringLiteral("75"));
-        QCOMPARE(marks.LTM.at(10), QStringLiteral("0:4:7"));
-        QCOMPARE(marks.SST.at(10), QStringLiteral("1"));
-        QCOMPARE(readPaperValues(Second, SubjectFiles(3, code, 35), 110, 4).at(4),
+        QCOMPARE(marks.FSE.at(9), QStringLiteral("50"));
+        QCOMPARE(marks.SSE.at(9), QStringLiteral("75"));
+        QCOMPARE(marks.LTM.at(9), QStringLiteral("0:4:7"));
+        QCOMPARE(marks.SST.at(9), QStringLiteral("1"));
+        QCOMPARE(readPaperValues(Second, SubjectFiles(3, code, 35), 110, 4).at(3),
                  QStringLiteral("a4"));
     }
 
@@ -202,8 +200,8 @@ private slots:
         QCOMPARE(WriteBlankResults(m_catalogue), 0);
         QCOMPARE(recordFirstTake(take(1, 104, 1, QStringLiteral("40"))), 0);
         const MarksLists marks = readMarks(SubjectFiles(1, code, 30));
-        QVERIFY(marks.FSE.at(2).isEmpty());
-        QCOMPARE(marks.FSE.at(4), QStringLiteral("40"));
+        QVERIFY(marks.FSE.at(1).isEmpty());
+        QCOMPARE(marks.FSE.at(3), QStringLiteral("40"));
         QCOMPARE(readTrend(SubjectFiles(1, code)), QStringList{"40"});
     }
 
@@ -280,7 +278,7 @@ private slots:
         QMap<QString, QByteArray> after = snapshot(m_dir->path());
         after.remove(SubjectFiles(2, code).fileName(Trend));
         QCOMPARE(after, before);
-        QCOMPARE(readMarks(SubjectFiles(1, code, 30)).FSE.at(1), QStringLiteral("90"));
+        QCOMPARE(readMarks(SubjectFiles(1, code, 30)).FSE.at(0), QStringLiteral("90"));
     }
 
     // ---- damaged files ----
@@ -311,12 +309,12 @@ private slots:
         QFETCH(QStringList, values);
         const QString code = m_catalogue.code;
         writeBytes(SubjectFiles(1, code).path(First), record + "\r\n#102#>x>y\r\n");
-        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 101, 2).mid(1, 2), values);
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 101, 2).mid(0, 2), values);
         QCOMPARE(recordFirstTake(take(1, 103, 2, QStringLiteral("50"))), 0);
-        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 101, 2).mid(1, 2), values);
-        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 102, 2).mid(1, 2),
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 101, 2).mid(0, 2), values);
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 102, 2).mid(0, 2),
                  QStringList({"x", "y"}));
-        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 103, 2).mid(1, 2),
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 103, 2).mid(0, 2),
                  QStringList({"a1", "a2"}));
     }
 
@@ -325,12 +323,12 @@ private slots:
         const QString code = m_catalogue.code;
         writeBytes(SubjectFiles(1, code).path(Marks), "junk#FSE#>90>8\r0>\r\n#FST#>1>1>0\r\n");
         const MarksLists marks = readMarks(SubjectFiles(1, code, 2));
-        QCOMPARE(marks.FSE.mid(1, 2), QStringList({"90", "80"}));
-        QCOMPARE(marks.FST.mid(1, 2), QStringList({"1", "1"}));
+        QCOMPARE(marks.FSE.mid(0, 2), QStringList({"90", "80"}));
+        QCOMPARE(marks.FST.mid(0, 2), QStringList({"1", "1"}));
         QCOMPARE(recordFirstTake(take(1, 103, 1, QStringLiteral("70"))), 0);
         const MarksLists after = readMarks(SubjectFiles(1, code, 30));
-        QCOMPARE(after.FSE.mid(1, 3), QStringList({"90", "80", "70"}));
-        QCOMPARE(after.FST.mid(1, 3), QStringList({"1", "1", "1"}));
+        QCOMPARE(after.FSE.mid(0, 3), QStringList({"90", "80", "70"}));
+        QCOMPARE(after.FST.mid(0, 3), QStringList({"1", "1", "1"}));
     }
 
     void recordsAfterAGapAreKept()
@@ -339,9 +337,9 @@ private slots:
         // every record after the gap.
         const QString code = m_catalogue.code;
         writeBytes(SubjectFiles(1, code).path(First), "#101#>a\r\n#104#>d\r\n#103#>c\r\n");
-        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 104, 1).at(1),
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 104, 1).at(0),
                  QStringLiteral("d"));
-        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 103, 1).at(1),
+        QCOMPARE(readPaperValues(First, SubjectFiles(1, code, 30), 103, 1).at(0),
                  QStringLiteral("c"));
         QCOMPARE(recordFirstTake(take(1, 102, 1, QStringLiteral("100"))), 0);
         const QByteArray written = readBytes(SubjectFiles(1, code).path(First));
@@ -476,8 +474,7 @@ private slots:
         Records::setWriteFaultForTesting(true);
         const int first = recordFirstTake(take(1, 104, 2, QStringLiteral("75")));
         const int second = recordSecondTake(take(1, 102, 2, QStringLiteral("100")));
-        const int save = writePaperValues(First, SubjectFiles(1, code, 30), 105,
-                                          Records::Fields {"", "x"}, 1);
+        const int save = writePaperValues(First, SubjectFiles(1, code, 30), 105, {"x"}, 1);
         const int reset = WriteBlankResults(m_catalogue);
         Records::setWriteFaultForTesting(false);
         QVERIFY(first != 0 && second != 0 && save != 0 && reset != 0);

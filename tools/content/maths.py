@@ -236,8 +236,16 @@ def t1_story(r):
 def t1_two_step(r):
     kind = r.randrange(8)
     if kind == 0:
-        boys, girls = r.randint(500, 1400), r.randint(500, 1400)
-        went = r.randint(300, boys + girls - 200)
+        boys, drawn = r.randint(500, 1400), r.randint(500, 1400)
+        went = r.randint(300, boys + drawn - 200)
+        # a mixed school has about as many girls as boys (each 40 % to 60 % of the pupils):
+        # the draw is kept, so the later questions keep theirs, and moved into that range
+        girls = drawn
+        low, high = -(-2 * boys // 3), 3 * boys // 2
+        if not low <= girls <= high:
+            girls = low + (drawn - 500) * (high - low) // 900
+            if went > boys + girls - 200:
+                went = 300 + (went - 300) * (boys + girls - 500) // (boys + drawn - 500)
         body = stem("A school has %s boys and %s girls. %s pupils went to the Science Centre."
                     % (v(boys), v(girls), v(went)))
         html, blanks = many([
@@ -1274,7 +1282,7 @@ class GraphStory:
     """What a graph is about, the values its story allows and how a teacher asks about it."""
 
     def __init__(self, title, axis, labels, about, noun, unit, most, total, per, read, more,
-                 greatest, fewest, altogether, word=str):
+                 greatest, fewest, altogether, word=str, rename=None):
         self.title, self.axis, self.labels, self.about = title, axis, labels, about
         self.noun = noun      # what one circle of a picture graph stands for
         self.unit = unit      # bar graph scale step; values are multiples of it
@@ -1284,6 +1292,9 @@ class GraphStory:
         self.read, self.more, self.altogether = read, more, altogether
         self.greatest, self.fewest = greatest, fewest
         self.word = word      # a label as the question's sentence says it
+        # (name, others): the named class, month or place, and the names another graph of
+        # the same story in one paper takes instead, so no paper gives one thing two sizes
+        self.rename = rename
 
     def values(self, r, count, per=None):
         """count different values (multiples of per or of the scale step) within the
@@ -1303,33 +1314,39 @@ GRAPHS = [
                "Which fruit do the most pupils like best?",
                "Which fruit do the fewest pupils like best?",
                "How many pupils are there in Class 3B?",
-               word=lambda s: {"Mango": "mangoes"}.get(s, s.lower() + "s")),
+               word=lambda s: {"Mango": "mangoes"}.get(s, s.lower() + "s"),
+               rename=("Class 3B", ["Class 3D", "Class 3G", "Class 3J", "Class 3M"])),
     GraphStory("Books read in March", "Number of books",
                ["Ali", "Bala", "Cheng", "Dina", "Eva"],
                "how many books some children read in March", "books", 1, 12, 40, [2],
                "How many books did %s read?", "How many more books did %s read than %s?",
                "Who read the most books?", "Who read the fewest books?",
-               "How many books did the five children read altogether?"),
+               "How many books did the five children read altogether?",
+               rename=("March", ["April", "May", "June", "July"])),
     GraphStory("Favourite pets of Class 3A", "Number of pupils",
                ["Cats", "Dogs", "Fish", "Birds", "Rabbits"],
                "the favourite pets of the pupils in Class 3A", "pupils", 1, 12, 35, [2],
                "How many pupils chose %s?", "How many more pupils chose %s than %s?",
                "Which pet did the most pupils choose?",
                "Which pet did the fewest pupils choose?",
-               "How many pupils are there in Class 3A?", word=str.lower),
+               "How many pupils are there in Class 3A?", word=str.lower,
+               rename=("Class 3A", ["Class 3E", "Class 3H", "Class 3K", "Class 3N"])),
     GraphStory("Cars in a car park", "Number of cars",
                ["Red", "Blue", "White", "Black", "Silver"],
                "the colours of the cars in a car park", "cars", 5, 40, 120, [5],
                "How many cars are %s?", "How many more %s cars than %s cars are there?",
                "Which colour has the most cars?", "Which colour has the fewest cars?",
-               "How many cars are there in the car park altogether?", word=str.lower),
+               "How many cars are there in the car park altogether?", word=str.lower,
+               rename=("car park", ["school car park", "station car park",
+                                    "hospital car park", "market car park"])),
     GraphStory("Favourite sports", "Number of pupils",
                ["Football", "Swimming", "Tennis", "Hockey", "Golf"],
                "the favourite sports of the pupils in Class 3C", "pupils", 1, 12, 35, [2],
                "How many pupils chose %s?", "How many more pupils chose %s than %s?",
                "Which sport did the most pupils choose?",
                "Which sport did the fewest pupils choose?",
-               "How many pupils are there in Class 3C?", word=str.lower),
+               "How many pupils are there in Class 3C?", word=str.lower,
+               rename=("Class 3C", ["Class 3F", "Class 3I", "Class 3L", "Class 3P"])),
     GraphStory("Visitors to the library", "Number of visitors",
                ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday"],
                "how many people visited a library on each school day of one week", "people",
@@ -1338,7 +1355,9 @@ GRAPHS = [
                "How many more people visited the library on %s than on %s?",
                "On which day did the most people visit the library?",
                "On which day did the fewest people visit the library?",
-               "How many people visited the library that week?"),
+               "How many people visited the library that week?",
+               rename=("library", ["town library", "school library", "city library",
+                                   "village library"])),
 ]
 
 
@@ -1351,6 +1370,33 @@ def _named(story, i):
     return "<b>%s</b>" % story.word(story.labels[i])
 
 
+def _of_data(question, story, values):
+    # the same numbers in another order are the same data: one graph answers the other
+    question.data = "graph %s of %s" % (story.title, sorted(values))
+    question.story = story
+    return question
+
+
+def _distinct_graph_subjects(paper):
+    """Gives the second and later graphs of one story in a paper another class, month or
+    place, so the paper never gives one named thing two different sizes."""
+    seen = {}
+    for question in paper:
+        story = getattr(question, "story", None)
+        if story is None:
+            continue
+        k = seen.get(story.title, 0)
+        seen[story.title] = k + 1
+        if k == 0:
+            continue
+        old, others = story.rename
+        new = others[k - 1]
+        question.body = question.body.replace(old, new)
+        question.pictures = [pic.replace(old, new) for pic in question.pictures]
+        question.data = question.data.replace(old, new)
+        question.tag = question.tag.replace(old, new)
+
+
 def _bar_picture(story, values):
     return svg.bar_graph(story.labels, values, story.unit, story.title, story.axis)
 
@@ -1361,8 +1407,8 @@ def t5_graph_read(r):
     body = stem("The bar graph shows %s." % story.about) + picture(1, "A bar graph") + stem(
         story.read % _named(story, i))
     html, blanks = one("N", str(values[i]))
-    return q(body + html, blanks, [_bar_picture(story, values)],
-             tag="gr%s%d%s" % (story.title, values[i], story.labels[i]))
+    return _of_data(q(body + html, blanks, [_bar_picture(story, values)],
+                      tag="gr%s%d%s" % (story.title, values[i], story.labels[i])), story, values)
 
 
 def t5_graph_most(r):
@@ -1375,8 +1421,8 @@ def t5_graph_most(r):
                           [story.labels[i] for i in shown],
                           before=stem("The bar graph shows %s." % story.about) +
                           picture(1, "A bar graph"))
-    return q(body, blanks, [_bar_picture(story, values)],
-             tag="gm%s%s" % (story.title, values))
+    return _of_data(q(body, blanks, [_bar_picture(story, values)],
+                      tag="gm%s%s" % (story.title, values)), story, values)
 
 
 def t5_graph_two(r):
@@ -1389,8 +1435,8 @@ def t5_graph_two(r):
         ("N", str(values[i] - values[j]), story.more % (_named(story, i), _named(story, j)),
          "", None),
         ("N", str(sum(values)), story.altogether, "", None)])
-    return q(body + html, blanks, [_bar_picture(story, values)],
-             tag="g2%s%s" % (story.title, values))
+    return _of_data(q(body + html, blanks, [_bar_picture(story, values)],
+                      tag="g2%s%s" % (story.title, values)), story, values)
 
 
 def t5_picture_graph(r):
@@ -1404,7 +1450,8 @@ def t5_picture_graph(r):
                                                           story.read % _named(story, i))))
     html, blanks = one("N", str(values[i]))
     pic = svg.picture_graph(labels, [x // per for x in values], story.title)
-    return q(body + html, blanks, [pic], tag="pg%s%s%d" % (story.title, values, per))
+    return _of_data(q(body + html, blanks, [pic], tag="pg%s%s%d" % (story.title, values, per)),
+                    story, values)
 
 
 def t5_fraction_story(r):
@@ -1616,18 +1663,41 @@ def _fits(question, marks):
     return len(question.blanks) <= marks <= 3 * len(question.blanks)
 
 
+def _usable(question, marks, used_tags, used_bodies, blanks):
+    # A tag "once:KIND:..." names a kind of question (a story) a paper asks once, whatever
+    # its numbers.
+    kind = ":".join(question.tag.split(":")[:2]) if question.tag.startswith("once:") else ""
+    return not (question.tag in used_tags or question.body in used_bodies
+                or kind in used_bodies or not _fits(question, marks)
+                or (blanks is not None and len(question.blanks) != blanks)), kind
+
+
+def _other_data(maker, question, marks, used_tags, used_bodies, blanks):
+    """A question of the same maker drawn from other data than the paper has shown already.
+    Its own random numbers leave the main draw, and so every other question, as it was."""
+    side = random.Random("%d:%s" % (SEED, question.tag))
+    for _ in range(500):
+        other = maker(side)
+        if other.data not in used_bodies and _usable(other, marks, used_tags, used_bodies,
+                                                     blanks)[0]:
+            return other
+    raise RuntimeError("no other data fits")
+
+
 def _draw(r, makers, marks, used_tags, used_bodies, blanks=None):
     for _ in range(500):
-        question = r.choice(makers)(r)
-        # A tag "once:KIND:..." names a kind of question (a story) a paper asks once, whatever
-        # its numbers.
-        kind = ":".join(question.tag.split(":")[:2]) if question.tag.startswith("once:") else ""
-        if (question.tag in used_tags or question.body in used_bodies
-                or kind in used_bodies or not _fits(question, marks)
-                or (blanks is not None and len(question.blanks) != blanks)):
+        maker = r.choice(makers)
+        question = maker(r)
+        usable, kind = _usable(question, marks, used_tags, used_bodies, blanks)
+        if not usable:
             continue
+        if question.data is not None and question.data in used_bodies:
+            question = _other_data(maker, question, marks, used_tags, used_bodies, blanks)
+            kind = _usable(question, marks, used_tags, used_bodies, blanks)[1]
         used_tags.add(question.tag)
         used_bodies.add(question.body)
+        if question.data is not None:
+            used_bodies.add(question.data)
         if kind:
             used_bodies.add(kind)
         for b, m in zip(question.blanks, spread(marks, len(question.blanks))):
@@ -1679,4 +1749,7 @@ def build():
             paper.append(_draw(r, topic[pool], marks, used, bodies, counts[i]))
         mocks.append(paper)
     topics.append(mocks)
+    for papers in topics:
+        for paper in papers:
+            _distinct_graph_subjects(paper)
     return topics

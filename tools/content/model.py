@@ -29,6 +29,8 @@ class Question:
         self.blanks = list(blanks)
         self.pictures = list(pictures or [])  # SVG texts, referenced as pic1.svg, pic2.svg...
         self.tag = tag  # what the question is about, for near-duplicate checks
+        # the picture or data set it is drawn from: a paper shows each one once
+        self.data = None
         self.qid = 0
 
 
@@ -55,6 +57,19 @@ def group(answers, count, marks=1):
     assert 2 <= count <= len(answers), (answers, count)
     first = Blank("G", alts(*answers), marks)
     return [first] + [Blank("G", " ", marks) for _ in range(count - 1)]
+
+
+def group_spans(blanks):
+    """Indices of the blanks of each "G" group: a ";a;b" key and the " " keys after it."""
+    spans = []
+    for i, b in enumerate(blanks):
+        if b.code != "G":
+            continue
+        if b.key.startswith(";"):
+            spans.append([i])
+        elif spans and spans[-1][-1] == i - 1:
+            spans[-1].append(i)
+    return spans
 
 
 def spread(total, count):

@@ -41,3 +41,16 @@ def accepted(q, b):
 
 def words(text):
     return re.findall(r"[a-z]+", text.lower())
+
+
+def prompt(q, n):
+    """The words of answer row n (1 = first) before its line, or "" when the row has none."""
+    m = re.search(r'data-b="%d">(.*?)<span class="line">' % n, q.body, flags=re.S)
+    if not m:
+        return ""
+    return _plain(re.sub(r'<span class="lbl">.*?</span>', "", m.group(1)))
+
+
+def asked(q, n):
+    """What blank n answers: its row's own question, else the question's stem."""
+    return prompt(q, n) or stem(q)

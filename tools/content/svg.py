@@ -179,19 +179,20 @@ def picture_graph(labels, counts, title):
 
 def grid_shape(cells, cols, rows, cell=26, label=None):
     """Shaded unit squares (col, row) on a square grid."""
-    w, h = cols * cell + 2, rows * cell + 2
+    pad = 2  # the figure's outline is 3 px wide: half of it stands outside its squares
+    w, h = cols * cell + 2 * pad, rows * cell + 2 * pad
     parts = []
     for (cx, cy) in cells:
         parts.append("<rect x='%d' y='%d' width='%d' height='%d' fill='#8cc0f0'/>"
-                     % (1 + cx * cell, 1 + cy * cell, cell, cell))
+                     % (pad + cx * cell, pad + cy * cell, cell, cell))
     for i in range(cols + 1):
-        parts.append(line(1 + i * cell, 1, 1 + i * cell, h - 1, stroke="#999", width=1))
+        parts.append(line(pad + i * cell, pad, pad + i * cell, h - pad, stroke="#999", width=1))
     for j in range(rows + 1):
-        parts.append(line(1, 1 + j * cell, w - 1, 1 + j * cell, stroke="#999", width=1))
+        parts.append(line(pad, pad + j * cell, w - pad, pad + j * cell, stroke="#999", width=1))
     # outline of the shaded figure: edges between a shaded and an unshaded square
     cellset = set(cells)
     for (cx, cy) in cells:
-        x, y = 1 + cx * cell, 1 + cy * cell
+        x, y = pad + cx * cell, pad + cy * cell
         if (cx, cy - 1) not in cellset:
             parts.append(line(x, y, x + cell, y, width=3))
         if (cx, cy + 1) not in cellset:

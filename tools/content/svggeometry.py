@@ -132,7 +132,7 @@ def elements(root):
     return out
 
 
-def outside(svg_text, margin=0.5):
+def outside(svg_text, margin=0.0):
     """Descriptions of the elements that reach outside the picture's frame."""
     root = parse(svg_text)
     w, h = size(root)

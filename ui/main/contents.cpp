@@ -326,12 +326,12 @@ void Contents::TopicChoosing(int f)
     QStringList first;
     QStringList second;
     for (int k = 0; k < 5; ++k) {
-        first << m_marks.FSE.value(f + k);
-        second << m_marks.SSE.value(f + k);
+        first << m_marks.FSE.value(f - 1 + k);
+        second << m_marks.SSE.value(f - 1 + k);
     }
     const int topic = HomeRules::topicOfFirstOrdinal(f);
     if (topic != 0)
-        m_SubH1 = m_topicNames.value(topic);
+        m_SubH1 = m_topicNames.value(topic - 1);
     m_home->showPapers(topic != 0 ? m_SubH1 : QString(), first, second);
 }
 
@@ -417,8 +417,7 @@ void Contents::showReport()
 {
     LoadSubject(m_LChose);
     const ReportFigures::Figures figures = ReportFigures::BuildReport(
-        m_topicCount, m_TtPapersCon, m_topicNames.mid(1), m_marks.FSE.mid(1, m_TtPapersCon),
-        m_marks.SSE.mid(1, m_TtPapersCon));
+        m_topicCount, m_TtPapersCon, m_topicNames, m_marks.FSE, m_marks.SSE);
     const QString trendLine = Records::ReadRecordLine(
         selection().subjectFiles().path(Results::Trend), QStringLiteral("TRD"));
     m_report->showReport(figures, ReportFigures::trendValues(trendLine));
@@ -429,9 +428,8 @@ void Contents::showReport()
 void Contents::PrintReport()
 {
     const QList<QStringList> lines = PrintLines::reportLines(
-        m_catalogue.title, m_topicCount, m_topicNames.mid(1), m_marks.FSE.mid(1, m_TtPapersCon),
-        m_marks.LTM.mid(1, m_TtPapersCon), m_marks.CDD.mid(1, m_TtPapersCon),
-        m_marks.SSE.mid(1, m_TtPapersCon));
+        m_catalogue.title, m_topicCount, m_topicNames, m_marks.FSE, m_marks.LTM, m_marks.CDD,
+        m_marks.SSE);
     switch (ReportPrinter::printOnDefault(lines, m_catalogue.title)) {
     case ReportPrinter::NoPrinter:
         QMessageBox::information(this, QStringLiteral("Print"),

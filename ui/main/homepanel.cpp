@@ -152,10 +152,10 @@ QList<PictureButton *> HomePanel::paperButtons() const
     return buttons;
 }
 
-void HomePanel::setTopics(const QStringList &names1to10, int count)
+void HomePanel::setTopics(const QStringList &names, int count)
 {
     for (int n = 1; n <= 10; ++n) {
-        const QString name = n < names1to10.size() ? names1to10.at(n) : QString();
+        const QString name = names.value(n - 1);
         m_topics[n]->setText(name);
         m_topics[n]->setAccessibleName(name);
         m_topics[n]->setVisible(n <= count);

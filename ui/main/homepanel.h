@@ -13,8 +13,8 @@ class HomePanel : public QFrame
 public:
     explicit HomePanel(QWidget *parent = nullptr);
 
-    // Shows topics 1..count with their bullets; the others are hidden.
-    void setTopics(const QStringList &names1to10, int count);
+    // Shows topics 1..count (names from index 0) with their bullets; the others are hidden.
+    void setTopics(const QStringList &names, int count);
     // Highlights one topic label (1..10) the way Topicbuttoncolour does.
     void highlightTopic(int topic);
     // Sets SubH1 and the score captions of the five rows, then arranges the rows.

@@ -13,10 +13,21 @@ Row designRow()
     return row;
 }
 
-Row firstRowShape(const Row &row, const QString &code)
+// A sentence to write out ends with its full stop, question or exclamation mark; the
+// alternatives of one key are all of one kind, so the first one tells.
+static bool isSentenceKey(const QString &code, const QString &key)
+{
+    if (code != QLatin1String("M"))
+        return false;
+    const QString first = key.section(QLatin1Char(';'), 1, 1).trimmed();
+    return first.endsWith(QLatin1Char('.')) || first.endsWith(QLatin1Char('?'))
+           || first.endsWith(QLatin1Char('!'));
+}
+
+Row firstRowShape(const Row &row, const QString &code, const QString &key)
 {
     Row r = row;
-    if (code == QLatin1String("L")) {
+    if (code == QLatin1String("L") || isSentenceKey(code, key)) {
         r.frame.setHeight(2100);
         r.answer.setWidth(r.frame.width() - 1000);
         r.answer.setHeight(1000);

@@ -34,8 +34,9 @@ struct Row
 // The shape every row is created with: 3975 x 375.
 Row designRow();
 
-// Row 1 shaped for the code of its blank: tall for "L", the design shape otherwise.
-Row firstRowShape(const Row &row, const QString &code);
+// Row 1 shaped for its blank: tall for a long answer ("L", or an "M" blank whose accepted
+// answers are whole sentences), the design shape otherwise.
+Row firstRowShape(const Row &row, const QString &code, const QString &key = QString());
 
 // Tops of all 20 rows (twips in AnsBox) for their heights and the blank count of the
 // question on show: 50 for the first, then each below the last with the gap.

@@ -24,8 +24,8 @@ struct PaperSelection
     }
     // Paper number within its topic, 1..5.
     int paperInTopic() const { return PaperNum - 100 - TopicCount + 1; }
-    // Index of the paper in the per-paper lists of the marks file, 1-based.
-    int paperIndex() const { return PaperNum - 100; }
+    // Index of the paper in the per-paper lists of the marks file, from 0.
+    int paperIndex() const { return PaperNum - 101; }
 };
 
 Q_DECLARE_METATYPE(PaperSelection)

@@ -7,16 +7,6 @@
 
 #include <QFile>
 
-namespace {
-
-// Records arrays are 1-based with an unused entry 0.
-Records::Fields toFields(const QStringList &list)
-{
-    return QStringList{QString()} + list;
-}
-
-} // namespace
-
 PracticeSession::PracticeSession(const PaperSelection &selection) : m_selection(selection) {}
 
 int PracticeSession::load()
@@ -62,13 +52,8 @@ int PracticeSession::load(const PaperData &paper)
 
 QStringList PracticeSession::readList(Results::File file) const
 {
-    const int n = m_paper.totalBlanks;
-    const Records::Fields fields =
-        Results::readPaperValues(file, m_selection.subjectFiles(), m_selection.PaperNum, n);
-    QStringList list = fields.mid(1, n);
-    while (list.size() < n)
-        list.append(QString());
-    return list;
+    return Results::readPaperValues(file, m_selection.subjectFiles(), m_selection.PaperNum,
+                                    m_paper.totalBlanks);
 }
 
 int PracticeSession::blankCount(int question) const
@@ -116,8 +101,7 @@ Results::File PracticeSession::answersFile() const
 int PracticeSession::writeAnswers() const
 {
     return Results::writePaperValues(answersFile(), m_selection.subjectFiles(),
-                                     m_selection.PaperNum, toFields(m_answers),
-                                     m_paper.totalBlanks);
+                                     m_selection.PaperNum, m_answers, m_paper.totalBlanks);
 }
 
 int PracticeSession::commitAndWrite(const QStringList &rowTexts)
@@ -199,8 +183,8 @@ int PracticeSession::mark(const QDateTime &now)
     take.files = m_selection.subjectFiles();
     take.paperKey = m_selection.PaperNum;
     take.blanks = m_paper.totalBlanks;
-    take.answers = toFields(m_answers);
-    take.results = toFields(marked.results);
+    take.answers = m_answers;
+    take.results = marked.results;
     take.score = Results::percentScore(marked.rawScore, m_paper.totalMarks);
     if (!isSecondTake()) {
         take.timeTaken = clockText(now);

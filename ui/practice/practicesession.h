@@ -47,6 +47,7 @@ public:
     const QStringList &firstAnswers() const { return m_firstAnswers; }
     const QStringList &firstResults() const { return m_firstResults; }
     QString answerCode(int i) const { return m_paper.answerCodes.value(i); }
+    QString answerKey(int i) const { return m_paper.answerKey.value(i); }
     // True for a blank the first take got right, carried into a second take read-only.
     bool isCarriedOver(int i) const;
     // The correct answer a row holds in M: the key in a first take; in a second take the

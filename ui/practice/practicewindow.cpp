@@ -554,7 +554,7 @@ void PracticeWindow::FillAnswerSheet()
         return;
     RowWidgets &first = m_rowWidgets[0];
     drawborder(first.answer, first.frame, 2);
-    m_rows[0] = AnswerSheet::firstRowShape(m_rows[0], codes.first());
+    m_rows[0] = AnswerSheet::firstRowShape(m_rows[0], codes.first(), m_session->answerKey(d));
     placeRow(1);
     drawborder(first.answer, first.frame, 0);
 }

@@ -23,6 +23,17 @@ REALISTIC = {
     "Visitors to the library": (60, 250),
 }
 
+# another graph of one story in a paper names another class, month or place (maths.py)
+_RENAMED = [(r"Class 3[A-Z]", "Class 3A"), (r"\b(?:April|May|June|July)\b", "March"),
+            (r"a \w+ car park", "a car park"), (r"the \w+ library", "the library")]
+
+
+def _story(title):
+    for pattern, first in _RENAMED:
+        title = re.sub(pattern, first, title)
+    return title
+
+
 # a question no teacher would write about a graph
 CLUMSY = [r"number for\b", r"more for\b", r"Which has the", r"total for all"]
 
@@ -67,6 +78,7 @@ def check(subject, papers):
         if not found:
             continue
         title, values, shown = found
+        title = _story(title)
         if title not in REALISTIC:
             problems.append("%d: no realistic range known for %r" % (q.qid, title))
             continue

@@ -3,7 +3,8 @@ Length, Weight and Capacity are ones a child could meet: no child with 9000 stic
 minibus carrying 60 children, no bottle of 4 litres drunk at once.
 
 Each context is a pattern of the page text with the quantity it bounds (a number captured by
-the pattern), and the smallest and largest value that is real for it.
+the pattern), and the smallest and largest value that is real for it. A few contexts bound two
+quantities against each other instead (SHARES): a mixed school has about as many boys as girls.
 """
 
 import html
@@ -56,6 +57,12 @@ CONTEXTS = [
     (r"On Saturday " + N + " people visited the zoo", 100, 10000),
 ]
 
+# (pattern, least share, greatest share): each of the pattern's two numbers is between these
+# shares of their sum.
+SHARES = [
+    (r"school has " + N + " boys and " + N + " girls", 0.4, 0.6),
+]
+
 
 def check(subject, papers):
     problems = []
@@ -67,4 +74,10 @@ def check(subject, papers):
                 if not low <= value <= high:
                     problems.append("%d: \"%s\" (real: %d to %d)" % (q.qid, m.group(0), low,
                                                                       high))
+        for pattern, least, most in SHARES:
+            for m in re.finditer(pattern, text):
+                a, b = int(m.group(1)), int(m.group(2))
+                if not all(least * (a + b) <= x <= most * (a + b) for x in (a, b)):
+                    problems.append("%d: \"%s\" (each %d%% to %d%% of both)" % (
+                        q.qid, m.group(0), least * 100, most * 100))
     return problems
