@@ -9,6 +9,11 @@
 
 namespace {
 
+QString stamp()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+}
+
 QByteArray bytesOf(const QString &path, bool *ok)
 {
     QFile file(path);
@@ -145,9 +150,8 @@ int PupilStore::open()
     }
     default: {
         // Kept beside the new list, so nothing the damaged file held is lost.
-        const QString keep = m_dataFolder + QStringLiteral("/pupils-damaged-")
-                             + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"))
-                             + QStringLiteral(".txt");
+        const QString keep =
+            m_dataFolder + QStringLiteral("/pupils-damaged-") + stamp() + QStringLiteral(".txt");
         QFile::rename(listPath(), keep);
         return rebuild() == Ok ? ListRebuilt : ListNotWritten;
     }
@@ -320,10 +324,9 @@ int PupilStore::remove(int pupil)
     const Pupil gone = m_list.pupils.at(pupil - 1);
     const QString folder = folderPath(pupil);
     const QStringList files = filesOf(pupil);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     const QString base = m_dataFolder + QStringLiteral("/pupils-removed/")
                          + (gone.folder.isEmpty() ? QStringLiteral("pupil") : gone.folder)
-                         + QLatin1Char('-') + stamp;
+                         + QLatin1Char('-') + stamp();
     QString backup = base;
     for (int n = 2; QFileInfo::exists(backup); ++n)
         backup = base + QLatin1Char('-') + QString::number(n);

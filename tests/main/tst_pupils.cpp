@@ -102,6 +102,7 @@ private:
         PracticeWindow *w = m_window->practiceWindow();
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowExposed(w));
+        waitForTick();
         box(w, 1)->setText(answer);
     }
 
@@ -109,7 +110,7 @@ private:
     {
         const SubjectFiles files =
             subjectFiles(m_window->catalogue(), 1, m_window->pupils().folderPath(pupil));
-        return readPaperValues(First, files, 101, 1).value(1);
+        return readPaperValues(First, files, 101, 1).value(0);
     }
 
 private slots:
@@ -139,7 +140,7 @@ private slots:
     {
         const Catalogue &catalogue = m_window->catalogue();
         MarksLists marks = readMarks(subjectFiles(catalogue, 2));
-        marks.FSE[3] = QStringLiteral("87.5");
+        marks.FSE[2] = QStringLiteral("87.5");
         QCOMPARE(writeMarks(subjectFiles(catalogue, 2), marks), 0);
         const Snapshot before = resultsIn(data(), catalogue);
 
@@ -261,7 +262,7 @@ private slots:
         const QString zoe = m_window->pupils().folderPath(2);
         QCOMPARE(zoe, data() + QStringLiteral("/pupils/zoe-o-neil"));
         MarksLists marks = readMarks(subjectFiles(catalogue, 1, zoe));
-        marks.FSE[1] = QStringLiteral("40");
+        marks.FSE[0] = QStringLiteral("40");
         QCOMPARE(writeMarks(subjectFiles(catalogue, 1, zoe), marks), 0);
         const Snapshot zoeFiles = filesIn(zoe);
         const Snapshot first = filesIn(m_window->pupils().folderPath(1));
@@ -278,7 +279,8 @@ private slots:
         QCOMPARE(m_window->pupil(), 1);
         QVERIFY(!QDir(zoe).exists());
         QCOMPARE(filesIn(m_window->pupils().lastBackup()), zoeFiles);
-        QVERIFY(m_window->pupils().lastBackup().startsWith(data() + "/pupils-removed/zoe-o-neil-"));
+        QVERIFY(m_window->pupils().lastBackup().startsWith(
+            data() + QStringLiteral("/pupils-removed/zoe-o-neil-")));
         QCOMPARE(filesIn(m_window->pupils().folderPath(1)), first);
         QCOMPARE(m_window->windowTitle(), catalogue.title);
     }

@@ -117,7 +117,8 @@ void Contents::buildPanels()
         addTwoStateButton(button, QStringLiteral("loadbutton_off.bmp"),
                           QStringLiteral("loadbutton_on.bmp"));
     for (PictureButton *button : m_trash->buttons() + m_pupilsPanel->buttons())
-        addTwoStateButton(button, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
+        addTwoStateButton(button, QStringLiteral("button_off.bmp"),
+                          QStringLiteral("button_on.bmp"));
 }
 
 void Contents::load(const StartUpResult &start)
