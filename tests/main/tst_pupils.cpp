@@ -317,6 +317,22 @@ private slots:
         QCOMPARE(filesIn(m_window->pupils().folderPath(2)), first);
     }
 
+    void missingPupilFolderIsMadeAgain()
+    {
+        addPupil(QStringLiteral("Ben"));
+        pupilAction(2, QStringLiteral("ButPupilSwitch"));
+        const Snapshot first = filesIn(m_window->pupils().folderPath(1));
+        QVERIFY(QDir(m_window->pupils().folderPath(2)).removeRecursively());
+        m_window.reset();
+        DialogAnswerer answerer;
+        start();
+        QCOMPARE(answerer.messageBoxes.size(), 1);
+        QCOMPARE(answerer.messageBoxes.at(0).message, StartUp::missingFolderMessage(m_start));
+        QVERIFY(answerer.messageBoxes.at(0).message.contains(QStringLiteral("Ben")));
+        QCOMPARE(resultsIn(m_window->pupils().folderPath(2), m_window->catalogue()).size(), 18);
+        QCOMPARE(filesIn(m_window->pupils().folderPath(1)), first);
+    }
+
     void chooserOffersEachPupil()
     {
         PupilChooser chooser({QStringLiteral("Anna"), QStringLiteral("Ben")});
