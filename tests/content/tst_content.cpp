@@ -1139,7 +1139,8 @@ void TestContent::arithmetic()
     static const QRegularExpression numberRe(QStringLiteral("<b class=\"v\">([^<]*)</b>"));
     static const QRegularExpression exprRe(QStringLiteral("<span class=\"expr\">(.*?)</span>"));
     static const QRegularExpression calcRe(
-        QStringLiteral("data-b=\"(\\d+)\" data-calc=\"([^\"]*)\""));
+        QStringLiteral("data-b=\"(\\d+)\" data-calc=\"([^\"]*)\".*?"
+                       "<span class=\"line\">&nbsp;</span>([^<]*)"));
     int recomputed = 0;
     for (const Question &q : s.questions) {
         const MhtPage page = readMht(pagePath(q.id));
@@ -1178,9 +1179,12 @@ void TestContent::arithmetic()
             } else if (code == QLatin1String("M")) {
                 // Every form the key accepts ("$5.50", "550 cents", "6/8", "2,450 ml", "r 7")
                 // is the answer's own value, with a unit or a sign around it; the first one
-                // stands for them below.
+                // stands for them below. "cents" is a hundredth of the answer unless the line
+                // itself asks for cents; a square unit is typed "cm2".
                 static const QRegularExpression formRe(QStringLiteral(
-                    "^\\$?\\s*(?:r\\s*)?([\\d.][\\d,./ ]*?)\\s*(?:(cents|c)|[^\\d./ ][^\\d]*)?$"));
+                    "^\\$?\\s*(?:r\\s*)?([\\d.][\\d,./ ]*?)\\s*"
+                    "(?:(cents|c)|[^\\d./ ][^\\d]*2?)?$"));
+                const bool inCents = m.captured(3).trimmed() == QLatin1String("cents");
                 const QStringList forms = q.keys[b].split(QLatin1Char(';')).mid(1);
                 QList<Rational> values;
                 for (const QString &form : forms) {
@@ -1188,7 +1192,7 @@ void TestContent::arithmetic()
                     QString text = m.captured(1).remove(QLatin1Char(','));
                     if (text.startsWith(QLatin1Char('.')))
                         text.prepend(QLatin1Char('0'));
-                    const qint64 per = m.captured(2).isEmpty() ? 1 : 100;
+                    const qint64 per = m.captured(2).isEmpty() || inCents ? 1 : 100;
                     const Rational value = evaluate(text);
                     QVERIFY2(m.hasMatch() && value.ok
                                  && value.num * expected.den == expected.num * value.den * per,

@@ -108,7 +108,7 @@ private slots:
 
     void startsOnFirstSubjectHome()
     {
-        QCOMPARE(m_window->LChose(), 1);
+        QCOMPARE(m_window->selection().LChose, 1);
         QCOMPARE(m_window->txtTabPos(), 1);
         QCOMPARE(caption(QStringLiteral("Tab01lbl")), QStringLiteral("English"));
         QCOMPARE(caption(QStringLiteral("Tab04lbl")), QStringLiteral("Help"));
@@ -153,9 +153,9 @@ private slots:
     void helpTabKeepsSubject()
     {
         click(QStringLiteral("Tab03"));
-        QCOMPARE(m_window->LChose(), 3);
+        QCOMPARE(m_window->selection().LChose, 3);
         click(QStringLiteral("Tab04"));
-        QCOMPARE(m_window->LChose(), 3);
+        QCOMPARE(m_window->selection().LChose, 3);
         QCOMPARE(panelInFront(), QStringLiteral("Body_About"));
         click(QStringLiteral("Tab03lbl"));
         QCOMPARE(m_window->txtTabPos(), 3);
@@ -255,9 +255,9 @@ private slots:
     {
         click(QStringLiteral("Topic2"));
         click(QStringLiteral("P3a"));
-        QCOMPARE(m_window->TopicCount(), 6);
-        QCOMPARE(m_window->PaperNum(), 108);
-        QCOMPARE(m_window->TakeNum(), 1);
+        QCOMPARE(m_window->selection().TopicCount, 6);
+        QCOMPARE(m_window->selection().PaperNum, 108);
+        QCOMPARE(m_window->selection().TakeNum, 1);
         QPointer<PracticeWindow> first = m_window->practiceWindow();
         QVERIFY(first);
         QVERIFY(first->inherits("Test1"));
@@ -275,7 +275,7 @@ private slots:
         QTRY_VERIFY(!first);
         QVERIFY(m_window->practiceWindow());
         QVERIFY(m_window->practiceWindow()->inherits("Test2"));
-        QCOMPARE(m_window->TakeNum(), 2);
+        QCOMPARE(m_window->selection().TakeNum, 2);
         QCOMPARE(m_window->practiceWindow()->session().selection().PaperNum, 108);
 
         // Closing the main window closes the practice window with it.
@@ -290,7 +290,7 @@ private slots:
         click(QStringLiteral("Topic3"));
         setFirstScores(2, QStringList(10, QString()) << QStringLiteral("72.5"));
         m_window->RefreshContents();
-        QCOMPARE(m_window->TopicCount(), 11);
+        QCOMPARE(m_window->selection().TopicCount, 11);
         QCOMPARE(caption(QStringLiteral("MSA1")), QStringLiteral("72.5"));
         QVERIFY(child(QStringLiteral("P1b"))->isVisible());
     }

@@ -390,8 +390,10 @@ private slots:
                 }
                 ::raise(signal);
             });
-            // Should the signal not answer it, the test must still end.
-            QTimer::singleShot(10000, [] {
+            // Should the signal not answer it, the test must still end; the timer goes with
+            // this test, so it never closes a later test's pop-up.
+            QObject thisTest;
+            QTimer::singleShot(10000, &thisTest, [] {
                 for (QWidget *top : QApplication::topLevelWidgets()) {
                     if (auto *popUp = qobject_cast<frmPopUp *>(top); popUp && popUp->isVisible())
                         popUp->close();
@@ -513,9 +515,9 @@ private slots:
     void unreadablePaperIsRefused()
     {
         DialogAnswerer answerer;
-        PracticeWindow::setPaperSource(
-            [](int, int, PaperData *) { return int(PaperLookup::TableNotWritten); });
-        QVERIFY(!PracticeWindow::open(firstPaper()));
+        PaperSelection sel = firstPaper();
+        sel.PaperNum = 100 + sel.TtPapersCon + 1; // no such record in the tables
+        QVERIFY(!PracticeWindow::open(sel));
         QCOMPARE(answerer.popUps.size(), 1);
         QVERIFY(answerer.popUps.first().message.startsWith(
             QLatin1String("This paper cannot be opened")));

@@ -14,6 +14,7 @@
 #include "ui/practice/test2.h"
 
 #include <QComboBox>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 
@@ -83,6 +84,9 @@ private slots:
     void layoutPass();
     void foldingTheSheet();
     void cornerResizeKeepsTheMinimum();
+    void frameFollowsTheSize();
+    void cornerGripAndEdgeZones();
+    void foldingWidensThePageByTheSheet();
     void markingAnimationTakesNoInput();
     void emptyBlankPromptAndDecline();
     void printsTheQuestionPage();
@@ -96,11 +100,7 @@ private:
 // The paper of our own, on question q.
 PracticeWindow *TestPracticeWindow::openShaped(int question)
 {
-    PracticeWindow::setPaperSource([](int, int, PaperData *paper) {
-        *paper = shapedPaper();
-        return 0;
-    });
-    PracticeWindow *w = openPaper(firstPaper());
+    PracticeWindow *w = openPaper(firstPaper(), shapedPaper());
     if (w && question > 1)
         w->GoToQuestion(question);
     return w;
@@ -381,6 +381,79 @@ void TestPracticeWindow::cornerResizeKeepsTheMinimum()
     // The layout followed every size.
     QCOMPARE(child<QWidget>(w, "AnsBox")->geometry().right() + 1,
              w->width() - child<QWidget>(w, "BRight")->width());
+}
+
+void TestPracticeWindow::frameFollowsTheSize()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    w->resize(600, 400);
+    QWidget *close = child<QWidget>(w, "imgProgClose");
+    QWidget *max = child<QWidget>(w, "imgProgMax");
+    const int closeGap = 600 - close->geometry().right();
+    w->resize(900, 500);
+    QCOMPARE(900 - close->geometry().right(), closeGap);
+    QVERIFY(max->x() < close->x());
+    QVERIFY(child<QWidget>(w, "imgProgMin")->x() < max->x());
+    QCOMPARE(child<QWidget>(w, "BBot")->geometry(), QRect(4, 496, 892, 4));
+    QCOMPARE(child<QWidget>(w, "Sizer")->geometry().bottomRight(), QPoint(900 - 3, 500 - 3));
+    QVERIFY(!w->mask().contains(QPoint(899, 0)));
+    QVERIFY(w->mask().contains(QPoint(899, 499)));
+}
+
+void TestPracticeWindow::cornerGripAndEdgeZones()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    w->setGeometry(100, 100, 600, 400);
+    QWidget *sizer = child<QWidget>(w, "Sizer");
+    // The grip's outer half lies in the 6-pixel corner zone.
+    QTest::mousePress(sizer, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(w, QPoint(550, 380));
+    QCOMPARE(w->size(), QSize(550, 380));
+    QTest::mouseMove(w, QPoint(300, 200));  // below both minima: size kept
+    QCOMPARE(w->size(), QSize(550, 380));
+    QTest::mouseMove(w, QPoint(488, 335));
+    QCOMPARE(w->size(), QSize(488, 335));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(488, 335));
+    QTest::mouseMove(w, QPoint(700, 500));
+    QCOMPARE(w->size(), QSize(488, 335));
+
+    // The left zone only moves the cursor onto the edge.
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(3, 200));
+    QCOMPARE(QCursor::pos(), w->mapToGlobal(QPoint(0, 200)));
+    QTest::mouseMove(w, QPoint(700, 500));
+    QCOMPARE(w->size(), QSize(488, 335));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(700, 500));
+
+    // Over the edge zone the window shows a sizing cursor; entering a child drops it.
+    QTest::mouseMove(w, QPoint(486, 200));
+    QCOMPARE(w->cursor().shape(), Qt::SizeHorCursor);
+    auto *content = new QWidget(w);
+    content->setGeometry(50, 100, 100, 100);
+    content->show();
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(content, &enter);
+    QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TestPracticeWindow::foldingWidensThePageByTheSheet()
+{
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    w->resize(819, 614);
+    QWidget *page = child<QWidget>(w, "brwWebBrowser");
+    QWidget *sheet = child<QWidget>(w, "AnsBox");
+    QLabel *handle = child<QLabel>(w, "ImgHandle");
+    const int shown = page->width();
+    QTest::mouseClick(handle, Qt::LeftButton);
+    // The sheet is 4095 twips wide: 273 pixels.
+    QVERIFY(qAbs(page->width() - (shown + 273)) <= 1);
+    w->resize(900, 614);
+    QCOMPARE(handle->toolTip(), QStringLiteral("Show answer sheet"));
+    QCOMPARE(sheet->x(), 900);
+    QTest::mouseClick(handle, Qt::LeftButton);
+    QCOMPARE(sheet->x(), (900 * 15 - 4095 - 60) / 15);
 }
 
 void TestPracticeWindow::markingAnimationTakesNoInput()

@@ -104,14 +104,25 @@ inline void clickOn(QWidget *window, const QString &name)
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
 
-// Opens a paper and lets its first tick pass.
-inline PracticeWindow *openPaper(const PaperSelection &sel)
+// Lets a window just opened show and its first tick pass.
+inline PracticeWindow *shown(PracticeWindow *w)
 {
-    PracticeWindow *w = PracticeWindow::open(sel);
     if (!w || !QTest::qWaitForWindowExposed(w))
         return nullptr;
     QTest::qWait(150);
     return w;
+}
+
+// Opens a paper and lets its first tick pass.
+inline PracticeWindow *openPaper(const PaperSelection &sel)
+{
+    return shown(PracticeWindow::open(sel));
+}
+
+// Opens the selection on a paper of the test's own.
+inline PracticeWindow *openPaper(const PaperSelection &sel, const PaperData &paper)
+{
+    return shown(PracticeWindow::open(sel, paper));
 }
 
 inline AnswerBox *box(QWidget *w, int n)
@@ -181,16 +192,14 @@ inline bool startWindowTest(PracticeFixture::PaperFolder *folder)
     if (!folder->prepareFolder())
         return false;
     ExtractSkinFiles();
-    PracticeWindow::setPaperSource({});
     return true;
 }
 
-// Deletes every practice window a test left open and restores the paper source.
+// Deletes every practice window a test left open.
 inline void deletePracticeWindows()
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (qobject_cast<PracticeWindow *>(w))
             delete w;
     }
-    PracticeWindow::setPaperSource({});
 }

@@ -14,7 +14,7 @@ import bank
 import svg
 from mathsbase import (DIVIDE, TEACHERS, TIMES, blank_inline, cap, choice, dollar_key, expr,
                        frac, frac_key, he, him, his, ins, many, money, name, number_options,
-                       one, one_unit, q, stem, unit_key)
+                       one, one_unit, q, stem, unit_key, accept_named)
 from model import Blank, alts, spread
 from page import picture, rows, v
 
@@ -912,7 +912,8 @@ def time_alts(h, m, half=None):
     if m == 0:
         forms.append("%d o'clock" % h)
     if half:
-        marks = (half, " " + half, " %s.%s." % tuple(half), " %s.%s" % tuple(half))
+        dotted = ("%s.%s." % tuple(half), "%s.%s" % tuple(half))  # "p.m." close up too
+        marks = (half, " " + half) + tuple(" " + d for d in dotted) + dotted
         forms = [f + s for f in forms for s in marks if "o'clock" not in f] + forms
     return alts(*forms)
 
@@ -1241,6 +1242,8 @@ def t5_one_minus(r):
     d = r.choice([5, 6, 7, 8, 9, 10, 12])
     n = r.randint(1, d - 1)
     food = r.choice(["pizza", "cake", "pie", "watermelon"])
+    if d not in ROUND_SHARES:
+        food = "chocolate bar"
     n1 = name(r)
     body = stem("%s ate %s/%s of a %s. What fraction of the %s was left?" %
                 (n1, v(n), v(d), food, food)) + FRACTION_HOW
@@ -1248,6 +1251,9 @@ def t5_one_minus(r):
     return q(body + html, blanks, tag="om%d%d" % (n, d))
 
 
+# A pizza, pie or cake is shared in these numbers of pieces; fifths, sevenths and ninths are
+# shown as a bar
+ROUND_SHARES = (2, 3, 4, 6, 8, 10, 12)
 WHOLES = [("pizza", "slices"), ("cake", "pieces"), ("chocolate bar", "pieces"),
           ("pie", "slices"), ("loaf of bread", "slices")]
 
@@ -1257,6 +1263,8 @@ def t5_part_whole(r):
     d = r.choice([4, 5, 6, 8, 10, 12])
     n = r.randint(1, d - 1)
     whole, pieces = r.choice(WHOLES)
+    if d not in ROUND_SHARES and whole in ("pizza", "cake", "pie"):
+        whole, pieces = "chocolate bar", "pieces"
     n1 = name(r)
     ate = "%s of the %s" % (v(n), pieces) if n > 1 else "%s %s" % (v(n), pieces[:-1])
     body = stem("A %s was cut into %s equal %s. %s ate %s. What fraction of the %s did %s "
@@ -1461,12 +1469,13 @@ def t5_fraction_story(r):
         return t5_fraction_story(r)
     n1 = name(r)
     n2 = name(r, (n1,))
-    body = stem("A cake was cut into equal pieces. %s ate %s/%s of the cake and %s ate %s/%s of "
-                "it." % (n1, v(a), v(d), n2, v(b), v(d))) + FRACTION_HOW
+    thing = "cake" if d in ROUND_SHARES else "chocolate bar"
+    body = stem("A %s was cut into equal pieces. %s ate %s/%s of the %s and %s ate %s/%s of "
+                "it." % (thing, n1, v(a), v(d), thing, n2, v(b), v(d))) + FRACTION_HOW
     html, blanks = many([
-        ("M", fraction_alts(a + b, d), "What fraction of the cake did they eat?", "",
+        ("M", fraction_alts(a + b, d), "What fraction of the %s did they eat?" % thing, "",
          "v1/v2+v3/v4"),
-        ("M", fraction_alts(d - a - b, d), "What fraction of the cake was left?", "",
+        ("M", fraction_alts(d - a - b, d), "What fraction of the %s was left?" % thing, "",
          "1-v1/v2-v3/v4")])
     return q(body + html, blanks, tag="fs%d%d%d" % (a, b, d))
 
@@ -1580,6 +1589,8 @@ def t6_rectangle(r):
     b = r.randint(2, 12)
     a = r.randint(b + 1, 15)  # the length is the longer side
     what = r.choice(["area", "perimeter"])
+    if what == "area" and b >= 10:
+        b -= 8  # an area is two digits by one at most: 14 by 11 is above the level
     body = stem("A rectangle is %s cm long and %s cm wide. What is its %s?" % (v(a), v(b), what))
     if what == "area":
         html, blanks = one("N", str(a * b), after="cm&sup2;", calc="v1*v2")
@@ -1633,6 +1644,8 @@ def t6_rect_missing(r):
 
 def t6_garden(r):
     side = r.randint(5, 12)
+    if side >= 10:
+        side -= 4  # its area is the side times itself: one digit, so the level holds
     n1 = name(r)
     body = stem("%s's square garden has sides of %s m. %s puts a fence all round it." %
                 (n1, v(side), cap(he(n1))))
@@ -1752,4 +1765,6 @@ def build():
     for papers in topics:
         for paper in papers:
             _distinct_graph_subjects(paper)
+            for question in paper:
+                accept_named(question)
     return topics

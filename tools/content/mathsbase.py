@@ -1,5 +1,7 @@
 """Building blocks of Mathematics questions: page parts, numbers and marks."""
 
+import html as htmlmod
+import re
 from fractions import Fraction
 
 from model import Blank, Question
@@ -155,3 +157,120 @@ def dollar_key(dollars):
 def one_unit(number, unit, calc=None):
     """The rows and blank of a one-blank question whose answer is printed with its unit."""
     return rows([("", unit, calc)]), [Blank("M", unit_key(number, unit))]
+
+
+# ---------------------------------------------------------------------------------------------
+# What a pupil writes beside a number: the unit printed by the line, or the thing counted
+
+_ANS = re.compile(r'<span class="ans" data-b="(\d+)"[^>]*>(.*?)<span class="line">&nbsp;'
+                  r'</span>(.*?)</span>', re.S)
+# Units a pupil writes close up as well as spaced ("285min", "84cm²"), with the forms of a
+# square unit that a keyboard can type.
+_SYMBOLS = {"cm": [], "m": [], "km": [], "g": [], "kg": [], "l": [], "ml": [], "h": [],
+            "min": [], "cm²": ["cm2"], "m²": ["m2"]}
+# "How many minutes ..." is answered "15 min" as often as "15 minutes"
+_WORD_SYMBOL = {"minutes": "min", "hours": "h", "metres": "m", "centimetres": "cm",
+                "kilometres": "km", "grams": "g", "kilograms": "kg", "litres": "l",
+                "millilitres": "ml"}
+_STOP = {"did", "does", "do", "are", "is", "were", "was", "can", "could", "will", "would",
+         "chose", "like", "liked", "visited", "came", "of", "in", "have", "has", "had", "there",
+         "than", "got", "get", "does", "must", "should", "fit", "go", "went", "left"}
+_IRREGULAR = {"children": "child", "people": "person", "men": "man", "women": "woman",
+              "sheep": "sheep", "fish": "fish", "geese": "goose", "mice": "mouse",
+              "teeth": "tooth", "feet": "foot", "boxes": "box", "buses": "bus",
+              "minibuses": "minibus", "tomatoes": "tomato", "potatoes": "potato",
+              "glasses": "glass", "classes": "class", "brushes": "brush", "matches": "match",
+              "watches": "watch", "peaches": "peach", "benches": "bench", "dresses": "dress"}
+
+
+def _plain(html_text):
+    return " ".join(htmlmod.unescape(re.sub(r"<[^>]+>", " ", html_text)).split())
+
+
+def lines_of(body):
+    """{blank number: (text asked since the last line up to it, text before the line, text
+    after it)} as the pupil reads them."""
+    out = {}
+    last = 0
+    for m in _ANS.finditer(body):
+        before = re.sub(r'<span class="lbl">.*?</span>', "", m.group(2))
+        asked = _plain(body[last:m.start()] + " " + before)
+        out[int(m.group(1))] = (asked, _plain(before), _plain(m.group(3)))
+        last = m.end()
+    return out
+
+
+def counted(asked):
+    """The thing a "How many ...?" question counts ("red beads", "pupils"), or ""."""
+    found = re.findall(r"How many ((?:[a-z]+ ){0,3}?[a-z]+)(?= (?:%s)\b|[?,.])"
+                       % "|".join(sorted(_STOP)), asked)
+    if not found:
+        return ""
+    words = found[-1].split()
+    if words[0] in ("more", "fewer", "less", "other"):
+        words = words[1:]
+    return " ".join(words)
+
+
+def singular(noun):
+    last = noun.split()[-1]
+    if last in _IRREGULAR:
+        one_ = _IRREGULAR[last]
+    elif last.endswith("ies"):
+        one_ = last[:-3] + "y"
+    elif last.endswith("s") and not last.endswith("ss"):
+        one_ = last[:-1]
+    else:
+        one_ = last
+    return " ".join(noun.split()[:-1] + [one_])
+
+
+def _with(numbers, word, close_up):
+    forms = []
+    for n in numbers:
+        forms.append("%s %s" % (n, word))
+        if close_up:
+            forms.append(n + word)
+    return forms
+
+
+def named_forms(number, after, asked):
+    """Every form of a whole-number answer a pupil may rightly type: the bare number (first),
+    with a thousands comma, and with the unit printed after the line or the noun counted by
+    the question ("4681 people", "1 book", "285 min", "84 cm2")."""
+    numbers = [number] + (["{:,}".format(int(number))] if re.fullmatch(r"\d{4,}", number)
+                          else [])
+    forms = list(numbers)
+    if after:
+        if after.isascii():  # the answer files hold plain text: "cm2" stands for "cm²"
+            forms += _with(numbers, after, after in _SYMBOLS)
+        for other in _SYMBOLS.get(after, []):
+            forms += _with(numbers, other, True)
+        if number == "1" and after not in _SYMBOLS and singular(after) != after:
+            forms += _with(numbers, singular(after), False)
+        return forms
+    noun = counted(asked)
+    if not noun:
+        return forms
+    words = [noun] + ([noun.split()[-1]] if " " in noun else [])
+    if number == "1":
+        words = [singular(w) for w in words]
+    for w in words:
+        forms += _with(numbers, w, False)
+        if w in _WORD_SYMBOL:
+            forms += _with(numbers, _WORD_SYMBOL[w], True)
+    if number == "0":
+        forms.append("none")  # "How many right angles?" "None." is a whole right answer
+    return forms
+
+
+def accept_named(question):
+    """Turns each "N" blank whose answer has a unit or a counted noun into an "M" blank that
+    accepts it typed; the bare number stays first, so it is the model answer."""
+    for n, (asked, before, after) in lines_of(question.body).items():
+        b = question.blanks[n - 1]
+        if b.code != "N" or before.endswith("$") or not re.fullmatch(r"\d+", b.key):
+            continue
+        forms = named_forms(b.key, after, asked)
+        if len(forms) > 1 and any(not re.fullmatch(r"[\d,]+", f) for f in forms):
+            b.code, b.key = "M", ";" + ";".join(forms)

@@ -13,6 +13,7 @@ under the question, for a question that would otherwise have more right answers 
 can list ("Name two waterproof materials").
 """
 
+import itertools
 import random
 import re
 
@@ -20,6 +21,7 @@ import bank
 import qtext
 import sciforms
 import svg
+from rules import science_same_stem
 from model import Blank, Paper, Question, alts, group, group_spans, spread
 from page import esc, options, picture, rows
 
@@ -109,6 +111,19 @@ def _unused(drawn, pool, used):
     return pick
 
 
+def _fresh(r, pool, k, seen, fix=lambda w: w, spare=(), avoid=()):
+    """k wrong options drawn from pool, changed where an earlier question of the family
+    offered the same ones all together (the same question with the same wrong options tests
+    the question, not the fact). One draw as before, so later questions keep their places."""
+    wrong = fix(r.sample(pool, k))
+    if frozenset(wrong) in seen:
+        choices = [x for x in list(pool) + list(spare) if x not in avoid]
+        wrong = list(next((c for c in itertools.combinations(choices, k)
+                           if frozenset(c) not in seen), wrong))
+    seen.add(frozenset(wrong))
+    return wrong
+
+
 def living_items(r):
     items = []
     used = set()
@@ -187,16 +202,21 @@ def life_cycle_choices(r):
     four = [a for a, s in STAGES if len(s) == 4]
     items = []
     used = set()
+    seen3, seen4 = set(), set()
+
+    def no_frog(wrong):
+        # some children's books give the frog three stages: it is never a wrong answer here
+        return [w if w != "frog" else next(a for a in four if a not in wrong + ["frog"])
+                for w in wrong]
+
     for i in range(4):
         right = _unused(r.choice(three), three, used)
-        wrong = r.sample(four, 3)
-        # some children's books give the frog three stages: it is never a wrong answer here
-        wrong = [w if w != "frog" else next(a for a in four if a not in wrong + ["frog"])
-                 for w in wrong]
+        wrong = _fresh(r, four, 3, seen3, no_frog, spare=("ladybird", "housefly"),
+                       avoid=("frog",))
         items.append(choice_question(r, "Which animal has a life cycle with three stages?",
                                      "The " + right, ["The " + w for w in wrong], "c3%d" % i))
         right = _unused(r.choice(four), four, used)
-        wrong = r.sample(three, 3)
+        wrong = _fresh(r, three, 3, seen4)
         items.append(choice_question(r, "Which animal has a life cycle with four stages?",
                                      "The " + right, ["The " + w for w in wrong], "c4%d" % i))
     return items
@@ -238,16 +258,17 @@ NON_MAGNETIC = ["a plastic ruler", "a wooden block", "a glass marble", "a rubber
 def magnet_choices(r):
     items = []
     used = set()
+    seen_no, seen_yes = set(), set()
     for i in range(8):
         if i % 2:
             yes = _unused(r.choice(MAGNETIC), MAGNETIC, used)
-            no = r.sample(NON_MAGNETIC, 3)
+            no = _fresh(r, NON_MAGNETIC, 3, seen_no)
             items.append(choice_question(r, "Which object will be attracted by a magnet?",
                                          yes.capitalize(), [n.capitalize() for n in no],
                                          "mg%d" % i))
         else:
             nos = _unused(r.choice(NON_MAGNETIC), NON_MAGNETIC, used)
-            yeses = r.sample(MAGNETIC, 3)
+            yeses = _fresh(r, MAGNETIC, 3, seen_yes)
             items.append(choice_question(r, "Which object will NOT be attracted by a magnet?",
                                          nos.capitalize(), [y.capitalize() for y in yeses],
                                          "nm%d" % i))
@@ -332,13 +353,23 @@ PROPERTIES = [  # property, materials that have it, materials that do not
 ]
 
 
+# a further wrong material for a property's second question, so its wrong options differ
+SPARE_NOT = {"lets light pass through (is transparent)": ["Stone"],
+             "is strong enough to build a bridge with": ["Cotton cloth"],
+             "is flexible and can be stretched": ["Stone"],
+             "floats on water": ["Brick"], "absorbs water well": ["Rubber"],
+             "is waterproof": ["Wool"]}
+
+
 def material_items(r):
     items = [choice_question(r, "What material is %s usually made of?" % obj, m, w,
                              "ob:" + obj) for obj, m, w in OBJECTS]
     for prop, yes, no in PROPERTIES:
+        seen = set()
         for right in yes:
             items.append(choice_question(r, "Which material %s?" % prop, right,
-                                         r.sample(no, 3), "pr%s%s" % (prop, right)))
+                                         _fresh(r, no, 3, seen, spare=SPARE_NOT[prop]),
+                                         "pr%s%s" % (prop, right)))
     return items
 
 
@@ -518,9 +549,12 @@ def about(q):
 
 
 def gives_away(a, b):
-    """One of two questions of a paper answers the other: the same picture, or a statement
-    to judge true or false beside a question about the same fact."""
+    """One of two questions of a paper answers the other: the same picture, a statement
+    to judge true or false beside a question about the same fact, or one choice question's
+    words asked twice."""
     if a.data is not None and a.data == b.data:
+        return True
+    if science_same_stem.clash(a, b, True):
         return True
     return bool(about(a) & about(b)) and (qtext.is_true_false(a) or qtext.is_true_false(b))
 

@@ -4,22 +4,17 @@
 #include "ui/chrome/picturecache.h"
 #include "ui/chrome/skincolours.h"
 
-#include <QChildEvent>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegion>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 using namespace ChromeGeometry;
 
 namespace {
-
-const QSize kGripTwips(kGripPixels * kTwipsPerPixel, kGripPixels * kTwipsPerPixel);
 
 bool isTitlePiece(const QObject *o)
 {
@@ -46,11 +41,6 @@ SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent)
     connect(m_timer, &QTimer::timeout, this, &SkinnedWindow::pollNow);
 
     buildFrame();
-    if (m_kind == Kind::Practice) {
-        setMouseTracking(true);
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            setGeometry(practiceInitialGeometry(screen->geometry()));
-    }
 }
 
 SkinnedWindow::~SkinnedWindow() = default;
@@ -85,7 +75,7 @@ void SkinnedWindow::buildFrame()
     for (QLabel *piece : std::as_const(m_pieces)) {
         if (isTitlePiece(piece))
             piece->installEventFilter(this);
-        else  // the practice window's edge zones lie under the side and bottom pieces
+        else  // a resizable window's edge zones lie under the side and bottom pieces
             piece->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
@@ -128,14 +118,6 @@ void SkinnedWindow::buildFrame()
         m_progClose->setToolTips(QStringLiteral("Close"));
         connect(m_progClose, &PictureButton::clicked, this, [this] { closeRequested(); });
         applyTitleSkin(true);
-    }
-    if (m_kind == Kind::Practice) {
-        m_sizer = new QLabel(this);
-        m_sizer->setObjectName(QStringLiteral("Sizer"));
-        m_sizer->setAccessibleName(QStringLiteral("Resize grip"));
-        m_sizer->setPixmap(PictureCache::picture("statusgrabber.bmp"));
-        m_sizer->resize(m_sizer->pixmap().size());
-        m_sizer->setCursor(Qt::SizeFDiagCursor);
     }
 }
 
@@ -375,46 +357,10 @@ void SkinnedWindow::placeMainFrame()
     pRoundCorners();
 }
 
-void SkinnedWindow::setAnswerSheetShown(bool shown)
-{
-    m_sheetShown = shown;
-    layoutWindow();
-}
-
-PracticeSizes SkinnedWindow::practiceSizes() const
-{
-    PracticeSizes s;
-    s.frame = frameSizes();
-    s.sizer = sizeTwips(m_sizer);
-    return s;
-}
-
-void SkinnedWindow::applyPracticeLayout(const PracticeRects &)
-{
-}
-
 void SkinnedWindow::layoutWindow()
 {
-    switch (m_kind) {
-    case Kind::Main:
+    if (m_kind == Kind::Main)
         placeMainFrame();
-        break;
-    case Kind::Practice: {
-        // A minimised window may report no size; the formulas would go negative.
-        if (isMinimized() || width() <= 0 || height() <= 0)
-            return;
-        const QSize inner = pixelsToTwips(size());
-        m_practiceRects = practiceLayout(inner.width(), inner.height(), inner.width(),
-                                         practiceSizes(), m_sheetShown);
-        applyFrame(m_practiceRects.frame);
-        setGeometryTwips(m_sizer, m_practiceRects.sizer);
-        applyPracticeLayout(m_practiceRects);
-        pRoundCorners();
-        break;
-    }
-    case Kind::PopUp:
-        break;
-    }
 }
 
 void SkinnedWindow::closeRequested()
@@ -441,69 +387,8 @@ void SkinnedWindow::showEvent(QShowEvent *event)
     startPolling();
 }
 
-void SkinnedWindow::beginCornerResize(const QPoint &globalPos)
-{
-    const QPoint windowTwips = pixelsToTwips(pos());
-    const QPoint rel = pixelsToTwips(globalPos) - windowTwips;
-    const QSize sizeT = pixelsToTwips(size());
-    m_grab = classifyGrab(rel, sizeT, kGripTwips);
-    if (!m_grab.any())
-        return;
-    QCursor::setPos(twipsToPixels(snapCursor(m_grab, QRect(windowTwips, sizeT), rel)));
-    m_resizing = true;
-}
-
-void SkinnedWindow::mousePressEvent(QMouseEvent *event)
-{
-    // Presses on the window's own surface, and on the Sizer, which passes them on.
-    if (m_kind == Kind::Practice && (event->buttons() & Qt::LeftButton))
-        beginCornerResize(event->globalPosition().toPoint());
-    QWidget::mousePressEvent(event);
-}
-
-void SkinnedWindow::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_kind != Kind::Practice)
-        return QWidget::mouseMoveEvent(event);
-    const QPoint rel = pixelsToTwips(event->globalPosition().toPoint()) - pixelsToTwips(pos());
-    const QSize sizeT = pixelsToTwips(size());
-    if (m_resizing) {
-        const QSize wanted = cornerResize(m_grab, rel, sizeT, kGripTwips);
-        if (wanted != sizeT)
-            resize(twipsToPixels(wanted.width()), twipsToPixels(wanted.height()));
-        return;
-    }
-    switch (edgeCursor(rel, sizeT, kGripTwips, event->buttons() & Qt::LeftButton)) {
-    case EdgeCursor::Unchanged: break;
-    case EdgeCursor::Arrow: unsetCursor(); break;
-    case EdgeCursor::SizeHor: setCursor(Qt::SizeHorCursor); break;
-    case EdgeCursor::SizeVer: setCursor(Qt::SizeVerCursor); break;
-    case EdgeCursor::SizeFDiag: setCursor(Qt::SizeFDiagCursor); break;
-    case EdgeCursor::SizeBDiag: setCursor(Qt::SizeBDiagCursor); break;
-    }
-}
-
-void SkinnedWindow::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_resizing = false;
-    m_grab = EdgeGrab();
-    QWidget::mouseReleaseEvent(event);
-}
-
-void SkinnedWindow::childEvent(QChildEvent *event)
-{
-    // The edge cursor is set on the window, and its children would inherit it: they tell
-    // the window when the pointer has left the edge zone for them.
-    if (m_kind == Kind::Practice && event->added() && event->child()->isWidgetType())
-        event->child()->installEventFilter(this);
-    QWidget::childEvent(event);
-}
-
 bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Enter && m_kind == Kind::Practice && !m_resizing
-        && watched->parent() == this)
-        unsetCursor();
     if (!isTitlePiece(watched))
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

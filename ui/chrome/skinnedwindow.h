@@ -9,8 +9,9 @@
 // whose pictures only follow the cursor (addTwoStateButton, addThreeStateButton) and
 // overrides pollTick() for the rest (tabs, toolbar identities, disabled states) using
 // isHovered(), pollTwoState(), pollThreeState(), pollToolbarIdentity() and
-// pollPracticeButton(). Practice windows also override practiceSizes() and
-// applyPracticeLayout() to take part in the layout pass.
+// pollPracticeButton(). A window that lays itself out overrides layoutWindow(); what only
+// the practice window does (its layout pass, edge resizing, folding the answer sheet) is
+// the practice window's own.
 
 #include "ui/chrome/chromegeometry.h"
 #include "ui/chrome/picturestates.h"
@@ -31,14 +32,12 @@ class SkinnedWindow : public QWidget
 public:
     enum class Kind {
         Main,      // Contents: minimise and close, QVicon.ico, frame placed once
-        Practice,  // Test1, Test2: minimise, maximise and close, Pencil.ico, resizable
+        Practice,  // Test1, Test2: minimise, maximise and close, Pencil.ico
         PopUp      // frmPopUp: fixed pictures, lblTitle, rounded bottom corners
     };
 
     explicit SkinnedWindow(Kind kind, QWidget *parent = nullptr);
     ~SkinnedWindow() override;
-
-    Kind kind() const { return m_kind; }
 
     // ---- frame ----
     QLabel *framePiece(const QString &name) const;  // "BTopLeft" ... "BBotRight"
@@ -47,7 +46,6 @@ public:
     PictureButton *progMin() const { return m_progMin; }
     PictureButton *progMax() const { return m_progMax; }      // practice windows only
     PictureButton *progClose() const { return m_progClose; }
-    QLabel *sizer() const { return m_sizer; }                 // practice windows only
 
     // Title text over the strip; also the window's title for the desktop.
     void setTitleText(const QString &text);
@@ -74,9 +72,7 @@ public:
     bool isHovered(const QWidget *w) const;
 
     // The shared press flag txtPressTrack: "1" while a tracked button is held down.
-    bool pressTrack() const { return m_pressTrack; }
     QString txtPressTrack() const { return m_pressTrack ? "1" : "0"; }
-    void setPressTrack(bool held) { m_pressTrack = held; }
     // Presses and releases of this button set and clear the press flag.
     void trackPress(PictureButton *button);
 
@@ -104,12 +100,6 @@ public:
     void applyFrame(const ChromeGeometry::FrameRects &twips);
     void placeMainFrame();  // main window frame and region
 
-    // Practice windows: the answer sheet's shown / folded state; changing it re-lays out.
-    bool answerSheetShown() const { return m_sheetShown; }
-    void setAnswerSheetShown(bool shown);
-    // The last layout pass's rectangles (twips).
-    const ChromeGeometry::PracticeRects &practiceRects() const { return m_practiceRects; }
-
 public slots:
     // One polling tick: read the cursor, poll the registered buttons, pollTick(), then the
     // title buttons while the focus flag is "1".
@@ -120,22 +110,14 @@ protected:
     virtual void closeRequested();
     // The window's own part of each tick.
     virtual void pollTick() {}
-    // Runs on every size change: the main window places its frame, the practice window runs
-    // its layout pass; the pop-up places itself in its load step instead.
+    // Runs on every size change: the main window places its frame; the practice window
+    // overrides it with its layout pass; the pop-up places itself in its load step instead.
     virtual void layoutWindow();
-    // Practice windows: sizes of their own pieces for the layout pass (frame and Sizer are
-    // filled in by the base), and the hook that applies the pass's results to them.
-    virtual ChromeGeometry::PracticeSizes practiceSizes() const;
-    virtual void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects);
 
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void childEvent(QChildEvent *event) override;
 
 private:
     struct Polled
@@ -148,13 +130,11 @@ private:
     void buildFrame();
     QLabel *addPiece(const QString &name, const QString &picture, bool stretch);
     void pollTitleButtons();
-    void beginCornerResize(const QPoint &globalPos);
 
     Kind m_kind;
     QList<QLabel *> m_pieces;
     QLabel *m_title = nullptr;
     QLabel *m_icon = nullptr;
-    QLabel *m_sizer = nullptr;
     PictureButton *m_progMin = nullptr;
     PictureButton *m_progMax = nullptr;
     PictureButton *m_progClose = nullptr;
@@ -163,10 +143,6 @@ private:
     bool m_focus = true;
     bool m_pressTrack = false;
     QList<Polled> m_polled;
-    bool m_sheetShown = true;
-    ChromeGeometry::PracticeRects m_practiceRects;
-    ChromeGeometry::EdgeGrab m_grab;
-    bool m_resizing = false;
     bool m_manualMove = false;
     QPoint m_moveOffset;
     QPoint m_pressGlobal;

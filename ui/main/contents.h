@@ -35,18 +35,11 @@ public:
     // The same with a catalogue already read (tests and other editions).
     void loadWithCatalogue(const Catalogue &catalogue);
 
-    // Selection state read by the practice windows.
-    int LChose() const { return m_LChose; }
-    QString lblCOD() const { return m_catalogue.code; }
-    int TopicCount() const { return m_TopicCount; }
-    int TtPapersCon() const { return m_TtPapersCon; }
-    int PaperNum() const { return m_PaperNum; }
-    int TakeNum() const { return m_TakeNum; }
-    QString SubH1() const { return m_SubH1; }
-    int txtTabPos() const { return m_txtTabPos; }
-    int txtToolBarPos() const { return m_txtToolBarPos; }
-    int txtReportPos() const { return m_txtReportPos; }
+    // The selection a practice window opens with (LChose, lblCOD, TopicCount, ...).
     PaperSelection selection() const;
+    // The tab and the report section on show.
+    int txtTabPos() const { return m_txtTabPos; }
+    int txtReportPos() const { return m_txtReportPos; }
     const Catalogue &catalogue() const { return m_catalogue; }
 
     // The pupil practising now (1-based) and the pupils of this computer.

@@ -15,13 +15,19 @@
 #include "ui/practice/test2.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
+
+#include <functional>
 
 using namespace ChromeGeometry;
 
@@ -35,12 +41,6 @@ constexpr int kBot2Width = 150;
 constexpr int kTxtRemWidth = 170;
 
 int g_markingStepMs = 200;
-
-PracticeWindow::PaperSource &paperSource()
-{
-    static PracticeWindow::PaperSource source = PaperLookup::lookUp;
-    return source;
-}
 
 QFont arial(qreal points, bool bold = false)
 {
@@ -95,25 +95,36 @@ QString answersNotSaved(int error)
     return QStringLiteral("Your answers could not be saved (error %1).").arg(error);
 }
 
+PracticeWindow *refuse(int error, QWidget *messageOwner)
+{
+    CallPop(QStringLiteral("Quorvel"),
+            QStringLiteral("This paper cannot be opened: its question tables could not "
+                           "be read (error %1).")
+                .arg(error),
+            1, messageOwner);
+    return nullptr;
+}
+
 } // namespace
 
 // ---- opening ------------------------------------------------------------------------------
 
 PracticeWindow *PracticeWindow::open(const PaperSelection &selection, QWidget *messageOwner)
 {
-    auto session = std::make_unique<PracticeSession>(selection);
     PaperData paper;
-    int error = paperSource()(selection.LChose, selection.PaperNum, &paper);
-    if (!error)
-        error = session->load(paper);
-    if (error) {
-        CallPop(QStringLiteral("Quorvel"),
-                QStringLiteral("This paper cannot be opened: its question tables could not "
-                               "be read (error %1).")
-                    .arg(error),
-                1, messageOwner);
-        return nullptr;
-    }
+    const int error = PaperLookup::lookUp(selection.LChose, selection.PaperNum, &paper);
+    if (error)
+        return refuse(error, messageOwner);
+    return open(selection, paper, messageOwner);
+}
+
+PracticeWindow *PracticeWindow::open(const PaperSelection &selection, const PaperData &paper,
+                                     QWidget *messageOwner)
+{
+    auto session = std::make_unique<PracticeSession>(selection);
+    const int error = session->load(paper);
+    if (error)
+        return refuse(error, messageOwner);
     PracticeWindow *window = nullptr;
     if (selection.TakeNum == 2)
         window = new Test2(std::move(session));
@@ -122,11 +133,6 @@ PracticeWindow *PracticeWindow::open(const PaperSelection &selection, QWidget *m
     window->load();
     window->show();
     return window;
-}
-
-void PracticeWindow::setPaperSource(PaperSource source)
-{
-    paperSource() = source ? std::move(source) : PaperSource(PaperLookup::lookUp);
 }
 
 void PracticeWindow::setMarkingStepMs(int ms)
@@ -139,6 +145,20 @@ PracticeWindow::PracticeWindow(std::unique_ptr<PracticeSession> session,
     : SkinnedWindow(Kind::Practice), m_session(std::move(session))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    // The frame's pieces and title buttons came before this window could watch its children.
+    for (QObject *child : children()) {
+        if (child->isWidgetType())
+            child->installEventFilter(this);
+    }
+    m_sizer = new QLabel(this);
+    m_sizer->setObjectName(QStringLiteral("Sizer"));
+    m_sizer->setAccessibleName(QStringLiteral("Resize grip"));
+    m_sizer->setPixmap(PictureCache::picture(QStringLiteral("statusgrabber.bmp")));
+    m_sizer->resize(m_sizer->pixmap().size());
+    m_sizer->setCursor(Qt::SizeFDiagCursor);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(practiceInitialGeometry(screen->geometry()));
     setTitleText(designCaption);
     // Quitting the program without closing this window still keeps what was typed.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &PracticeWindow::saveBeforeQuit);
@@ -410,9 +430,31 @@ void PracticeWindow::createRowControls(int, RowWidgets &) {}
 
 // ---- layout -------------------------------------------------------------------------------
 
+void PracticeWindow::layoutWindow()
+{
+    // A minimised window may report no size; the formulas would go negative.
+    if (isMinimized() || width() <= 0 || height() <= 0)
+        return;
+    const QSize inner = pixelsToTwips(size());
+    const PracticeRects rects = practiceLayout(inner.width(), inner.height(), inner.width(),
+                                               practiceSizes(), m_sheetShown);
+    applyFrame(rects.frame);
+    setGeometryTwips(m_sizer, rects.sizer);
+    applyPracticeLayout(rects);
+    pRoundCorners();
+}
+
+void PracticeWindow::setAnswerSheetShown(bool shown)
+{
+    m_sheetShown = shown;
+    layoutWindow();
+}
+
 PracticeSizes PracticeWindow::practiceSizes() const
 {
-    PracticeSizes s = SkinnedWindow::practiceSizes();
+    PracticeSizes s;
+    s.frame = frameSizes();
+    s.sizer = sizeTwips(m_sizer);
     for (int k = 0; k < 6; ++k) {
         if (m_toolBar[k])
             s.toolButtonWidth[k] = sizeTwips(m_toolBar[k]).width();
@@ -455,7 +497,7 @@ void PracticeWindow::applyPracticeLayout(const PracticeRects &r)
     m_qnTitleBG->raise();
     m_fmeMark->raise();
     // The grip sits in the corner of the answer sheet; keep it on top.
-    sizer()->raise();
+    m_sizer->raise();
 }
 
 void PracticeWindow::placeStatusStrip()
@@ -476,7 +518,7 @@ void PracticeWindow::placeStatusStrip()
 bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_handle && event->type() == QEvent::MouseButtonRelease) {
-        const bool shown = !answerSheetShown();
+        const bool shown = !m_sheetShown;
         const QString tip = answerSheetHandleTip(shown);
         m_handle->setToolTip(tip);
         m_handle->setAccessibleName(tip);
@@ -484,7 +526,67 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
         setAnswerSheetShown(shown);
         return true;
     }
+    // The edge cursor is set on the window, and its children would inherit it.
+    if (event->type() == QEvent::Enter && !m_resizing && watched->parent() == this)
+        unsetCursor();
     return SkinnedWindow::eventFilter(watched, event);
+}
+
+void PracticeWindow::beginCornerResize(const QPoint &globalPos)
+{
+    const QSize grip(kGripPixels * kTwipsPerPixel, kGripPixels * kTwipsPerPixel);
+    const QPoint windowTwips = pixelsToTwips(pos());
+    const QPoint rel = pixelsToTwips(globalPos) - windowTwips;
+    const QSize sizeT = pixelsToTwips(size());
+    m_grab = classifyGrab(rel, sizeT, grip);
+    if (!m_grab.any())
+        return;
+    QCursor::setPos(twipsToPixels(snapCursor(m_grab, QRect(windowTwips, sizeT), rel)));
+    m_resizing = true;
+}
+
+void PracticeWindow::mousePressEvent(QMouseEvent *event)
+{
+    // Presses on the window's own surface, and on the Sizer, which passes them on.
+    if (event->buttons() & Qt::LeftButton)
+        beginCornerResize(event->globalPosition().toPoint());
+    SkinnedWindow::mousePressEvent(event);
+}
+
+void PracticeWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    const QSize grip(kGripPixels * kTwipsPerPixel, kGripPixels * kTwipsPerPixel);
+    const QPoint rel = pixelsToTwips(event->globalPosition().toPoint()) - pixelsToTwips(pos());
+    const QSize sizeT = pixelsToTwips(size());
+    if (m_resizing) {
+        const QSize wanted = cornerResize(m_grab, rel, sizeT, grip);
+        if (wanted != sizeT)
+            resize(twipsToPixels(wanted.width()), twipsToPixels(wanted.height()));
+        return;
+    }
+    switch (edgeCursor(rel, sizeT, grip, event->buttons() & Qt::LeftButton)) {
+    case EdgeCursor::Unchanged: break;
+    case EdgeCursor::Arrow: unsetCursor(); break;
+    case EdgeCursor::SizeHor: setCursor(Qt::SizeHorCursor); break;
+    case EdgeCursor::SizeVer: setCursor(Qt::SizeVerCursor); break;
+    case EdgeCursor::SizeFDiag: setCursor(Qt::SizeFDiagCursor); break;
+    case EdgeCursor::SizeBDiag: setCursor(Qt::SizeBDiagCursor); break;
+    }
+}
+
+void PracticeWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_resizing = false;
+    m_grab = EdgeGrab();
+    SkinnedWindow::mouseReleaseEvent(event);
+}
+
+void PracticeWindow::childEvent(QChildEvent *event)
+{
+    // Children tell the window when the pointer has left the edge zone for them.
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    SkinnedWindow::childEvent(event);
 }
 
 // ---- answer sheet -------------------------------------------------------------------------

@@ -17,7 +17,6 @@
 #include <QDateTime>
 #include <QVector>
 
-#include <functional>
 #include <memory>
 
 class AnswerFrame;
@@ -40,6 +39,10 @@ public:
     // and shows it. When the paper cannot be looked up, shows why in the pop-up (owned by
     // messageOwner), opens nothing and returns null.
     static PracticeWindow *open(const PaperSelection &selection,
+                                QWidget *messageOwner = nullptr);
+    // The same with the paper's data already looked up; refuses a paper the take cannot
+    // load.
+    static PracticeWindow *open(const PaperSelection &selection, const PaperData &paper,
                                 QWidget *messageOwner = nullptr);
 
     const PracticeSession &session() const { return *m_session; }
@@ -69,10 +72,7 @@ public:
     // From the pupil's "Yes" to Mark until the marking has been recorded or has failed.
     bool isMarking() const { return m_marking; }
 
-    // ---- test seams ----
-    // Where open() finds a paper's data (the paper tables by default).
-    using PaperSource = std::function<int(int subject, int paperKey, PaperData *paper)>;
-    static void setPaperSource(PaperSource source);
+    // ---- test seam ----
     // Length of one step of the marking animation (200 ms; 15 steps).
     static void setMarkingStepMs(int ms);
 
@@ -125,10 +125,14 @@ protected:
     // SkinnedWindow
     void closeRequested() override;
     void pollTick() override;
-    ChromeGeometry::PracticeSizes practiceSizes() const override;
-    void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects) override;
+    void layoutWindow() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Edge and corner resizing by the window's own surface and the Sizer grip.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void childEvent(QChildEvent *event) override;
 
 private:
     void buildToolbar();
@@ -142,6 +146,11 @@ private:
     void showGuardMessage();
     void placeStatusStrip();
     void saveBeforeQuit();
+    ChromeGeometry::PracticeSizes practiceSizes() const;
+    void applyPracticeLayout(const ChromeGeometry::PracticeRects &rects);
+    // Folds the answer sheet away or shows it again, and lays the window out anew.
+    void setAnswerSheetShown(bool shown);
+    void beginCornerResize(const QPoint &globalPos);
     void showRefusedNote(AnswerBox *box);
 
     std::unique_ptr<PracticeSession> m_session;
@@ -165,6 +174,10 @@ private:
     QLabel *m_handle = nullptr;            // ImgHandle
     PicturePanel *m_fmeMark = nullptr;
     QVector<QLabel *> m_bars;              // imgBar01..imgBar15
+    QLabel *m_sizer = nullptr;             // Sizer
+    bool m_sheetShown = true;
+    ChromeGeometry::EdgeGrab m_grab;
+    bool m_resizing = false;
     QLabel *m_refusedNote = nullptr;       // lblRefused
     QTimer *m_refusedNoteTimer = nullptr;
     bool m_closing = false;

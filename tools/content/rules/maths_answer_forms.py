@@ -44,6 +44,11 @@ def check(subject, papers):
                                                        m.group(3) or "") not in forms:
                     problems.append("%d (%d): time %r without its colon form"
                                     % (q.qid, n, f))
+                if m and not money and b.code == "M" and m.group(3):
+                    dotted = "%s.%s%s.%s." % (m.group(1), m.group(2), m.group(3)[-2],
+                                              m.group(3)[-1])
+                    if dotted not in forms:  # "12.35p.m.", dotted and close up
+                        problems.append("%d (%d): time %r without %r" % (q.qid, n, f, dotted))
             if b.code == "F" and "simplest form" not in asked:
                 problems.append("%d (%d): only the simplest form %s is accepted, though "
                                 "the question does not ask for it" % (q.qid, n, b.key))

@@ -29,6 +29,6 @@ def check(subject, papers):
                 r'<span class="ans"[^>]*>(?:<span class="lbl">[^<]*</span>)?([^<]*)',
                 q.body)) if "width" in label]
             for bl in widths:
-                if int(bl.key) > int(m.group(1)):
+                if int(bl.key.lstrip(";").split(";")[0]) > int(m.group(1)):
                     problems.append("%d: length %s, width %s" % (q.qid, m.group(1), bl.key))
     return problems
