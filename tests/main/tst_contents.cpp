@@ -129,7 +129,7 @@ private slots:
         QTest::addColumn<QString>("firstTip");
         QTest::newRow("subject") << "Tab02" << QStringList({"Home", "Report", "Print", "Close"})
                                  << "Load Home page";
-        QTest::newRow("help") << "Tab04" << QStringList({"About", "Trash", "", "Setup"})
+        QTest::newRow("help") << "Tab04" << QStringList({"About", "Trash", "Pupils", "Setup"})
                               << "About Quorvel";
     }
 
