@@ -4,6 +4,7 @@
 #include "startup/startup.h"
 #include "program/singleinstance.h"
 #include "ui/main/contents.h"
+#include "ui/main/pupilchooser.h"
 #include "ui/practice/browsercontrol.h"
 #include "ui/practice/systemend.h"
 
@@ -64,7 +65,19 @@ int main(int argc, char *argv[])
     SystemEnd systemEnd;
     QObject::connect(&systemEnd, &SystemEnd::finished, &app, [] { QCoreApplication::exit(0); });
 
-    const StartUpResult start = StartUp::prepareContent();
+    StartUpResult start = StartUp::prepareContent();
+    const QString pupilsMessage = StartUp::pupilsMessage(start.pupilsOpened);
+    if (!pupilsMessage.isEmpty())
+        QMessageBox::warning(nullptr, QStringLiteral("List of pupils"), pupilsMessage);
+    if (start.pupils.count() >= 2) {
+        PupilChooser chooser(start.pupils.list().names());
+        const int pupil = chooser.exec();
+        if (pupil == 0)
+            return 0; // closed without choosing: nothing was opened, nothing to save
+        if (pupil != start.pupil)
+            StartUp::prepareResults(&start, pupil);
+        start.pupils.choose(pupil);
+    }
     Contents contents;
     contents.load(start);
     QObject::connect(&instance, &SingleInstance::activationRequested, &contents,

@@ -163,12 +163,14 @@ int backupBeforeReset(const QString &resultsFolder, const Catalogue &catalogue,
     return makeBackup(resultsFolder, resultFileNames(catalogue), now, madeName);
 }
 
-int resetWithBackup(const Catalogue &catalogue, const QDateTime &now, QString *madeName)
+int resetWithBackup(const Catalogue &catalogue, const QDateTime &now, const QString &folder,
+                    QString *madeName)
 {
-    const int error = backupBeforeReset(ProgramFolder::path(), catalogue, now, madeName);
+    const QString path = folder.isEmpty() ? ProgramFolder::path() : folder;
+    const int error = backupBeforeReset(path, catalogue, now, madeName);
     if (error != Ok)
         return error;
-    return Results::WriteBlankResults(catalogue);
+    return Results::WriteBlankResults(catalogue, folder);
 }
 
 bool isBackupError(int error)

@@ -49,11 +49,11 @@ int makeBackup(const QString &resultsFolder, const QStringList &fileNames,
 int backupBeforeReset(const QString &resultsFolder, const Catalogue &catalogue,
                       const QDateTime &now, QString *madeName = nullptr);
 
-// The reset of every result with its backup first: backupBeforeReset in the program folder,
-// then WriteBlankResults. When the backup fails nothing is erased and its error is
-// returned (isBackupError); otherwise WriteBlankResults' error.
+// The reset of every result in folder (the program folder when empty) with its backup
+// first: backupBeforeReset there, then WriteBlankResults. When the backup fails nothing is
+// erased and its error is returned (isBackupError); otherwise WriteBlankResults' error.
 int resetWithBackup(const Catalogue &catalogue, const QDateTime &now,
-                    QString *madeName = nullptr);
+                    const QString &folder = QString(), QString *madeName = nullptr);
 bool isBackupError(int error);
 
 // The kept backups, newest first.

@@ -154,10 +154,22 @@ QString SubjectFiles::path(File file) const
     return folder + QLatin1Char('/') + fileName(file);
 }
 
-SubjectFiles subjectFiles(const Catalogue &catalogue, int subject)
+SubjectFiles subjectFiles(const Catalogue &catalogue, int subject, const QString &folder)
 {
     const int papers = subject >= 1 && subject <= 3 ? catalogue.paperCount[subject] : 0;
-    return SubjectFiles(subject, catalogue.code, papers);
+    return SubjectFiles(subject, catalogue.code, papers, folder);
+}
+
+QStringList allFileNames(const Catalogue &catalogue)
+{
+    QStringList names;
+    for (int s = 1; s <= 3; ++s) {
+        if (!catalogue.hasSubject(s))
+            continue;
+        for (int f = Marks; f <= Trend; ++f)
+            names.append(subjectFiles(catalogue, s).fileName(File(f)));
+    }
+    return names;
 }
 
 int templateId(File file, int subject)
@@ -165,7 +177,7 @@ int templateId(File file, int subject)
     return 30100 + 10 * subject + file;
 }
 
-int WriteBlankResults(const Catalogue &catalogue)
+int WriteBlankResults(const Catalogue &catalogue, const QString &folder)
 {
     int firstError = 0;
     for (int s = 1; s <= 3; ++s) {
@@ -174,7 +186,7 @@ int WriteBlankResults(const Catalogue &catalogue)
         for (int f = Marks; f <= Trend; ++f) {
             const File file = File(f);
             const int error = ExtractResource(templateId(file, s), QStringLiteral("Custom"),
-                                              subjectFiles(catalogue, s).path(file));
+                                              subjectFiles(catalogue, s, folder).path(file));
             if (error && !firstError)
                 firstError = error;
         }
@@ -182,7 +194,7 @@ int WriteBlankResults(const Catalogue &catalogue)
     return firstError;
 }
 
-int createMissingFiles(const Catalogue &catalogue)
+int createMissingFiles(const Catalogue &catalogue, const QString &folder)
 {
     int created = 0;
     for (int s = 1; s <= 3; ++s) {
@@ -190,7 +202,7 @@ int createMissingFiles(const Catalogue &catalogue)
             continue;
         for (int f = Marks; f <= Trend; ++f) {
             const File file = File(f);
-            const QString path = subjectFiles(catalogue, s).path(file);
+            const QString path = subjectFiles(catalogue, s, folder).path(file);
             if (QFile::exists(path))
                 continue;
             if (ExtractResource(templateId(file, s), QStringLiteral("Custom"), path) != 0)
@@ -233,14 +245,14 @@ bool isDamaged(File file, const SubjectFiles &files)
     return false;
 }
 
-QList<int> damagedSubjects(const Catalogue &catalogue)
+QList<int> damagedSubjects(const Catalogue &catalogue, const QString &folder)
 {
     QList<int> subjects;
     for (int s = 1; s <= 3; ++s) {
         if (!catalogue.hasSubject(s))
             continue;
         for (int f = Marks; f <= Trend; ++f) {
-            if (isDamaged(File(f), subjectFiles(catalogue, s))) {
+            if (isDamaged(File(f), subjectFiles(catalogue, s, folder))) {
                 subjects.append(s);
                 break;
             }

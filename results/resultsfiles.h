@@ -36,20 +36,23 @@ struct SubjectFiles
     QString path(File file) const;
 };
 
-// The files of subject s of the catalogue, in the program folder.
-SubjectFiles subjectFiles(const Catalogue &catalogue, int subject);
+// The files of subject s of the catalogue, in folder (the program folder when empty).
+SubjectFiles subjectFiles(const Catalogue &catalogue, int subject,
+                          const QString &folder = QString());
+// The names of all results files of the catalogue's named subjects (no folder).
+QStringList allFileNames(const Catalogue &catalogue);
 
 // Resource id of the blank template of file for subject s: 30100 + 10 s + file.
 int templateId(File file, int subject);
 
 // Writes the six templates of every named subject, replacing the files. Returns the first
 // error number met (0 when all were written); a failure does not stop the others.
-int WriteBlankResults(const Catalogue &catalogue);
+int WriteBlankResults(const Catalogue &catalogue, const QString &folder = QString());
 
 // Creates from its template every results file of a named subject that is missing and
 // leaves every existing file untouched. Returns the number of files created, or -1 when
 // one could not be written.
-int createMissingFiles(const Catalogue &catalogue);
+int createMissingFiles(const Catalogue &catalogue, const QString &folder = QString());
 
 // True when a results file is present but cannot be read whole: a record it must hold is
 // absent (the marks lists, each paper's record, the trend record) or holds a control
@@ -58,7 +61,7 @@ int createMissingFiles(const Catalogue &catalogue);
 // damaged: start-up makes it.
 bool isDamaged(File file, const SubjectFiles &files);
 // The named subjects of the catalogue with at least one damaged results file, ascending.
-QList<int> damagedSubjects(const Catalogue &catalogue);
+QList<int> damagedSubjects(const Catalogue &catalogue, const QString &folder = QString());
 
 // The six per-paper lists of the marks file: entry i is paper ordinal i + 1, one entry per
 // paper of the subject.

@@ -373,7 +373,7 @@ void TestChrome::toolbarSwitchesIdentityWithinOneTick()
     QCOMPARE(window.button->captionText(), QStringLiteral("Home"));
     QCOMPARE(window.button->toolTip(), QStringLiteral("Load Home page"));
     QCOMPARE(window.button->picture(), QStringLiteral("home_off.bmp"));
-    QVERIFY(!window.pollToolbarIdentity(window.button, 3, 4));
+    QVERIFY(!window.pollToolbarIdentity(window.button, 5, 4)); // a position with no role
     QVERIFY(window.button->captionText().isEmpty());
     QCOMPARE(window.button->picture(), QStringLiteral("home_off.bmp"));
 }

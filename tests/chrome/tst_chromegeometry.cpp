@@ -516,7 +516,8 @@ void TestChromeGeometry::toolbarIdentities_data()
     QTest::newRow("4 on a subject") << 4 << 1 << "Close" << "Close program" << "close";
     QTest::newRow("1 on Help") << 1 << 4 << "About" << "About Quorvel" << "about";
     QTest::newRow("2 on Help") << 2 << 4 << "Trash" << "Trash past results" << "trash";
-    QTest::newRow("3 on Help") << 3 << 4 << "" << "" << "";
+    QTest::newRow("3 on Help") << 3 << 4 << "Pupils" << "Pupils who practise here" << "home";
+    QTest::newRow("no such button") << 5 << 4 << "" << "" << "";
     QTest::newRow("4 on Help") << 4 << 4 << "Setup" << "Printer Setup" << "setup";
 }
 

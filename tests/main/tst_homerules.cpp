@@ -57,6 +57,33 @@ private slots:
         QCOMPARE(HomeRules::scoreLabelLeft(QString(), 4000, 300), 4000);
         QCOMPARE(HomeRules::scoreLabelLeft(QStringLiteral("85"), 4000, 300), 3680);
     }
+    void windowTitleNamesPupil_data()
+    {
+        QTest::addColumn<int>("pupils");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("one pupil") << 1 << "Quorvel";
+        QTest::newRow("two pupils") << 2 << "Quorvel - Ann";
+    }
+    void windowTitleNamesPupil()
+    {
+        QFETCH(int, pupils);
+        QTEST(HomeRules::windowTitle(QStringLiteral("Quorvel"), QStringLiteral("Ann"), pupils),
+              "title");
+    }
+    // Every pupil's button lies inside the window, below the title strip, clear of the next.
+    void chooserButtonsFit()
+    {
+        for (int pupils = 2; pupils <= 10; ++pupils) {
+            const HomeRules::ChooserLayout layout = HomeRules::chooserLayout(pupils);
+            QCOMPARE(layout.buttons.size(), pupils);
+            const QRect inside(QPoint(0, 30), layout.window - QSize(0, 36));
+            for (int i = 0; i < pupils; ++i) {
+                QVERIFY(inside.contains(layout.buttons.at(i)));
+                if (i > 0)
+                    QVERIFY(layout.buttons.at(i).top() > layout.buttons.at(i - 1).bottom());
+            }
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestHomeRules)

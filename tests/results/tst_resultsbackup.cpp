@@ -103,7 +103,7 @@ private slots:
             mark(takes.at(i), takes.at(i + 1), QStringLiteral("62.5"), takes.at(i + 2));
         const QMap<QString, QByteArray> before = snapshot(folder());
         QString made;
-        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:30"), &made), 0);
+        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:30"), QString(), &made), 0);
         QCOMPARE(made, QStringLiteral("2026-12-08-1530"));
         QVERIFY(snapshot(folder()) != before);
         QCOMPARE(readBytes(SubjectFiles(1, m_catalogue.code).path(Marks)),
@@ -184,10 +184,10 @@ private slots:
         QFETCH(bool, markBetween);
         QFETCH(int, kept);
         QString made;
-        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:30"), &made), 0);
+        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:30"), QString(), &made), 0);
         QCOMPARE(made, QString()); // the first start's blank files
         mark(1, 1, QStringLiteral("40"));
-        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:31"), &made), 0);
+        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:31"), QString(), &made), 0);
         QCOMPARE(made, QStringLiteral("2026-12-08-1531"));
         if (markBetween)
             mark(1, 2, QStringLiteral("45"));
@@ -216,7 +216,7 @@ private slots:
         QFETCH(QString, fault);
         mark(2, 4, QStringLiteral("90"));
         QString made;
-        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:30"), &made), 0);
+        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:30"), QString(), &made), 0);
         mark(3, 1, QStringLiteral("10"));
         // The last file in name order is replaced last, so the others are put back.
         const QString last = resultFileNames(m_catalogue).last();
@@ -253,7 +253,7 @@ private slots:
         QFETCH(QList<int>, marked);
         mark(1, 1, QStringLiteral("70"));
         QString made;
-        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:30"), &made), 0);
+        QCOMPARE(resetWithBackup(m_catalogue, at("2026-12-08 15:30"), QString(), &made), 0);
         for (int i = 0; i + 2 < takes.size(); i += 3)
             mark(takes.at(i), takes.at(i + 1), QStringLiteral("55"), takes.at(i + 2));
         QList<int> found;

@@ -45,10 +45,9 @@ ToolbarIdentity toolbarIdentity(int button, int tabPos)
              : set("Report", "Load Report card", "report");
         break;
     case 3:
-        if (help)
-            id.used = false;
-        else
-            set("Print", "Print results", "print");
+        // The house stands for the family of pupils sharing this computer.
+        help ? set("Pupils", "Pupils who practise here", "home")
+             : set("Print", "Print results", "print");
         break;
     case 4:
         help ? set("Setup", "Printer Setup", "setup") : set("Close", "Close program", "close");

@@ -25,8 +25,8 @@ QString threeStatePicture(bool inside, bool pressFlag, const QString &base);
 QString tabPicture(int n, int selectedTab, bool inside);
 
 // A main-window toolbar button's identity: caption, tooltip and picture base. The second
-// identity applies on the Help tab (tab 4). ToolBar03 has no role there: used is false and
-// caption, tooltip and base are empty.
+// identity applies on the Help tab (tab 4), where ToolBar03 is "Pupils". A button with no
+// role has used false and caption, tooltip and base empty.
 struct ToolbarIdentity
 {
     QString caption;

@@ -16,6 +16,8 @@
 #include "ui/main/practisenext.h"
 #include "ui/main/reportfigures.h"
 #include "ui/main/printlines.h"
+#include "ui/main/pupilspanel.h"
+#include "ui/chrome/frmpopup.h"
 #include "ui/main/reportpanel.h"
 #include "ui/main/reportpdf.h"
 #include "ui/main/reportprinter.h"
@@ -101,6 +103,11 @@ void Contents::buildPanels()
     m_report = new ReportPanel(this);
     m_about = new AboutPanel(this);
     m_trash = new TrashPanel(this);
+    m_pupilsPanel = new PupilsPanel(this);
+    connect(m_pupilsPanel, &PupilsPanel::addRequested, this, &Contents::addPupil);
+    connect(m_pupilsPanel, &PupilsPanel::renameRequested, this, &Contents::renamePupil);
+    connect(m_pupilsPanel, &PupilsPanel::removeRequested, this, &Contents::removePupil);
+    connect(m_pupilsPanel, &PupilsPanel::switchRequested, this, &Contents::switchPupil);
     connect(m_home, &HomePanel::topicClicked, this, [this](int n) {
         m_TopicCount = HomeRules::firstOrdinalOfTopic(n);
         TopicChoosing(m_TopicCount);
@@ -124,8 +131,9 @@ void Contents::buildPanels()
     addTwoStateButton(m_home->suggestionButton(), QStringLiteral("loadbutton_off.bmp"),
                       QStringLiteral("loadbutton_on.bmp"));
     connect(m_home, &HomePanel::suggestionClicked, this, &Contents::openSuggestion);
-    for (PictureButton *button : m_trash->buttons())
-        addTwoStateButton(button, QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
+    for (PictureButton *button : m_trash->buttons() + m_pupilsPanel->buttons())
+        addTwoStateButton(button, QStringLiteral("button_off.bmp"),
+                          QStringLiteral("button_on.bmp"));
 }
 
 void Contents::buildKeyboardGroups()
@@ -146,7 +154,8 @@ void Contents::buildKeyboardGroups()
                 return false;
         }
         for (QWidget *panel : {static_cast<QWidget *>(m_home), static_cast<QWidget *>(m_report),
-                               static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash)}) {
+                               static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash),
+                               static_cast<QWidget *>(m_pupilsPanel)}) {
             if (panel != m_frontPanel && panel->isAncestorOf(w))
                 return false;
         }
@@ -172,15 +181,26 @@ void Contents::load(const StartUpResult &start)
                                             "so scores will not be kept.")
                                  .arg(ProgramFolder::path()));
     }
+    const QString missing = StartUp::missingFolderMessage(start);
+    if (!missing.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Results missing"), missing);
     const QString damaged = StartUp::damagedResultsMessage(start);
     if (!damaged.isEmpty())
         QMessageBox::warning(this, QStringLiteral("Results damaged"), damaged);
+    m_pupils = start.pupils;
+    m_pupil = start.pupil;
     loadWithCatalogue(start.catalogue);
 }
 
 void Contents::loadWithCatalogue(const Catalogue &catalogue)
 {
     m_catalogue = catalogue;
+    if (m_pupils.count() == 0) {
+        // Started without the start-up steps (tests, other editions): the pupils on disk.
+        m_pupils = PupilStore(ProgramFolder::path(), Results::allFileNames(m_catalogue));
+        m_pupils.open();
+        m_pupil = m_pupils.list().last;
+    }
     placeMainFrame();
     labelWindow();
     layOutTabStrip();
@@ -207,8 +227,14 @@ void Contents::labelWindow()
     }
     m_tabs[4]->setCaptionText(QStringLiteral("Help"));
     m_tabs[4]->setToolTips(QStringLiteral("Help"));
-    setTitleText(m_catalogue.title);
+    updateTitle();
     m_about->setProgramName(m_catalogue.title);
+}
+
+void Contents::updateTitle()
+{
+    setTitleText(HomeRules::windowTitle(m_catalogue.title, m_pupils.name(m_pupil),
+                                        m_pupils.count()));
 }
 
 void Contents::layOutTabStrip()
@@ -218,7 +244,8 @@ void Contents::layOutTabStrip()
     const QRect panel(kStripLeft, kStripTop + kStripHeight, width() - 2 * kStripLeft,
                       height() - kStripTop - kStripHeight - bottom);
     for (QWidget *body : {static_cast<QWidget *>(m_home), static_cast<QWidget *>(m_report),
-                          static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash)})
+                          static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash),
+                          static_cast<QWidget *>(m_pupilsPanel)})
         body->setGeometry(panel);
     const bool present[3] = {m_catalogue.hasSubject(1), m_catalogue.hasSubject(2),
                              m_catalogue.hasSubject(3)};
@@ -239,7 +266,19 @@ PaperSelection Contents::selection() const
     s.PaperNum = m_PaperNum;
     s.TakeNum = m_TakeNum;
     s.SubH1 = m_SubH1;
+    s.resultsFolder = resultsFolder();
     return s;
+}
+
+QString Contents::resultsFolder() const
+{
+    return m_pupils.count() > 0 ? m_pupils.folderPath(m_pupil) : QString();
+}
+
+QString Contents::resultsPath() const
+{
+    const QString folder = resultsFolder();
+    return folder.isEmpty() ? ProgramFolder::path() : folder;
 }
 
 void Contents::tabClicked(int n)
@@ -289,6 +328,9 @@ void Contents::ShowCurrentPanel()
         case 2:
             showTrash();
             break;
+        case 3:
+            showPupils();
+            break;
         case 4:
             PrintSetup();
             break;
@@ -307,7 +349,8 @@ void Contents::showPanel(QWidget *panel)
     QWidget *focus = focusWidget();
     if (focus && focus != panel && !panel->isAncestorOf(focus)) {
         for (QWidget *body : {static_cast<QWidget *>(m_home), static_cast<QWidget *>(m_report),
-                              static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash)}) {
+                              static_cast<QWidget *>(m_about), static_cast<QWidget *>(m_trash),
+                              static_cast<QWidget *>(m_pupilsPanel)}) {
             if (body->isAncestorOf(focus))
                 focus->clearFocus();
         }
@@ -333,7 +376,7 @@ void Contents::LoadSubject(int subject)
         m_topicNames = m_catalogue.topicNames[subject];
         m_TtPapersCon = m_catalogue.paperCount[subject];
     }
-    m_marks = Results::readMarks(Results::subjectFiles(m_catalogue, subject));
+    m_marks = Results::readMarks(Results::subjectFiles(m_catalogue, subject, resultsFolder()));
     m_home->setTopics(m_topicNames, m_topicCount);
     m_suggestion = PractiseNext::suggest(m_topicCount, m_TtPapersCon, m_topicNames,
                                          m_marks.FSE, m_marks.SSE);
@@ -485,13 +528,16 @@ void Contents::saveReportPdf()
     ReportPdf::Content content;
     content.title = m_catalogue.title;
     content.subject = m_catalogue.subjectName[m_LChose];
+    if (m_pupils.count() > 1)
+        content.pupil = m_pupils.name(m_pupil);
     content.date = QDate::currentDate();
     content.figures = m_report->figures();
     content.trend = m_report->trend();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested = QDir(folder.isEmpty() ? QDir::homePath() : folder)
                                   .filePath(ReportPdf::defaultFileName(content.subject,
-                                                                       content.date));
+                                                                       content.date,
+                                                                       content.pupil));
     QString path = ReportPdf::askFileName(this, suggested);
     if (path.isEmpty())
         return;
@@ -513,7 +559,7 @@ void Contents::showTrash()
 {
     QStringList names;
     QStringList dates;
-    for (const ResultsBackup::Backup &backup : ResultsBackup::listBackups(ProgramFolder::path())) {
+    for (const ResultsBackup::Backup &backup : ResultsBackup::listBackups(resultsPath())) {
         names.append(backup.name);
         dates.append(ResultsBackup::displayName(backup));
     }
@@ -524,7 +570,8 @@ void Contents::showTrash()
 
 void Contents::eraseAllResults()
 {
-    const int error = ResultsBackup::resetWithBackup(m_catalogue, QDateTime::currentDateTime());
+    const int error = ResultsBackup::resetWithBackup(m_catalogue, QDateTime::currentDateTime(),
+                                                     resultsFolder());
     if (error == 0) {
         m_trash->setState(TrashPanel::State::Done);
         return;
@@ -556,7 +603,7 @@ void Contents::pollTick()
 
 void Contents::restoreResults(const QString &name)
 {
-    const QString folder = ProgramFolder::path();
+    const QString folder = resultsPath();
     QString shownAs = name;
     for (const ResultsBackup::Backup &backup : ResultsBackup::listBackups(folder)) {
         if (backup.name == name)
@@ -581,4 +628,118 @@ void Contents::restoreResults(const QString &name)
     }
     CallPop(QStringLiteral("Results restored"),
             QStringLiteral("Your results kept on %1 have been put back.").arg(shownAs), 1, this);
+}
+
+void Contents::showPupils(const QString &message)
+{
+    m_pupilsPanel->setPupils(m_pupils.list().names(), m_pupil);
+    m_pupilsPanel->showMessage(message);
+    showPanel(m_pupilsPanel);
+}
+
+void Contents::addPupil(const QString &name)
+{
+    // The first pupil's files may move: a paper of theirs must not stay open on the old ones.
+    if (m_pupils.count() == 1 && !closePracticeWindow())
+        return;
+    const QString kept = PupilNames::tidied(name);
+    switch (m_pupils.add(name)) {
+    case PupilStore::Ok:
+        updateTitle();
+        showPupils(kept + QStringLiteral(" was added. Choose them in the list and click "
+                                         "\"Switch to\" to practise as them."));
+        break;
+    case PupilStore::NameRefused:
+        m_pupilsPanel->showMessage(PupilNames::problemText(m_pupils.nameProblem(), kept));
+        break;
+    case PupilStore::CopyFailed:
+        showPupils(QStringLiteral("The results could not be copied into their own folder, "
+                                  "so nothing was changed. Please try again."));
+        break;
+    default:
+        showPupils(QStringLiteral("The list of pupils could not be saved, so the pupil was "
+                                  "not added. Please try again."));
+        break;
+    }
+}
+
+void Contents::renamePupil(int pupil, const QString &name)
+{
+    const QString kept = PupilNames::tidied(name);
+    switch (m_pupils.rename(pupil, name)) {
+    case PupilStore::Ok:
+        updateTitle();
+        showPupils(QStringLiteral("The pupil is now called ") + kept + QLatin1Char('.'));
+        break;
+    case PupilStore::NameRefused:
+        m_pupilsPanel->showMessage(PupilNames::problemText(m_pupils.nameProblem(), kept));
+        break;
+    default:
+        showPupils(QStringLiteral("The list of pupils could not be saved, so the name was "
+                                  "not changed."));
+        break;
+    }
+}
+
+void Contents::removePupil(int pupil)
+{
+    const QString name = m_pupils.name(pupil);
+    if (m_pupils.count() == 1) {
+        m_pupilsPanel->showMessage(QStringLiteral("The only pupil cannot be removed."));
+        return;
+    }
+    if (!CallPop(QStringLiteral("Remove pupil"),
+                 QStringLiteral("Remove %1? Their results will be erased; a backup copy is "
+                                "kept.")
+                     .arg(name),
+                 2, this))
+        return;
+    if (pupil == m_pupil && !switchPupil(pupil == 1 ? 2 : 1))
+        return;
+    const int current = m_pupil;
+    const QString currentName = m_pupils.name(current);
+    switch (m_pupils.remove(pupil)) {
+    case PupilStore::Ok:
+    case PupilStore::DeleteFailed:
+        m_pupil = m_pupils.list().names().indexOf(currentName) + 1;
+        m_pupils.choose(m_pupil);
+        updateTitle();
+        showPupils(QStringLiteral("%1 was removed. A copy of their results is kept in %2.")
+                       .arg(name, QDir::toNativeSeparators(m_pupils.lastBackup())));
+        break;
+    default:
+        showPupils(QStringLiteral("%1's results could not be backed up, so %1 was not "
+                                  "removed.")
+                       .arg(name));
+        break;
+    }
+}
+
+// Closes an open paper as closing it does (its answers are saved), then reads the other
+// pupil's results.
+bool Contents::switchPupil(int pupil)
+{
+    if (pupil < 1 || pupil > m_pupils.count())
+        return false;
+    if (!closePracticeWindow())
+        return false;
+    StartUpResult ready;
+    ready.catalogue = m_catalogue;
+    ready.pupils = m_pupils;
+    StartUp::prepareResults(&ready, pupil);
+    m_pupil = pupil;
+    m_pupils.choose(pupil);
+    updateTitle();
+    LoadSubject(m_LChose);
+    QString message = QStringLiteral("%1 is practising now.").arg(m_pupils.name(pupil));
+    if (ready.resultsWriteFailed)
+        message = QStringLiteral("The results files could not be created, so scores will "
+                                 "not be kept.");
+    for (const QString &more :
+         {StartUp::missingFolderMessage(ready), StartUp::damagedResultsMessage(ready)}) {
+        if (!more.isEmpty())
+            message += QLatin1Char(' ') + more;
+    }
+    showPupils(message);
+    return true;
 }

@@ -3,6 +3,7 @@
 // Report, About and Trash panels. It keeps the selection the practice windows open with.
 
 #include "app/catalogue.h"
+#include "pupils/pupilstore.h"
 #include "startup/startup.h"
 #include "results/resultsfiles.h"
 #include "ui/chrome/skinnedwindow.h"
@@ -15,6 +16,7 @@ class AboutPanel;
 class FocusGroups;
 
 class HomePanel;
+class PupilsPanel;
 class PictureButton;
 class QLabel;
 class ReportPanel;
@@ -41,6 +43,14 @@ public:
     int txtTabPos() const { return m_txtTabPos; }
     int txtReportPos() const { return m_txtReportPos; }
     const Catalogue &catalogue() const { return m_catalogue; }
+
+    // The pupil practising now (1-based) and the pupils of this computer.
+    int pupil() const { return m_pupil; }
+    const PupilStore &pupils() const { return m_pupils; }
+    // Where the pupil's results files are; empty for the program folder.
+    QString resultsFolder() const;
+    // The current pupil's results folder as a path (the program folder for a single pupil).
+    QString resultsPath() const;
 
     // The practice window now open (Test1 or Test2), if any.
     PracticeWindow *practiceWindow() const { return m_practice; }
@@ -82,6 +92,12 @@ private:
     void showTrash();
     void eraseAllResults();
     void restoreResults(const QString &name);
+    void updateTitle();
+    void showPupils(const QString &message = QString());
+    void addPupil(const QString &name);
+    void renamePupil(int pupil, const QString &name);
+    void removePupil(int pupil);
+    bool switchPupil(int pupil);
 
     Catalogue m_catalogue;
     int m_LChose = 0;
@@ -110,5 +126,8 @@ private:
     TrashPanel *m_trash = nullptr;
     QWidget *m_frontPanel = nullptr;
     FocusGroups *m_focusGroups = nullptr;
+    PupilsPanel *m_pupilsPanel = nullptr;
+    PupilStore m_pupils;
+    int m_pupil = 1;
     QPointer<PracticeWindow> m_practice;
 };

@@ -61,4 +61,23 @@ double tabTop(double stripTop, double tabHeight, bool selected)
     return stripTop - tabHeight + (selected ? 0.5 : 2.5);
 }
 
+QString windowTitle(const QString &title, const QString &pupil, int pupilCount)
+{
+    return pupilCount >= 2 ? title + QStringLiteral(" - ") + pupil : title;
+}
+
+ChooserLayout chooserLayout(int pupils)
+{
+    constexpr int kWidth = 265; // the pop-up's width
+    constexpr int kTop = 40;    // below the title strip
+    constexpr int kButton = 220;
+    constexpr int kHeight = 40;
+    constexpr int kStep = 48;
+    ChooserLayout layout;
+    for (int i = 0; i < pupils; ++i)
+        layout.buttons.append(QRect((kWidth - kButton) / 2, kTop + kStep * i, kButton, kHeight));
+    layout.window = QSize(kWidth, kTop + kStep * qMax(pupils, 1) + 16);
+    return layout;
+}
+
 } // namespace HomeRules

@@ -1,6 +1,7 @@
 #pragma once
 // Rules of the main window's Home panel and tab strip, free of widgets so tests call them.
 
+#include <QRect>
 #include <QString>
 #include <QVector>
 
@@ -32,5 +33,18 @@ QVector<int> tabLefts(const bool present[3], const int widths[4]);
 
 // Top of a tab over the strip: selected tabs stand 2 units higher than the others.
 double tabTop(double stripTop, double tabHeight, bool selected);
+
+// The main window's caption: the edition title, followed by the pupil's name once more
+// than one pupil shares the program.
+QString windowTitle(const QString &title, const QString &pupil, int pupilCount);
+
+// The "Who is practising?" window (pixels): its size and one large button per pupil, one
+// under another below the title strip.
+struct ChooserLayout
+{
+    QSize window;
+    QVector<QRect> buttons;
+};
+ChooserLayout chooserLayout(int pupils);
 
 } // namespace HomeRules

@@ -149,10 +149,12 @@ void trendGraph(Page &page, double y, const QList<double> &values)
 
 } // namespace
 
-QString defaultFileName(const QString &subject, const QDate &date)
+QString defaultFileName(const QString &subject, const QDate &date, const QString &pupil)
 {
     QString name = QStringLiteral("Report %1 %2.pdf")
                        .arg(subject, date.toString(QStringLiteral("yyyy-MM-dd")));
+    if (!pupil.isEmpty())
+        name.prepend(pupil + QLatin1Char(' '));
     for (QChar &c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')
             || c.category() == QChar::Other_Control)
@@ -164,7 +166,7 @@ QString defaultFileName(const QString &subject, const QDate &date)
 int write(const QString &path, const Content &content)
 {
     QPdfWriter writer(path);
-    writer.setTitle(defaultFileName(content.subject, content.date).chopped(4));
+    writer.setTitle(defaultFileName(content.subject, content.date, content.pupil).chopped(4));
     writer.setCreator(content.title);
     writer.setResolution(300);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -177,9 +179,10 @@ int write(const QString &path, const Content &content)
     page.text(0, 0, 180, 6, content.title, 10, false, Qt::AlignLeft | Qt::AlignVCenter,
               kHeading);
     page.text(0, 6, 180, 10, QStringLiteral("Results Report: ") + content.subject, 16, true);
-    page.text(0, 16, 180, 7,
-              QStringLiteral("Date: ") + QLocale().toString(content.date, QLocale::LongFormat),
-              10);
+    QString line = QStringLiteral("Date: ") + QLocale().toString(content.date, QLocale::LongFormat);
+    if (!content.pupil.isEmpty())
+        line = QStringLiteral("Pupil: ") + content.pupil + QStringLiteral("    ") + line;
+    page.text(0, 16, 180, 7, line, 10);
     double y = overall(page, 27, content.figures);
     y = topical(page, y, content.figures);
     trendGraph(page, y, content.trend);

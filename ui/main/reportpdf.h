@@ -20,13 +20,16 @@ struct Content
 {
     QString title;   // the edition title
     QString subject; // the subject's name
+    QString pupil;   // the pupil's name where there are several pupils, else empty
     QDate date;
     ReportFigures::Figures figures;
     QList<double> trend; // the trend values, oldest first
 };
 
-// "Report English 2026-12-08.pdf"; characters a file name cannot hold become "-".
-QString defaultFileName(const QString &subject, const QDate &date);
+// "Report English 2026-12-08.pdf", or "Anna Report English 2026-12-08.pdf" with a pupil's
+// name; characters a file name cannot hold become "-".
+QString defaultFileName(const QString &subject, const QDate &date,
+                        const QString &pupil = QString());
 
 // Writes the report to path as a one-page A4 PDF. Returns Ok or NotWritten.
 int write(const QString &path, const Content &content);

@@ -15,11 +15,12 @@ struct PaperSelection
     int PaperNum = 101;  // paper key, 100 + ordinal
     int TakeNum = 1;     // 1 = first take, 2 = second take
     QString SubH1;       // topic name
+    QString resultsFolder; // the pupil's results folder; empty = the program folder
 
     // The results files of the selected subject.
     Results::SubjectFiles subjectFiles() const
     {
-        return Results::SubjectFiles(LChose, lblCOD, TtPapersCon);
+        return Results::SubjectFiles(LChose, lblCOD, TtPapersCon, resultsFolder);
     }
     // Paper number within its topic, 1..5.
     int paperInTopic() const { return PaperNum - 100 - TopicCount + 1; }
