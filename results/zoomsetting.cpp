@@ -9,24 +9,28 @@ namespace {
 const QString kKey = QStringLiteral("ZOM"); // the readers take keys of three letters
 }
 
-QString filePath()
+QString filePath(const QString &resultsFolder)
 {
-    return ProgramFolder::filePath(QStringLiteral("zoom.txt"));
+    const QString name = QStringLiteral("zoom.txt");
+    return resultsFolder.isEmpty() ? ProgramFolder::filePath(name)
+                                   : resultsFolder + QLatin1Char('/') + name;
 }
 
-int readZoom()
+int readZoom(const QString &resultsFolder)
 {
-    const Records::Fields values = Records::ReadRecordFields(filePath(), kKey, 1, Records::Cap10);
+    const Records::Fields values =
+        Records::ReadRecordFields(filePath(resultsFolder), kKey, 1, Records::Cap10);
     bool ok = false;
     const int percent = values.value(1).trimmed().toInt(&ok);
     return ok && percent > 0 ? percent : 0;
 }
 
-int writeZoom(int percent)
+int writeZoom(int percent, const QString &resultsFolder)
 {
     Records::Fields values(Records::Cap10 + 1);
     values[1] = QString::number(percent);
-    return Records::WriteRecordLines({Records::BuildRecordLine(kKey, values, 1)}, filePath());
+    return Records::WriteRecordLines({Records::BuildRecordLine(kKey, values, 1)},
+                                     filePath(resultsFolder));
 }
 
 } // namespace ZoomSetting

@@ -1,19 +1,18 @@
 #pragma once
-// Where the pupil's page size is kept: one record "#ZOM#>150" in "zoom.txt" of the data
-// folder (the folder of the results files). The whole program reads and writes it through
-// these two functions, so keeping it per pupil later means changing only them.
+// Where the pupil's page size is kept: one record "#ZOM#>150" in "zoom.txt" beside the
+// pupil's results files, so each pupil keeps their own size.
 
 #include <QString>
 
 namespace ZoomSetting {
 
-// The file: the data folder's "zoom.txt".
-QString filePath();
+// The file: "zoom.txt" in the results folder (the program folder when empty).
+QString filePath(const QString &resultsFolder = QString());
 
 // The stored size in percent; 0 when there is none or it is not a number (the caller
 // then uses 100 %).
-int readZoom();
+int readZoom(const QString &resultsFolder = QString());
 // Stores the size; 0 or the record writer's error number (the file is then unchanged).
-int writeZoom(int percent);
+int writeZoom(int percent, const QString &resultsFolder = QString());
 
 } // namespace ZoomSetting

@@ -5,6 +5,7 @@
 #include "pupils/pupilstore.h"
 #include "results/resultsbackup.h"
 #include "results/resultsfiles.h"
+#include "results/zoomsetting.h"
 #include "startup/startup.h"
 #include "tests/practice/windowdriver.h"
 #include "ui/chrome/picturecache.h"
@@ -217,6 +218,24 @@ private slots:
         clickOn(m_window.data(), QStringLiteral("ButSavePdflbl"));
         ReportPdf::setSaveDialogHook({});
         QVERIFY(QFileInfo(suggested).fileName().startsWith(QStringLiteral("Ben Report English ")));
+    }
+
+    // The page size is kept per pupil, beside their results.
+    void pageSizeIsEachPupils()
+    {
+        addPupil(QStringLiteral("Ben"));
+        pupilAction(2, QStringLiteral("ButPupilSwitch"));
+        typeInFirstPaper(QStringLiteral("b"));
+        PracticeWindow *w = m_window->practiceWindow();
+        QTest::keyClick(w, Qt::Key_Equal, Qt::ControlModifier);
+        QTRY_COMPARE(w->zoom(), 110);
+        QCOMPARE(ZoomSetting::readZoom(m_window->pupils().folderPath(2)), 110);
+        QCOMPARE(ZoomSetting::readZoom(m_window->pupils().folderPath(1)), 0);
+
+        pupilAction(1, QStringLiteral("ButPupilSwitch"));
+        QTRY_VERIFY(!m_window->practiceWindow());
+        typeInFirstPaper(QStringLiteral("a"));
+        QCOMPARE(m_window->practiceWindow()->zoom(), 100);
     }
 
     void interruptedMoveIsFinishedOrUndone_data()

@@ -229,7 +229,8 @@ void PracticeWindow::load()
     buildMarkingPanel();
     buildKeys();
     // The pupil's size from the last paper; nonsense in the file counts as 100 %.
-    m_zoom = ZoomSteps::nearestStep(ZoomSetting::readZoom());
+    m_zoom = ZoomSteps::nearestStep(
+        ZoomSetting::readZoom(m_session->selection().resultsFolder));
     m_browser->setZoom(m_zoom);
     m_zoomControl->setPercent(m_zoom);
     applySheetScale();
@@ -573,7 +574,8 @@ void PracticeWindow::setZoom(int percent)
     layoutWindow();
     if (QWidget *focus = focusWidget())
         m_sheetScroll->ensureWidgetVisible(focus);
-    const int error = ZoomSetting::writeZoom(percent);
+    const int error =
+        ZoomSetting::writeZoom(percent, m_session->selection().resultsFolder);
     if (error) {
         showNotice(QStringLiteral("The text size could not be kept for the next paper "
                                   "(error %1).")
