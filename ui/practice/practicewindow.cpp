@@ -6,6 +6,8 @@
 #include "ui/chrome/picturecache.h"
 #include "ui/chrome/picturestates.h"
 #include "ui/chrome/skincolours.h"
+#include "ui/chrome/valuelabel.h"
+#include "ui/chrome/valuetext.h"
 #include "ui/practice/answerbox.h"
 #include "ui/practice/answerframe.h"
 #include "ui/practice/answervalidator.h"
@@ -194,7 +196,7 @@ void PracticeWindow::load()
         m_browser->Navigate2(m_session->currentPagePath());
 
     const QDateTime now = QDateTime::currentDateTime();
-    m_pScoring->setText(m_session->pScoring());
+    ValueText::set(m_pScoring, m_session->pScoring());
     showLoadedStatus(now);
     FillAnswerSheet();
     ShowAnswerRows();
@@ -202,8 +204,8 @@ void PracticeWindow::load()
     if (m_session->isMarked())
         ShowMarkedState();
     m_session->startClock(now);
-    m_totalQ->setText(QString::number(m_session->totalBlanks()));
-    m_answeredQ->setText(QString::number(m_session->answeredCount()));
+    ValueText::set(m_totalQ, QString::number(m_session->totalBlanks()));
+    ValueText::set(m_answeredQ, QString::number(m_session->answeredCount()));
     layoutWindow();
 }
 
@@ -247,8 +249,8 @@ void PracticeWindow::buildToolbar()
                                      m_paperSum);
     scoreCaption->setFont(arial(8.25));
     scoreCaption->setGeometry(50, 3, m_paperSum->width() - 54, 16);
-    m_pScoring = makeLabel(QStringLiteral("PScoring"), QStringLiteral("88.8"), m_paperSum);
-    m_pScoring->setAccessibleName(QStringLiteral("Score"));
+    m_pScoring = new ValueLabel(QStringLiteral("PScoring"), QStringLiteral("Score"), m_paperSum);
+    ValueText::set(m_pScoring, QStringLiteral("88.8"));
     m_pScoring->setFont(arial(10, true));
     m_pScoring->setGeometry(50, 19, m_paperSum->width() - 54, 18);
 }
@@ -301,15 +303,19 @@ void PracticeWindow::buildStatusStrip()
     m_bot2 = new PicturePanel(QStringLiteral("Bot2"), QStringLiteral("bottombg3.bmp"),
                               m_remQnsBG);
     m_bot2->setCaption(QStringLiteral("Answered:"));
-    m_answeredQ = makeLabel(QStringLiteral("lblAnsweredQ"), QStringLiteral("88"), m_bot2,
-                            QStringLiteral("Number of questions answered"));
+    m_answeredQ = new ValueLabel(QStringLiteral("lblAnsweredQ"),
+                                 QStringLiteral("Number of questions answered"), m_bot2);
+    m_answeredQ->setToolTip(ValueText::description(m_answeredQ));
+    ValueText::set(m_answeredQ, QStringLiteral("88"));
     m_answeredQ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_answeredQ->setGeometry(70, 0, 24, 30);
     QLabel *of = makeLabel(QStringLiteral("lblOf"), QStringLiteral("of"), m_bot2);
     of->setAlignment(Qt::AlignCenter);
     of->setGeometry(95, 0, 20, 30);
-    m_totalQ = makeLabel(QStringLiteral("lblTotalQ"), QStringLiteral("88"), m_bot2,
-                         QStringLiteral("Total number of questions"));
+    m_totalQ = new ValueLabel(QStringLiteral("lblTotalQ"),
+                              QStringLiteral("Total number of questions"), m_bot2);
+    m_totalQ->setToolTip(ValueText::description(m_totalQ));
+    ValueText::set(m_totalQ, QStringLiteral("88"));
     m_totalQ->setGeometry(116, 0, 30, 30);
 
     m_bot3 = new PicturePanel(QStringLiteral("Bot3"), QStringLiteral("bottombg3.bmp"),
@@ -779,8 +785,8 @@ void PracticeWindow::MarkPaper()
                        .arg(error));
         return;
     }
-    m_pScoring->setText(m_session->pScoring());
-    m_answeredQ->setText(QString::number(m_session->answeredCount()));
+    ValueText::set(m_pScoring, m_session->pScoring());
+    ValueText::set(m_answeredQ, QString::number(m_session->answeredCount()));
     ShowMarkedState();
 }
 
@@ -930,5 +936,5 @@ void PracticeWindow::pollTick()
                            m_session->questionCount());
     }
     tickStatus(QDateTime::currentDateTime());
-    m_answeredQ->setText(QString::number(m_session->answeredCount()));
+    ValueText::set(m_answeredQ, QString::number(m_session->answeredCount()));
 }
