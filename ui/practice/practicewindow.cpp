@@ -9,6 +9,8 @@
 #include "ui/chrome/valuelabel.h"
 #include "ui/chrome/valuetext.h"
 #include "ui/practice/answerbox.h"
+#include "ui/practice/readaloudspeaker.h"
+#include "ui/practice/readaloudtext.h"
 #include "ui/practice/answerframe.h"
 #include "ui/practice/answervalidator.h"
 #include "ui/practice/browsercontrol.h"
@@ -22,6 +24,8 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -180,6 +184,7 @@ PracticeWindow::~PracticeWindow()
 void PracticeWindow::load()
 {
     buildToolbar();
+    buildReadAloud();
     buildPage();
     buildStatusStrip();
     buildAnswerSheet();
@@ -271,6 +276,7 @@ void PracticeWindow::buildPage()
     // Once a page is on show, the pages of the questions before and after it are prepared,
     // a little later so the page on show is drawn first.
     connect(m_browser, &BrowserControl::pageLoaded, this, [this](bool ok) {
+        stopReading(); // another page came on show
         if (ok)
             QTimer::singleShot(kPrepareDelayMs, this, &PracticeWindow::prepareNeighbours);
     });
@@ -492,6 +498,9 @@ void PracticeWindow::applyPracticeLayout(const PracticeRects &r)
         m_toolBar[k]->move(twipsToPixels(r.toolButtonLeft[k]),
                            (m_toolStrip->height() - m_toolBar[k]->height()) / 2);
     }
+    // Read aloud follows Close, at the gap the buttons keep between them.
+    m_readAloud->move(m_toolBar[3]->geometry().right() + 1 + twipsToPixels(120),
+                      (m_toolStrip->height() - m_readAloud->height()) / 2);
     m_paperSum->move(twipsToPixels(r.paperSumLeft),
                      (m_toolStrip->height() - m_paperSum->height()) / 2);
     setGeometryTwips(m_ansBox, r.ansBox);
@@ -728,6 +737,53 @@ void PracticeWindow::showRefusedNote(AnswerBox *box)
     m_refusedNoteTimer->start();
 }
 
+// ---- reading aloud -----------------------------------------------------------------------
+
+void PracticeWindow::buildReadAloud()
+{
+    m_readAloud = new PictureButton(QStringLiteral("ButReadAloud"), m_toolStrip);
+    m_readAloud->setPicture(QStringLiteral("button_off.bmp"));
+    m_readAloud->setScaledContents(true);
+    m_readAloud->resize(80, 25);
+    m_readAloud->addCaption(QStringLiteral("ButReadAloudlbl"), QStringLiteral("Read aloud"))
+        ->setAlignment(Qt::AlignCenter);
+    m_readAloud->setToolTips(QStringLiteral("Read aloud"));
+    connect(m_readAloud, &PictureButton::clicked, this, &PracticeWindow::ReadAloud);
+    m_speaker = ReadAloudSpeaker::factory()(this);
+    m_speaker->onFailure = [this] { readingUnavailable(); };
+    if (!m_speaker->ready())
+        readingUnavailable();
+}
+
+void PracticeWindow::readingUnavailable()
+{
+    m_readAloud->setEnabled(false);
+    m_readAloud->setToolTips(QStringLiteral("Reading aloud is not available on this computer."));
+}
+
+void PracticeWindow::stopReading()
+{
+    if (m_speaker && m_speaker->speaking())
+        m_speaker->stop();
+}
+
+void PracticeWindow::ReadAloud()
+{
+    if (!m_speaker->ready())
+        return readingUnavailable();
+    if (m_speaker->speaking())
+        return m_speaker->stop();
+    QPointer<PracticeWindow> self(this);
+    m_browser->runOnPage(ReadAloudText::walkScript(), [self](const QVariant &result) {
+        if (!self || self->m_closing || !self->m_speaker->ready())
+            return;
+        const QJsonArray walk = QJsonDocument::fromJson(result.toString().toUtf8()).array();
+        const QString text = ReadAloudText::spokenText(walk);
+        if (!text.isEmpty())
+            self->m_speaker->say(text);
+    });
+}
+
 // ---- moves, save, mark, print, close ------------------------------------------------------
 
 void PracticeWindow::GoToQuestion(int target)
@@ -741,6 +797,7 @@ void PracticeWindow::GoToQuestion(int target)
         return;
     }
     m_movedBack = back;
+    stopReading();
     m_qnTitle->setText(QStringLiteral("Question ") + QSCount());
     m_qnTitle->setAccessibleName(m_qnTitle->text());
     FillAnswerSheet();
@@ -866,6 +923,7 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
         }
     }
     m_closing = true;
+    stopReading();
     Timer1()->stop();
     m_session->deleteCurrentPage();
     event->accept();

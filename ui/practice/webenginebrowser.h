@@ -57,6 +57,8 @@ public:
     // Whether url is on show or prepared (loaded or loading).
     bool holds(const QUrl &url) const;
     void print(QPrinter *printer);
+    // Runs script on the page on show and hands its result to done.
+    void runScript(const QString &script, const std::function<void(const QVariant &)> &done);
 
 private:
     struct Slot
