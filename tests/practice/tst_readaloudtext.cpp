@@ -24,12 +24,19 @@ private slots:
         QTest::newRow("cloze with two blanks")
             << "<p>A triangle has <input id='a' aria-label='sides'> sides and "
                "<input id='b' aria-label='corners'> corners.</p>"
-            << "A triangle has blank 1, sides, sides and blank 2, corners, corners.";
+            << "A triangle has sides blank 1 sides and corners blank 2 corners.";
         QTest::newRow("picture question")
             << "<p>How many apples are there?</p><img src='x.png' alt='five red apples'>"
                "<p>Answer: <input placeholder='number of apples'></p>"
             << "How many apples are there?\nPicture: five red apples.\n"
-               "Answer: blank 1, number of apples,.";
+               "Answer: number of apples blank 1.";
+        QTest::newRow("choice with numbered options and an answer row")
+            << "<p class='ins'>Choose the correct answer.</p><p class='stem'>The picture hangs "
+               "<span class='line'>&nbsp;</span> the wall.</p><ol class='opts'><li>(1) under</li>"
+               "<li>(2) on</li></ol><div class='rows'><p><span class='ans' data-b='1'>"
+               "<span class='lbl'>Answer:</span><span class='line'>&nbsp;</span></span></p></div>"
+            << "Choose the correct answer.\nThe picture hangs blank the wall.\n"
+               "Option 1: under.\nOption 2: on.\nAnswer: blank 1.";
         QTest::newRow("hidden text is not read")
             << "<p>Add 2 and 3.</p><p style='display:none'>The answer is 5.</p>"
             << "Add 2 and 3.";

@@ -54,6 +54,17 @@ QString ReadAloudText::walkScript()
       out.push({kind: 'picture', text: node.getAttribute('alt') || ''});
       return;
     }
+    var cls = ' ' + (node.getAttribute('class') || '') + ' ';
+    if (cls.indexOf(' ans ') >= 0 && node.getAttribute('data-b')) {
+      var lbl = node.querySelector('.lbl');
+      out.push({kind: 'blank', text: lbl ? lbl.textContent : '',
+                number: parseInt(node.getAttribute('data-b'), 10)});
+      return;
+    }
+    if (cls.indexOf(' line ') >= 0) {
+      out.push({kind: 'gap', text: ''});
+      return;
+    }
     if (tag === 'input' || tag === 'select' || tag === 'textarea') {
       blanks += 1;
       out.push({kind: 'blank', text: labelOf(node), number: blanks});
@@ -70,6 +81,7 @@ QString ReadAloudText::walkScript()
       return;
     }
     for (var c = node.firstChild; c; c = c.nextSibling) walk(c);
+    if (/^(p|div|h[1-6]|tr|ul|ol|table|br)$/.test(tag)) out.push({kind: 'break', text: ''});
   }
   if (document.body) walk(document.body);
   return JSON.stringify(out);
@@ -96,11 +108,22 @@ QString ReadAloudText::spokenText(const QJsonArray &walk)
             // A blank is read where it stands in the sentence.
             QString said = QStringLiteral("blank %1").arg(number);
             if (!text.isEmpty())
-                said += QStringLiteral(", ") + text + QLatin1Char(',');
+                said = text + QLatin1Char(' ') + said;
             running = running.isEmpty() ? said : running + QLatin1Char(' ') + said;
+        } else if (kind == QLatin1String("break")) {
+            flush();
+        } else if (kind == QLatin1String("gap")) {
+            // The gap in a sentence that an answer fills.
+            running = running.isEmpty() ? QStringLiteral("blank")
+                                        : running + QStringLiteral(" blank");
         } else if (kind == QLatin1String("option")) {
             flush();
-            lines.append(sentence(QStringLiteral("Option %1: %2").arg(number).arg(text)));
+            // Pages that number their options in the text say the number once.
+            QString option = text;
+            const QString shownNumber = QStringLiteral("(%1)").arg(number);
+            if (option.startsWith(shownNumber))
+                option = option.mid(shownNumber.size()).trimmed();
+            lines.append(sentence(QStringLiteral("Option %1: %2").arg(number).arg(option)));
         } else if (kind == QLatin1String("picture")) {
             flush();
             lines.append(text.isEmpty() ? QStringLiteral("A picture.")

@@ -9,7 +9,8 @@ class ReadAloudText
 {
 public:
     // JavaScript run on the shown page; returns a JSON array of {kind, text, number} in
-    // document order, kind being "text", "option", "blank" or "picture".
+    // document order, kind being "text", "option", "blank", "gap", "picture" or "break"
+    // (the end of a paragraph).
     static QString walkScript();
     // The spoken text: plain text as shown, options with their numbers, blanks with their
     // labels, pictures by their description; one sentence a line.
