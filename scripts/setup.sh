@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config python3
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-speech-dev
   libqt6svg6 qt6-image-formats-plugins libgl-dev
   libcups2-dev cups cups-bsd printer-driver-cups-pdf poppler-utils
   fonts-dejavu-core

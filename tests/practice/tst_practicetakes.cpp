@@ -9,6 +9,7 @@
 #include "ui/practice/systemend.h"
 #include "ui/practice/test2.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QProcess>
@@ -285,6 +286,55 @@ private slots:
         const Results::MarksLists marks = Results::readMarks(sel.subjectFiles());
         QCOMPARE(marks.CDD.at(0), today);
         QCOMPARE(marks.FST.at(0), QStringLiteral("1"));
+    }
+
+    // ---- what a screen reader hears ----
+
+    void valueLabelsReadTheirValue_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("score, open") << "PScoring" << "Score" << false;
+        QTest::newRow("score, marked") << "PScoring" << "Score" << true;
+        QTest::newRow("clock") << "lblClock" << "Clock" << false;
+        QTest::newRow("date") << "lblDate" << "Date" << false;
+        QTest::newRow("answered, open") << "lblAnsweredQ" << "Number of questions answered"
+                                        << false;
+        QTest::newRow("answered, marked") << "lblAnsweredQ" << "Number of questions answered"
+                                          << true;
+        QTest::newRow("total") << "lblTotalQ" << "Total number of questions" << false;
+        QTest::newRow("time taken, marked") << "LTime" << "Time taken" << true;
+        QTest::newRow("date completed, marked") << "ETime" << "Date completed" << true;
+    }
+
+    void valueLabelsReadTheirValue()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, description);
+        QFETCH(bool, marked);
+        DialogAnswerer answerer;
+        PracticeWindow *w = openPaper(firstPaper());
+        QVERIFY(w);
+        waitForTick();
+        if (marked) {
+            answerer.answers = {true};
+            clickOn(w, QStringLiteral("ToolBar02"));
+            QTRY_VERIFY(w->session().isMarked());
+        }
+        QLabel *shown = child<QLabel>(w, label.toLatin1().constData());
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(shown);
+        QVERIFY(iface);
+        const QString value = shown->text();
+        if (value.isEmpty())
+            QCOMPARE(iface->text(QAccessible::Name), description);
+        else
+            QCOMPARE(iface->text(QAccessible::Name), description + QStringLiteral(": ") + value);
+        QAccessibleTextInterface *textIface = iface->textInterface();
+        QVERIFY(textIface);
+        QCOMPARE(textIface->text(0, textIface->characterCount()), value);
+        if (marked && label == QStringLiteral("PScoring"))
+            QVERIFY(!value.isEmpty());
     }
 
     // ---- answer boxes ----

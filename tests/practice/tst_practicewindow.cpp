@@ -11,6 +11,8 @@
 #include "ui/chrome/chromegeometry.h"
 #include "ui/practice/browsercontrol.h"
 #include "ui/practice/practicewindow.h"
+#include "ui/practice/readaloudspeaker.h"
+#include "ui/practice/readaloudtext.h"
 #include "ui/practice/test2.h"
 #include "ui/practice/zoomcontrol.h"
 #include "ui/practice/zoomsteps.h"
@@ -21,6 +23,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 
@@ -104,10 +109,47 @@ private slots:
     void pageSizeFollowsTheKeys_data();
     void pageSizeFollowsTheKeys();
     void pageSizeNotKeptIsSaid();
+    void readAloud_data();
+    void readAloud();
 
 private:
     PracticeWindow *openShaped(int question);
     void waitForGuard(PracticeWindow *w);
+};
+
+// A voice that records what it is given; "broken" plays an engine in its error state, from
+// the start or from the first thing it is asked to say.
+class FakeSpeaker : public ReadAloudSpeaker
+{
+public:
+    enum Health { Working, BrokenFromStart, BreaksOnSpeaking };
+    static inline Health health = Working;
+    static inline QStringList said;
+    static inline int stops = 0;
+
+    bool ready() const override { return m_health == Working; }
+    bool speaking() const override { return m_speaking; }
+    void say(const QString &text) override
+    {
+        said.append(text);
+        if (m_breaks) {
+            m_health = BrokenFromStart;
+            if (onFailure)
+                onFailure();
+            return;
+        }
+        m_speaking = true;
+    }
+    void stop() override
+    {
+        ++stops;
+        m_speaking = false;
+    }
+
+private:
+    Health m_health = health == BreaksOnSpeaking ? Working : health;
+    bool m_breaks = health == BreaksOnSpeaking;
+    bool m_speaking = false;
 };
 
 // The paper of our own, on question q.
@@ -897,6 +939,65 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     TestPracticeWindow test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void TestPracticeWindow::readAloud_data()
+{
+    QTest::addColumn<int>("health");
+    QTest::addColumn<bool>("available");
+    QTest::newRow("speech engine working") << int(FakeSpeaker::Working) << true;
+    QTest::newRow("engine in error") << int(FakeSpeaker::BrokenFromStart) << false;
+    QTest::newRow("error on speaking") << int(FakeSpeaker::BreaksOnSpeaking) << false;
+}
+
+void TestPracticeWindow::readAloud()
+{
+    QFETCH(int, health);
+    QFETCH(bool, available);
+    FakeSpeaker::health = FakeSpeaker::Health(health);
+    FakeSpeaker::said.clear();
+    FakeSpeaker::stops = 0;
+    const ReadAloudSpeaker::Factory before = ReadAloudSpeaker::factory();
+    ReadAloudSpeaker::setFactory([](QObject *) { return std::make_unique<FakeSpeaker>(); });
+    const auto restore = qScopeGuard([before] { ReadAloudSpeaker::setFactory(before); });
+    PracticeWindow *w = openPaper(firstPaper());
+    QVERIFY(w);
+    waitForGuard(w);
+    auto *button = child<PictureButton>(w, "ButReadAloud");
+    const bool brokenAtOnce = health == int(FakeSpeaker::BrokenFromStart);
+    QCOMPARE(button->isEnabled(), !brokenAtOnce);
+    if (!brokenAtOnce)
+        QCOMPARE(button->toolTip(), QStringLiteral("Read aloud"));
+    button->click();
+    if (health == int(FakeSpeaker::BreaksOnSpeaking))
+        QTRY_COMPARE(FakeSpeaker::said.size(), 1);
+    if (!available) {
+        QTRY_VERIFY(!button->isEnabled());
+        QCOMPARE(button->toolTip(),
+                 QStringLiteral("Reading aloud is not available on this computer."));
+        return;
+    }
+    // What is said is the page on show, walked as the pupil sees it.
+    QTRY_COMPARE(FakeSpeaker::said.size(), 1);
+    QString walk;
+    bool done = false;
+    child<BrowserControl>(w, "brwWebBrowser")
+        ->runOnPage(ReadAloudText::walkScript(), [&](const QVariant &result) {
+            walk = result.toString();
+            done = true;
+        });
+    QTRY_VERIFY(done);
+    const QString expected =
+        ReadAloudText::spokenText(QJsonDocument::fromJson(walk.toUtf8()).array());
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(FakeSpeaker::said.first(), expected);
+    // Pressed again, it stops; moving to the next question stops it too.
+    button->click();
+    QCOMPARE(FakeSpeaker::stops, 1);
+    button->click();
+    QTRY_COMPARE(FakeSpeaker::said.size(), 2);
+    w->GoToQuestion(2);
+    QVERIFY(FakeSpeaker::stops >= 2);
 }
 
 #include "tst_practicewindow.moc"

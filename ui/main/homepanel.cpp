@@ -3,6 +3,8 @@
 #include "ui/chrome/chromegeometry.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
+#include "ui/chrome/valuelabel.h"
+#include "ui/chrome/valuetext.h"
 #include "ui/main/homerules.h"
 #include "ui/main/panelwidgets.h"
 #include "ui/main/practisenext.h"
@@ -122,7 +124,8 @@ void HomePanel::buildPaperColumn()
 {
     makeColumnHead(this, QStringLiteral("ColHead2"), QStringLiteral("columnhead2.bmp"),
                    QStringLiteral("Select a Paper"), 204);
-    m_subH1 = makeLabel(this, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"));
+    m_subH1 = new ValueLabel(QStringLiteral("SubH1"), QStringLiteral("Topic"), this);
+    ValueText::set(m_subH1, QStringLiteral("Select a Paper"));
     m_subH1->setGeometry(kPaperLeft, kHeadingTop, kHeadingWidth, kHeadingHeight);
     m_subH1->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d4f7c;"));
     m_subH1->setWordWrap(true);
@@ -140,12 +143,12 @@ void HomePanel::buildPaperColumn()
         QLabel *second = makeLabel(this, QString(), QStringLiteral("2nd Attempt:"));
         second->setGeometry(kPaperLeft, 0, 80, 18);
         parts.append({second, 36});
-        m_msa[k] = makeLabel(this, QStringLiteral("MSA%1").arg(k), QString());
-        m_msa[k]->setAccessibleName(QStringLiteral("First attempt score, paper %1").arg(k));
+        m_msa[k] = new ValueLabel(QStringLiteral("MSA%1").arg(k),
+                                 QStringLiteral("First attempt score, paper %1").arg(k), this);
         m_msa[k]->move(kPercentLeft, 0);
         parts.append({m_msa[k], 18});
-        m_msb[k] = makeLabel(this, QStringLiteral("MSB%1").arg(k), QString());
-        m_msb[k]->setAccessibleName(QStringLiteral("Second attempt score, paper %1").arg(k));
+        m_msb[k] = new ValueLabel(QStringLiteral("MSB%1").arg(k),
+                                 QStringLiteral("Second attempt score, paper %1").arg(k), this);
         m_msb[k]->move(kPercentLeft, 0);
         parts.append({m_msb[k], 36});
         for (int line = 0; line < 2; ++line) {
@@ -242,13 +245,12 @@ void HomePanel::showPapers(const QString &heading, const QStringList &firstScore
                            const QStringList &secondScores)
 {
     if (!heading.isNull()) {
-        m_subH1->setText(heading);
-        m_subH1->setAccessibleName(heading);
+        ValueText::set(m_subH1, heading);
         placeHeading();
     }
     for (int k = 1; k <= 5; ++k) {
-        m_msa[k]->setText(firstScores.value(k - 1));
-        m_msb[k]->setText(secondScores.value(k - 1));
+        ValueText::set(m_msa[k], firstScores.value(k - 1));
+        ValueText::set(m_msb[k], secondScores.value(k - 1));
     }
     UpdatePaperRows();
 }

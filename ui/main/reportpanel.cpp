@@ -2,6 +2,8 @@
 
 #include "ui/chrome/picturebutton.h"
 #include "ui/chrome/picturecache.h"
+#include "ui/chrome/valuelabel.h"
+#include "ui/chrome/valuetext.h"
 #include "ui/main/panelwidgets.h"
 #include "ui/main/reportlayout.h"
 #include "ui/main/trendplotarea.h"
@@ -75,7 +77,8 @@ void ReportPanel::buildSummary()
         const int top = 20 + 40 * i;
         makeLabel(m_bodies[1], QString(), captions[i], QRect(16, top, 190, 36))
             ->setWordWrap(true);
-        m_values[i] = makeLabel(m_bodies[1], names[i], QString(), QRect(210, top, 180, 36));
+        m_values[i] = new ValueLabel(names[i], captions[i].chopped(1), m_bodies[1]);
+        m_values[i]->setGeometry(210, top, 180, 36);
         m_values[i]->setWordWrap(true);
         m_values[i]->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d4f7c;"));
     }
@@ -116,8 +119,9 @@ void ReportPanel::buildTopical()
                                        QString(), QRect(0, 0, 0, 14));
             m_bar[i][take]->setStyleSheet(take == 0 ? QStringLiteral("background: #3d85c6;")
                                                     : QStringLiteral("background: #e69138;"));
-            m_mark[i][take] = makeLabel(m_bodies[2], QStringLiteral("TMark%1%2").arg(i).arg(side),
-                                        QString(), QRect(left + kBarWidth + 2, top, 42, 20));
+            m_mark[i][take] = new ValueLabel(QStringLiteral("TMark%1%2").arg(i).arg(side),
+                                             QString(), m_bodies[2]);
+            m_mark[i][take]->setGeometry(left + kBarWidth + 2, top, 42, 20);
         }
     }
 }
@@ -144,8 +148,7 @@ void ReportPanel::showReport(const ReportFigures::Figures &figures, const QList<
     const QString values[5] = {figures.oScore1, figures.oScore2, figures.pcNum, figures.wt,
                                figures.st};
     for (int i = 0; i < 5; ++i) {
-        m_values[i]->setText(values[i]);
-        m_values[i]->setAccessibleName(values[i]);
+        ValueText::set(m_values[i], values[i]);
     }
     for (int i = 1; i <= ReportFigures::kTopicRows; ++i)
         FillTopicRow(i, figures.rows.value(i - 1));
@@ -164,7 +167,10 @@ void ReportPanel::FillTopicRow(int i, const ReportFigures::TopicRow &row)
     const QString marks[2] = {row.markA, row.markB};
     const double fractions[2] = {row.barA, row.barB};
     for (int take = 0; take < 2; ++take) {
-        m_mark[i][take]->setText(marks[take]);
+        const QString attempt = take == 0 ? QStringLiteral(", first attempt")
+                                          : QStringLiteral(", second attempt");
+        ValueText::describe(m_mark[i][take], row.name + attempt);
+        ValueText::set(m_mark[i][take], marks[take]);
         m_mark[i][take]->setVisible(row.visible);
         m_back[i][take]->setVisible(row.visible);
         const int inner = m_back[1][take]->width();

@@ -52,6 +52,12 @@ void BrowserControl::Place(const QRect &rect)
     setGeometry(rect);
 }
 
+void BrowserControl::runOnPage(const QString &script,
+                               const std::function<void(const QVariant &)> &done)
+{
+    m_engine->runScript(script, done);
+}
+
 void BrowserControl::Navigate2(const QString &path)
 {
     m_pagePath = path;

@@ -37,6 +37,8 @@ public:
     // Shows the page file at path. The file's address becomes the only one the control
     // accepts until the next call.
     void Navigate2(const QString &path);
+    // Runs script on the page on show (for reading it aloud) and hands its result to done.
+    void runOnPage(const QString &script, const std::function<void(const QVariant &)> &done);
     // The page file last given to Navigate2.
     QString pagePath() const { return m_pagePath; }
     // Loads these page files (at most two, the likeliest to be shown next first) out of

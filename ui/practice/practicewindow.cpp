@@ -6,7 +6,11 @@
 #include "ui/chrome/picturecache.h"
 #include "ui/chrome/picturestates.h"
 #include "ui/chrome/skincolours.h"
+#include "ui/chrome/valuelabel.h"
+#include "ui/chrome/valuetext.h"
 #include "ui/practice/answerbox.h"
+#include "ui/practice/readaloudspeaker.h"
+#include "ui/practice/readaloudtext.h"
 #include "ui/practice/answerframe.h"
 #include "ui/practice/answervalidator.h"
 #include "ui/practice/browsercontrol.h"
@@ -25,6 +29,8 @@
 #include <QCursor>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -223,6 +229,7 @@ PracticeWindow::~PracticeWindow()
 void PracticeWindow::load()
 {
     buildToolbar();
+    buildReadAloud();
     buildPage();
     buildStatusStrip();
     buildAnswerSheet();
@@ -246,7 +253,7 @@ void PracticeWindow::load()
         m_browser->Navigate2(m_session->currentPagePath());
 
     const QDateTime now = QDateTime::currentDateTime();
-    m_pScoring->setText(m_session->pScoring());
+    ValueText::set(m_pScoring, m_session->pScoring());
     showLoadedStatus(now);
     FillAnswerSheet();
     ShowAnswerRows();
@@ -254,8 +261,8 @@ void PracticeWindow::load()
     if (m_session->isMarked())
         ShowMarkedState();
     m_session->startClock(now);
-    m_totalQ->setText(QString::number(m_session->totalBlanks()));
-    m_answeredQ->setText(QString::number(m_session->answeredCount()));
+    ValueText::set(m_totalQ, QString::number(m_session->totalBlanks()));
+    ValueText::set(m_answeredQ, QString::number(m_session->answeredCount()));
     layoutWindow();
     m_rowWidgets[0].answer->setFocus();
 }
@@ -303,8 +310,8 @@ void PracticeWindow::buildToolbar()
                                      m_paperSum);
     scoreCaption->setFont(arial(8.25));
     scoreCaption->setGeometry(50, 3, m_paperSum->width() - 54, 16);
-    m_pScoring = makeLabel(QStringLiteral("PScoring"), QStringLiteral("88.8"), m_paperSum);
-    m_pScoring->setAccessibleName(QStringLiteral("Score"));
+    m_pScoring = new ValueLabel(QStringLiteral("PScoring"), QStringLiteral("Score"), m_paperSum);
+    ValueText::set(m_pScoring, QStringLiteral("88.8"));
     m_pScoring->setFont(arial(10, true));
     m_pScoring->setGeometry(50, 19, m_paperSum->width() - 54, 18);
 }
@@ -325,6 +332,7 @@ void PracticeWindow::buildPage()
     // Once a page is on show, the pages of the questions before and after it are prepared,
     // a little later so the page on show is drawn first.
     connect(m_browser, &BrowserControl::pageLoaded, this, [this](bool ok) {
+        stopReading(); // another page came on show
         if (ok)
             QTimer::singleShot(kPrepareDelayMs, this, &PracticeWindow::prepareNeighbours);
     });
@@ -359,15 +367,19 @@ void PracticeWindow::buildStatusStrip()
     m_bot2 = new PicturePanel(QStringLiteral("Bot2"), QStringLiteral("bottombg3.bmp"),
                               m_remQnsBG);
     m_bot2->setCaption(QStringLiteral("Answered:"));
-    m_answeredQ = makeLabel(QStringLiteral("lblAnsweredQ"), QStringLiteral("88"), m_bot2,
-                            QStringLiteral("Number of questions answered"));
+    m_answeredQ = new ValueLabel(QStringLiteral("lblAnsweredQ"),
+                                 QStringLiteral("Number of questions answered"), m_bot2);
+    m_answeredQ->setToolTip(ValueText::description(m_answeredQ));
+    ValueText::set(m_answeredQ, QStringLiteral("88"));
     m_answeredQ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_answeredQ->setGeometry(70, 0, 24, 30);
     QLabel *of = makeLabel(QStringLiteral("lblOf"), QStringLiteral("of"), m_bot2);
     of->setAlignment(Qt::AlignCenter);
     of->setGeometry(95, 0, 20, 30);
-    m_totalQ = makeLabel(QStringLiteral("lblTotalQ"), QStringLiteral("88"), m_bot2,
-                         QStringLiteral("Total number of questions"));
+    m_totalQ = new ValueLabel(QStringLiteral("lblTotalQ"),
+                              QStringLiteral("Total number of questions"), m_bot2);
+    m_totalQ->setToolTip(ValueText::description(m_totalQ));
+    ValueText::set(m_totalQ, QStringLiteral("88"));
     m_totalQ->setGeometry(116, 0, 30, 30);
 
     m_bot3 = new PicturePanel(QStringLiteral("Bot3"), QStringLiteral("bottombg3.bmp"),
@@ -704,6 +716,9 @@ void PracticeWindow::applyPracticeLayout(const PracticeRects &r)
         m_toolBar[k]->move(twipsToPixels(r.toolButtonLeft[k]),
                            (m_toolStrip->height() - m_toolBar[k]->height()) / 2);
     }
+    // Read aloud follows Close, at the gap the buttons keep between them.
+    m_readAloud->move(m_toolBar[3]->geometry().right() + 1 + twipsToPixels(120),
+                      (m_toolStrip->height() - m_readAloud->height()) / 2);
     m_paperSum->move(twipsToPixels(r.paperSumLeft),
                      (m_toolStrip->height() - m_paperSum->height()) / 2);
     setGeometryTwips(m_ansBox, r.ansBox);
@@ -971,6 +986,53 @@ void PracticeWindow::showRefusedNote(AnswerBox *box)
     m_refusedNoteTimer->start();
 }
 
+// ---- reading aloud -----------------------------------------------------------------------
+
+void PracticeWindow::buildReadAloud()
+{
+    m_readAloud = new PictureButton(QStringLiteral("ButReadAloud"), m_toolStrip);
+    m_readAloud->setPicture(QStringLiteral("button_off.bmp"));
+    m_readAloud->setScaledContents(true);
+    m_readAloud->resize(80, 25);
+    m_readAloud->addCaption(QStringLiteral("ButReadAloudlbl"), QStringLiteral("Read aloud"))
+        ->setAlignment(Qt::AlignCenter);
+    m_readAloud->setToolTips(QStringLiteral("Read aloud"));
+    connect(m_readAloud, &PictureButton::clicked, this, &PracticeWindow::ReadAloud);
+    m_speaker = ReadAloudSpeaker::factory()(this);
+    m_speaker->onFailure = [this] { readingUnavailable(); };
+    if (!m_speaker->ready())
+        readingUnavailable();
+}
+
+void PracticeWindow::readingUnavailable()
+{
+    m_readAloud->setEnabled(false);
+    m_readAloud->setToolTips(QStringLiteral("Reading aloud is not available on this computer."));
+}
+
+void PracticeWindow::stopReading()
+{
+    if (m_speaker && m_speaker->speaking())
+        m_speaker->stop();
+}
+
+void PracticeWindow::ReadAloud()
+{
+    if (!m_speaker->ready())
+        return readingUnavailable();
+    if (m_speaker->speaking())
+        return m_speaker->stop();
+    QPointer<PracticeWindow> self(this);
+    m_browser->runOnPage(ReadAloudText::walkScript(), [self](const QVariant &result) {
+        if (!self || self->m_closing || !self->m_speaker->ready())
+            return;
+        const QJsonArray walk = QJsonDocument::fromJson(result.toString().toUtf8()).array();
+        const QString text = ReadAloudText::spokenText(walk);
+        if (!text.isEmpty())
+            self->m_speaker->say(text);
+    });
+}
+
 // ---- moves, save, mark, print, close ------------------------------------------------------
 
 void PracticeWindow::GoToQuestion(int target)
@@ -984,6 +1046,7 @@ void PracticeWindow::GoToQuestion(int target)
         return;
     }
     m_movedBack = back;
+    stopReading();
     m_qnTitle->setText(QStringLiteral("Question ") + QSCount());
     m_qnTitle->setAccessibleName(m_qnTitle->text());
     FillAnswerSheet();
@@ -1028,8 +1091,8 @@ void PracticeWindow::MarkPaper()
                        .arg(error));
         return;
     }
-    m_pScoring->setText(m_session->pScoring());
-    m_answeredQ->setText(QString::number(m_session->answeredCount()));
+    ValueText::set(m_pScoring, m_session->pScoring());
+    ValueText::set(m_answeredQ, QString::number(m_session->answeredCount()));
     ShowMarkedState();
 }
 
@@ -1109,6 +1172,7 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
         }
     }
     m_closing = true;
+    stopReading();
     Timer1()->stop();
     m_session->deleteCurrentPage();
     event->accept();
@@ -1179,5 +1243,5 @@ void PracticeWindow::pollTick()
                            m_session->questionCount());
     }
     tickStatus(QDateTime::currentDateTime());
-    m_answeredQ->setText(QString::number(m_session->answeredCount()));
+    ValueText::set(m_answeredQ, QString::number(m_session->answeredCount()));
 }

@@ -29,6 +29,7 @@
 class AnswerFrame;
 class BrowserControl;
 class PictureButton;
+class ReadAloudSpeaker;
 class PicturePanel;
 class QComboBox;
 class QLabel;
@@ -149,6 +150,11 @@ protected:
 
 private:
     void buildToolbar();
+    void buildReadAloud();
+    // Reads the page on show aloud, or stops when it is reading.
+    void ReadAloud();
+    void stopReading();
+    void readingUnavailable();
     void buildPage();
     void buildStatusStrip();
     void buildAnswerSheet();
@@ -179,6 +185,8 @@ private:
 
     std::unique_ptr<PracticeSession> m_session;
     PictureButton *m_toolBar[6] = {};
+    PictureButton *m_readAloud = nullptr;   // ButReadAloud
+    std::unique_ptr<ReadAloudSpeaker> m_speaker;
     QWidget *m_toolStrip = nullptr;        // ScnTabBG
     PicturePanel *m_paperSum = nullptr;    // PaperSum
     QLabel *m_pScoring = nullptr;          // PScoring

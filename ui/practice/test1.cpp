@@ -1,5 +1,7 @@
 #include "ui/practice/test1.h"
 
+#include "ui/chrome/valuelabel.h"
+#include "ui/chrome/valuetext.h"
 #include "ui/practice/answerbox.h"
 
 #include <QLabel>
@@ -9,10 +11,9 @@ namespace {
 QLabel *statusLabel(const QString &name, const QString &text, const QString &tip,
                     const QRect &geometry, QWidget *panel)
 {
-    auto *label = new QLabel(text, panel);
-    label->setObjectName(name);
+    auto *label = new ValueLabel(name, tip, panel);
     label->setToolTip(tip);
-    label->setAccessibleName(tip);
+    ValueText::set(label, text);
     label->setGeometry(geometry);
     return label;
 }
@@ -48,15 +49,15 @@ void Test1::createStatusControls(QWidget *panel)
 
 void Test1::showLoadedStatus(const QDateTime &now)
 {
-    m_lTime->setText(session().lTime());
-    m_eTime->setText(session().eTime());
-    m_date->setText(PracticeSession::shortDate(now.date()));
+    ValueText::set(m_lTime, session().lTime());
+    ValueText::set(m_eTime, session().eTime());
+    ValueText::set(m_date, PracticeSession::shortDate(now.date()));
 }
 
 void Test1::tickStatus(const QDateTime &now)
 {
     // Kept running after marking, hidden, as the take's clock always was.
-    m_clock->setText(session().clockText(now));
+    ValueText::set(m_clock, session().clockText(now));
 }
 
 void Test1::fillAnswerRow(int n, int i)
@@ -71,8 +72,8 @@ void Test1::showMarkedStatus()
 {
     for (const RowWidgets &row : qAsConst(m_rowWidgets))
         row.mark->show();
-    m_lTime->setText(session().lTime());
-    m_eTime->setText(session().eTime());
+    ValueText::set(m_lTime, session().lTime());
+    ValueText::set(m_eTime, session().eTime());
     m_clock->hide();
     m_lTime->show();
     m_date->hide();

@@ -402,6 +402,15 @@ bool WebEngineBrowser::holds(const QUrl &url) const
     return false;
 }
 
+void WebEngineBrowser::runScript(const QString &script,
+                                 const std::function<void(const QVariant &)> &done)
+{
+    if (m_slots.isEmpty())
+        return done(QVariant());
+    // The page's own scripts are off; the walk runs in the application world, as the guard.
+    m_slots[m_shown].page->runJavaScript(script, QWebEngineScript::ApplicationWorld, done);
+}
+
 void WebEngineBrowser::print(QPrinter *printer)
 {
     m_slots.at(m_shown).view->print(printer);

@@ -62,6 +62,8 @@ public:
     void setZoomFactor(qreal factor);
     // Scrolls the page on show by about a screenful: pages > 0 down, < 0 up.
     void scrollPage(int pages);
+    // Runs script on the page on show and hands its result to done.
+    void runScript(const QString &script, const std::function<void(const QVariant &)> &done);
 
 private:
     struct Slot
