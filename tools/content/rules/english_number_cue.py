@@ -2,8 +2,9 @@
 one: "The ___ (goose) swam" admits "goose" as well as "geese", "The three ___ (goose)" does not.
 """
 
-import html
 import re
+
+from ruletools import word_form_items
 
 NAME = "English plural answer without a number cue"
 
@@ -13,7 +14,6 @@ DETERMINERS = NUMBERS | {"the", "my", "your", "his", "her", "our", "their", "its
 PLURAL_VERBS = {"are", "were", "have"}
 IRREGULAR = {"mouse": "mice", "child": "children", "tooth": "teeth", "foot": "feet",
              "goose": "geese", "man": "men", "woman": "women", "ox": "oxen"}
-
 
 def plurals(word):
     """Plural forms a noun may take; the answer is a plural when it is one of them."""
@@ -26,10 +26,8 @@ def plurals(word):
         out.add(word[:-2] + "ves")
     return out
 
-
 def _words(text):
     return re.findall(r"[a-z']+", text.lower())
-
 
 def noun_slot(before):
     """True when the gap follows a determiner, a number, a possessive or an adjective after
@@ -40,10 +38,8 @@ def noun_slot(before):
         return True
     return len(before) >= 2 and before[-2] in NUMBERS
 
-
 def has_cue(before, after):
     return any(w in NUMBERS for w in before) or any(w in PLURAL_VERBS for w in after)
-
 
 def problem(sentence, answers):
     """The reason the item breaks the rule, or None. sentence: the bank text with ___ (word)."""
@@ -61,20 +57,10 @@ def problem(sentence, answers):
         return None
     return "'%s' accepts only the plural but nothing says there is more than one" % sentence
 
-
 def check(subject, papers):
-    if subject["number"] != 1:
-        return []
     problems = []
-    for p in papers:
-        for q in p.questions:
-            if not q.tag.startswith("g:") or len(q.blanks) != 1:
-                continue
-            b = q.blanks[0]
-            if b.code not in "TM":
-                continue
-            answers = b.key.split(";")[1:] if b.code == "M" else [b.key]
-            why = problem(html.unescape(q.tag[2:]), answers)
-            if why:
-                problems.append("%d: %s" % (q.qid, why))
+    for qid, sentence, answers in word_form_items(subject, papers):
+        why = problem(sentence, answers)
+        if why:
+            problems.append("%d: %s" % (qid, why))
     return problems

@@ -9,10 +9,11 @@ ___ (swim) in the sea.") also accepts "were swimming", unless the sentence bound
 hour", "when ...", "before ...", "all the way").
 """
 
-import html
 import re
 
 from rules.english_number_cue import noun_slot
+
+from ruletools import word_form_items
 
 NAME = "English verb-form answer whose tense the sentence does not fix"
 
@@ -87,19 +88,9 @@ def progressive_problem(sentence, answers):
 
 
 def check(subject, papers):
-    if subject["number"] != 1:
-        return []
     problems = []
-    for p in papers:
-        for q in p.questions:
-            if not q.tag.startswith("g:") or len(q.blanks) != 1:
-                continue
-            b = q.blanks[0]
-            if b.code not in "TM":
-                continue
-            answers = b.key.split(";")[1:] if b.code == "M" else [b.key]
-            sentence = html.unescape(q.tag[2:])
-            why = problem(sentence, answers) or progressive_problem(sentence, answers)
-            if why:
-                problems.append("%d: %s" % (q.qid, why))
+    for qid, sentence, answers in word_form_items(subject, papers):
+        why = problem(sentence, answers) or progressive_problem(sentence, answers)
+        if why:
+            problems.append("%d: %s" % (qid, why))
     return problems
