@@ -14,6 +14,7 @@
 #include "ui/main/reportpdf.h"
 #include "ui/practice/practicewindow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -692,6 +693,61 @@ private slots:
         QCOMPARE(m_window->txtReportPos(), 1);
         QCOMPARE(panelInFront(), QStringLiteral("Body_Home"));
     }
+
+    // A label that shows a value says it to a screen reader: its name is the description and
+    // the value, and its text interface gives the value.
+    void valueLabelsReadTheirValue_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("report");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("topic heading") << "SubH1" << "Topic" << false << false;
+        QTest::newRow("first score, not taken") << "MSA1" << "First attempt score, paper 1"
+                                                << false << false;
+        QTest::newRow("first score, taken") << "MSA1" << "First attempt score, paper 1"
+                                            << false << true;
+        QTest::newRow("second score") << "MSB2" << "Second attempt score, paper 2" << false
+                                      << false;
+        QTest::newRow("first average, none") << "OScore1" << "First Attempt Average Score"
+                                             << true << false;
+        QTest::newRow("first average, taken") << "OScore1" << "First Attempt Average Score"
+                                              << true << true;
+        QTest::newRow("papers completed") << "PCNum" << "Number of Papers Completed" << true
+                                          << true;
+        QTest::newRow("weakest topic") << "WT" << "Weakest Topic" << true << true;
+        QTest::newRow("strongest topic") << "ST" << "Strongest Topic" << true << true;
+        QTest::newRow("topical average") << "TMark1A" << "Grammar, first attempt" << true
+                                         << true;
+    }
+
+    void valueLabelsReadTheirValue()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, description);
+        QFETCH(bool, report);
+        QFETCH(bool, taken);
+        if (taken)
+            setFirstScores(1, {"80", "90", "", "", "", "70"});
+        click(QStringLiteral("Tab01"));
+        if (report)
+            click(QStringLiteral("ToolBar02"));
+        QLabel *shown = m_window->findChild<QLabel *>(label);
+        QVERIFY(shown);
+        const QString value = shown->text();
+        QCOMPARE(value.isEmpty(), !taken && label != QStringLiteral("SubH1")
+                                      && label != QStringLiteral("OScore1"));
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(shown);
+        QVERIFY(iface);
+        // The topic names carry the report's trailing space; the name reads without it.
+        QCOMPARE(iface->text(QAccessible::Name),
+                 value.isEmpty() ? description
+                                 : description + QStringLiteral(": ") + value.trimmed());
+        QAccessibleTextInterface *text = iface->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), value);
+    }
+
 };
 
 int main(int argc, char *argv[])
