@@ -54,3 +54,16 @@ def prompt(q, n):
 def asked(q, n):
     """What blank n answers: its row's own question, else the question's stem."""
     return prompt(q, n) or stem(q)
+
+
+def word_form_items(subject, papers):
+    """English "correct form of the word" items of one written blank: (qid, sentence, answers)."""
+    if subject["number"] != 1:
+        return
+    for p in papers:
+        for q in p.questions:
+            if not q.tag.startswith("g:") or len(q.blanks) != 1:
+                continue
+            b = q.blanks[0]
+            if b.code in "TM":
+                yield q.qid, html.unescape(q.tag[2:]), accepted(q, b)

@@ -4,7 +4,7 @@ one: "The ___ (goose) swam" admits "goose" as well as "geese", "The three ___ (g
 
 import re
 
-from ruletools import word_form_items
+from qtext import word_form_items
 
 NAME = "English plural answer without a number cue"
 

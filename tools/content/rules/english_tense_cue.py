@@ -13,7 +13,7 @@ import re
 
 from rules.english_number_cue import noun_slot
 
-from ruletools import word_form_items
+from qtext import word_form_items
 
 NAME = "English verb-form answer whose tense the sentence does not fix"
 
