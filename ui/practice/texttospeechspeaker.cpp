@@ -3,12 +3,26 @@
 #include <QTextToSpeech>
 
 TextToSpeechSpeaker::TextToSpeechSpeaker(QObject *owner)
+    : m_owner(owner)
+    // No engine at all (the plug-in package not installed): never ready.
+    , m_engineInstalled(!QTextToSpeech::availableEngines().isEmpty())
 {
-    // No engine at all (the plug-in package not installed) leaves m_speech empty.
-    if (!QTextToSpeech::availableEngines().isEmpty())
-        m_speech = new QTextToSpeech(owner);
-    if (!m_speech)
-        return;
+}
+
+TextToSpeechSpeaker::~TextToSpeechSpeaker()
+{
+    if (m_speech) {
+        QObject::disconnect(m_speech, nullptr, nullptr, nullptr);
+        m_speech->stop();
+        delete m_speech;
+    }
+}
+
+// Made on the first thing to say, not with the window: connecting to speech-dispatcher
+// starts it when it is not running, which held every paper's opening for a second and a half.
+void TextToSpeechSpeaker::makeVoice()
+{
+    m_speech = new QTextToSpeech(m_owner);
     QObject::connect(m_speech, &QTextToSpeech::stateChanged, m_speech,
                      [this](QTextToSpeech::State state) {
                          if (state == QTextToSpeech::Error) {
@@ -22,18 +36,9 @@ TextToSpeechSpeaker::TextToSpeechSpeaker(QObject *owner)
                      });
 }
 
-TextToSpeechSpeaker::~TextToSpeechSpeaker()
-{
-    if (m_speech) {
-        QObject::disconnect(m_speech, nullptr, nullptr, nullptr);
-        m_speech->stop();
-        delete m_speech;
-    }
-}
-
 bool TextToSpeechSpeaker::ready() const
 {
-    return m_speech && m_speech->state() != QTextToSpeech::Error;
+    return m_engineInstalled && (!m_speech || m_speech->state() != QTextToSpeech::Error);
 }
 
 bool TextToSpeechSpeaker::speaking() const
@@ -45,6 +50,14 @@ void TextToSpeechSpeaker::say(const QString &text)
 {
     if (!ready())
         return;
+    if (!m_speech) {
+        makeVoice();
+        if (!ready()) {
+            if (onFailure)
+                onFailure();
+            return;
+        }
+    }
     m_spoke = true;
     m_speech->say(text);
 }

@@ -3,6 +3,7 @@
 
 #include "ui/practice/readaloudspeaker.h"
 
+class QObject;
 class QTextToSpeech;
 
 class TextToSpeechSpeaker : public ReadAloudSpeaker
@@ -17,6 +18,10 @@ public:
     void stop() override;
 
 private:
+    void makeVoice();
+
+    QObject *m_owner = nullptr;
+    bool m_engineInstalled = false;
     QTextToSpeech *m_speech = nullptr;
     bool m_spoke = false;
 };
