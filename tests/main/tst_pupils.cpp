@@ -238,36 +238,75 @@ private slots:
         QCOMPARE(m_window->practiceWindow()->zoom(), 100);
     }
 
+    // Resets before the move leave copies in backups/ that move with the results: 18
+    // results files and 18 per reset, each copied and later deleted, one step each.
     void interruptedMoveIsFinishedOrUndone_data()
     {
         QTest::addColumn<int>("stopAt");
         QTest::addColumn<int>("pupils");
-        QTest::newRow("during the copy") << 4 << 1;
-        QTest::newRow("after the switch") << 30 << 2;
+        QTest::addColumn<int>("resets");
+        QTest::newRow("during the copy") << 4 << 1 << 0;
+        QTest::newRow("after the switch") << 30 << 2 << 0;
+        QTest::newRow("two resets, during their copy") << 30 << 1 << 2;
+        QTest::newRow("two resets, after the switch") << 70 << 2 << 2;
+        QTest::newRow("two resets, not stopped") << 0 << 2 << 2;
     }
 
     void interruptedMoveIsFinishedOrUndone()
     {
         QFETCH(int, stopAt);
         QFETCH(int, pupils);
+        QFETCH(int, resets);
         const Catalogue catalogue = m_window->catalogue();
+        for (int r = 0; r < resets; ++r) {
+            MarksLists marks = readMarks(subjectFiles(catalogue, 2));
+            marks.FSE[r] = QStringLiteral("87.5");
+            QCOMPARE(writeMarks(subjectFiles(catalogue, 2), marks), 0);
+            clickOn(m_window.data(), QStringLiteral("Tab04"));
+            m_window->pollNow();
+            clickOn(m_window.data(), QStringLiteral("ToolBar02"));
+            clickOn(m_window.data(), QStringLiteral("ButTrash"));
+            clickOn(m_window.data(), QStringLiteral("ButTrash_Yes"));
+        }
+        QList<Snapshot> kept;
+        const QList<ResultsBackup::Backup> backups = ResultsBackup::listBackups(data());
+        QCOMPARE(backups.size(), resets);
+        for (const ResultsBackup::Backup &backup : backups)
+            kept.append(filesIn(ResultsBackup::backupsPath(data()) + '/' + backup.name));
         const Snapshot before = resultsIn(data(), catalogue);
         m_window.reset();
         {
             PupilStore store(data(), allFileNames(catalogue));
             store.open();
             store.setStepHookForTesting([stopAt](int step) { return step != stopAt; });
-            QCOMPARE(store.add(QStringLiteral("Ben")), int(PupilStore::Interrupted));
+            QCOMPARE(store.add(QStringLiteral("Ben")),
+                     int(stopAt ? PupilStore::Interrupted : PupilStore::Ok));
         }
         start();
-        QCOMPARE(m_start.pupilsOpened, int(pupils == 1 ? PupilStore::MoveRolledBack
-                                                       : PupilStore::MoveFinished));
+        QCOMPARE(m_start.pupilsOpened, int(pupils == 1 && stopAt ? PupilStore::MoveRolledBack
+                                           : stopAt              ? PupilStore::MoveFinished
+                                                                 : PupilStore::OpenedOk));
         QCOMPARE(m_window->pupils().count(), pupils);
         const QString folder = m_window->pupils().folderPath(1);
         QCOMPARE(resultsIn(folder, catalogue), before);
         QCOMPARE(folder == data(), pupils == 1);
-        if (pupils == 2)
+        if (pupils == 2) {
             QVERIFY(resultsIn(data(), catalogue).isEmpty());
+            QVERIFY(!QDir(ResultsBackup::backupsPath(data())).exists());
+        }
+        // The first pupil's earlier resets can still be undone, from where their files are.
+        QList<Snapshot> found;
+        for (const ResultsBackup::Backup &backup : ResultsBackup::listBackups(folder))
+            found.append(filesIn(ResultsBackup::backupsPath(folder) + '/' + backup.name));
+        QCOMPARE(found, kept);
+        clickOn(m_window.data(), QStringLiteral("Tab04"));
+        m_window->pollNow();
+        clickOn(m_window.data(), QStringLiteral("ToolBar02"));
+        for (int n = 1; n <= 2; ++n) {
+            QCOMPARE(child<QWidget>(m_window.data(), QStringLiteral("ButRestore%1").arg(n))
+                         ->isVisible(),
+                     n <= resets);
+        }
     }
 
     void refusedNames_data()
