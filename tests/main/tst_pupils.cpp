@@ -428,16 +428,45 @@ private slots:
         QCOMPARE(filesIn(m_window->pupils().folderPath(1)), first);
     }
 
+    // Chosen by a click or by keys alone; the focus starts on the pupil chosen last time.
+    void chooserOffersEachPupil_data()
+    {
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("keys"); // none: a click on Ben
+        QTest::addColumn<QString>("focusAtOpen");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("a click") << 1 << "" << "Pupil1" << 2;
+        QTest::newRow("Enter on the pupil chosen last") << 2 << "Return" << "Pupil2" << 2;
+        QTest::newRow("Down and Space") << 1 << "Down, Space" << "Pupil1" << 2;
+        QTest::newRow("Right, Right and Enter") << 1 << "Right, Right, Return" << "Pupil1" << 3;
+        QTest::newRow("Down stops at the last") << 2 << "Down, Down, Return" << "Pupil2" << 3;
+        QTest::newRow("Up stops at the first") << 1 << "Up, Return" << "Pupil1" << 1;
+        QTest::newRow("Tab to the next") << 1 << "Tab, Return" << "Pupil1" << 2;
+        QTest::newRow("Tab round from the last") << 3 << "Tab, Return" << "Pupil3" << 1;
+        QTest::newRow("Shift+Tab round from the first") << 1 << "Shift+Tab, Return" << "Pupil1"
+                                                        << 3;
+        QTest::newRow("pupil chosen last is gone") << 7 << "Return" << "Pupil1" << 1;
+        QTest::newRow("Escape closes without a choice") << 2 << "Escape" << "Pupil2" << 0;
+    }
+
     void chooserOffersEachPupil()
     {
-        PupilChooser chooser({QStringLiteral("Anna"), QStringLiteral("Ben")});
+        QFETCH(int, last);
+        QFETCH(QString, keys);
+        PupilChooser chooser({QStringLiteral("Anna"), QStringLiteral("Ben"),
+                              QStringLiteral("Chloë")},
+                             last);
         chooser.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QCOMPARE(chooser.windowTitle(), QStringLiteral("Who is practising?"));
         QCOMPARE(child<QWidget>(&chooser, QStringLiteral("Pupil2"))->accessibleName(),
                  QStringLiteral("Ben"));
-        clickOn(&chooser, QStringLiteral("Pupil2"));
-        QCOMPARE(chooser.chosen(), 2);
+        QTEST(QApplication::focusWidget()->objectName(), "focusAtOpen");
+        if (keys.isEmpty())
+            clickOn(&chooser, QStringLiteral("Pupil2"));
+        else
+            pressKeys(&chooser, keys);
+        QTEST(chooser.chosen(), "chosen");
         QVERIFY(!chooser.isVisible());
     }
 };

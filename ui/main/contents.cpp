@@ -146,6 +146,10 @@ void Contents::buildKeyboardGroups()
     for (PictureButton *button : m_home->paperButtons())
         papers.append(button);
     m_focusGroups->addGroup(papers);
+    QList<QWidget *> pupilButtons;
+    for (PictureButton *button : m_pupilsPanel->buttons())
+        pupilButtons.append(button);
+    m_focusGroups->addGroup(pupilButtons, FocusGroups::TabStops::OnePerMember);
     // Panels are stacked, not hidden: only the one in front may be reached.
     m_focusGroups->setReachable([this](const QWidget *w) {
         // The tab of a subject the edition lacks waits out of view.
