@@ -361,6 +361,11 @@ private slots:
         QCOMPARE(writeMarks(subjectFiles(catalogue, 1, zoe), marks), 0);
         const Snapshot zoeFiles = filesIn(zoe);
         const Snapshot first = filesIn(m_window->pupils().folderPath(1));
+        // A copy her reset kept goes into the removed pupil's backup too.
+        const QString kept = QStringLiteral("/backups/2026-12-01-0900");
+        QVERIFY(QDir().mkpath(zoe + kept));
+        QVERIFY(QFile::copy(subjectFiles(catalogue, 1, zoe).path(Marks),
+                            zoe + kept + QStringLiteral("/marks.txt")));
 
         DialogAnswerer answerer;
         answerer.answers = {false, true};
@@ -374,6 +379,8 @@ private slots:
         QCOMPARE(m_window->pupil(), 1);
         QVERIFY(!QDir(zoe).exists());
         QCOMPARE(filesIn(m_window->pupils().lastBackup()), zoeFiles);
+        QCOMPARE(filesIn(m_window->pupils().lastBackup() + kept).keys(),
+                 QStringList{QStringLiteral("marks.txt")});
         QVERIFY(m_window->pupils().lastBackup().startsWith(
             data() + QStringLiteral("/pupils-removed/zoe-o-neil-")));
         QCOMPARE(filesIn(m_window->pupils().folderPath(1)), first);
