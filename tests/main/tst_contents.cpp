@@ -299,8 +299,10 @@ private slots:
         QTest::addColumn<QString>("pupilName"); // in the Pupils panel's Name box
         QTest::newRow("starts on the first tab") << "" << "Tab01" << 1 << 1 << "Body_Home" << "";
         QTest::newRow("Tab to the toolbar") << "Tab" << "ToolBar01" << 1 << 1 << "Body_Home" << "";
-        QTest::newRow("Tab to the topics") << "Tab, Tab" << "Topic1" << 1 << 1 << "Body_Home" << "";
-        QTest::newRow("Tab to the papers") << "Tab, Tab, Tab" << "P1a" << 1 << 1 << "Body_Home" << "";
+        QTest::newRow("Tab to the topics") << "Tab, Tab" << "Topic1" << 1 << 1 << "Body_Home"
+                                           << "";
+        QTest::newRow("Tab to the papers") << "Tab, Tab, Tab" << "P1a" << 1 << 1 << "Body_Home"
+                                           << "";
         QTest::newRow("Tab on to the suggested paper") << "Tab, Tab, Tab, Tab" << "NextPaper"
                                                        << 1 << 1 << "Body_Home" << "";
         QTest::newRow("Tab round to the tabs") << "Tab, Tab, Tab, Tab, Tab" << "Tab01" << 1 << 1
@@ -321,7 +323,8 @@ private slots:
         QTest::newRow("Space chooses a topic") << "Tab, Tab, Down, Down, Space" << "Topic3" << 1
                                                << 11 << "Body_Home" << "";
         QTest::newRow("the topic group keeps its place") << "Tab, Tab, Down, Tab, Shift+Tab"
-                                                         << "Topic2" << 1 << 1 << "Body_Home" << "";
+                                                         << "Topic2" << 1 << 1 << "Body_Home"
+                                                         << "";
         QTest::newRow("Enter on a tab opens its subject") << "Right, Return" << "Tab02" << 2 << 1
                                                           << "Body_Home" << "";
         QTest::newRow("Space on Report shows the report") << "Tab, Right, Space" << "ToolBar02"

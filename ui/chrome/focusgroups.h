@@ -3,8 +3,9 @@
 // tabs, toolbar, topic list, paper buttons): Tab and Shift+Tab move from group to group,
 // landing on the member each group had last; the arrow keys move within a group. Controls
 // outside any group that can take the focus from Tab, and the members of a group added with
-// TabStops::OnePerMember, are stops of their own, in the window's focus order. A window gives it its groups and which controls can be reached now
-// (those on the panel in front), and calls moveFocus() from focusNextPrevChild().
+// TabStops::OnePerMember, are stops of their own, in the window's focus order. A window
+// gives it its groups and which controls can be reached now (those on the panel in front),
+// and calls moveFocus() from focusNextPrevChild().
 
 #include <QList>
 #include <QObject>
