@@ -145,15 +145,18 @@ private slots:
         MarksLists marks = readMarks(subjectFiles(catalogue, 2));
         marks.FSE[2] = QStringLiteral("87.5");
         QCOMPARE(writeMarks(subjectFiles(catalogue, 2), marks), 0);
-        const Snapshot before = resultsIn(data(), catalogue);
+        QCOMPARE(ZoomSetting::writeZoom(150, data()), 0);
+        Snapshot before = resultsIn(data(), catalogue);
+        before.insert(ZoomSetting::fileName(), filesIn(data()).value(ZoomSetting::fileName()));
 
         addPupil(QStringLiteral("Ben"));
 
         QCOMPARE(m_window->pupils().count(), 2);
         const QString first = data() + QStringLiteral("/pupils/pupil-1");
         QCOMPARE(m_window->pupils().folderPath(1), first);
-        QCOMPARE(filesIn(first), before);
+        QCOMPARE(filesIn(first), before); // their page size too
         QVERIFY(resultsIn(data(), catalogue).isEmpty());
+        QVERIFY(!QFile::exists(ZoomSetting::filePath(data())));
         QCOMPARE(m_window->windowTitle(), catalogue.title + QStringLiteral(" - Pupil 1"));
         QVERIFY(child<QWidget>(m_window.data(), QStringLiteral("ButPupilAdd"))
                     ->accessibleName() == QStringLiteral("Add"));

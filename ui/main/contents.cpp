@@ -201,7 +201,7 @@ void Contents::loadWithCatalogue(const Catalogue &catalogue)
     m_catalogue = catalogue;
     if (m_pupils.count() == 0) {
         // Started without the start-up steps (tests, other editions): the pupils on disk.
-        m_pupils = PupilStore(ProgramFolder::path(), Results::allFileNames(m_catalogue));
+        m_pupils = PupilStore(ProgramFolder::path(), StartUp::pupilFileNames(m_catalogue));
         m_pupils.open();
         m_pupil = m_pupils.list().last;
     }
