@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     if (!pupilsMessage.isEmpty())
         QMessageBox::warning(nullptr, QStringLiteral("List of pupils"), pupilsMessage);
     if (start.pupils.count() >= 2) {
-        PupilChooser chooser(start.pupils.list().names());
+        PupilChooser chooser(start.pupils.list().names(), start.pupils.list().last);
         const int pupil = chooser.exec();
         if (pupil == 0)
             return 0; // closed without choosing: nothing was opened, nothing to save

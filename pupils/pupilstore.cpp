@@ -4,10 +4,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
+
+// The reset keeps its copies here, beside the results files; they are the pupil's too.
+const QString kBackups = QStringLiteral("backups");
 
 QString stamp()
 {
@@ -32,7 +36,7 @@ bool copyVerified(const QString &from, const QString &to, const QStringList &fil
     for (const QString &name : files) {
         bool ok = false;
         const QByteArray bytes = bytesOf(from + QLatin1Char('/') + name, &ok);
-        if (!ok)
+        if (!ok || !QDir().mkpath(QFileInfo(to + QLatin1Char('/') + name).path()))
             return false;
         if (Records::writeFileAtomically(bytes, to + QLatin1Char('/') + name) != 0)
             return false;
@@ -50,6 +54,28 @@ bool copyVerified(const QString &from, const QString &to, const QStringList &fil
             return false;
     }
     return true;
+}
+
+// Every file kept by the reset under folder, as a path from folder ("backups/<when>/<file>").
+QStringList backupFilesIn(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder + QLatin1Char('/') + kBackups, QDir::Files | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+// Removes folder and the folders under it that are empty (a file keeps its folders).
+void removeEmptyFolders(const QString &folder)
+{
+    const QStringList subfolders =
+        QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &name : subfolders)
+        removeEmptyFolders(folder + QLatin1Char('/') + name);
+    QDir().rmdir(folder);
 }
 
 bool removeFiles(const QString &folder, const QStringList &files)
@@ -111,14 +137,16 @@ int PupilStore::writeList()
 QStringList PupilStore::filesOf(int pupil) const
 {
     const QString folder = m_list.pupils.at(pupil - 1).folder;
+    const QString path = subfolderPath(folder);
     if (!folder.isEmpty())
-        return QDir(subfolderPath(folder)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        return QDir(path).entryList(QDir::Files | QDir::Hidden, QDir::Name)
+               + backupFilesIn(path);
     QStringList present;
     for (const QString &name : m_resultFileNames) {
         if (QFile::exists(m_dataFolder + QLatin1Char('/') + name))
             present.append(name);
     }
-    return present;
+    return present + backupFilesIn(path);
 }
 
 QString PupilStore::defaultFirstName() const
@@ -258,7 +286,7 @@ int PupilStore::finishMove()
 {
     const QString target = subfolderPath(m_list.target);
     bool deleted = true;
-    for (const QString &name : m_resultFileNames) {
+    for (const QString &name : m_resultFileNames + backupFilesIn(m_dataFolder)) {
         const QString original = m_dataFolder + QLatin1Char('/') + name;
         // An original whose copy is not there is kept: it is then the only one.
         if (!QFile::exists(original) || !QFile::exists(target + QLatin1Char('/') + name))
@@ -267,6 +295,7 @@ int PupilStore::finishMove()
         if (!step())
             return Interrupted;
     }
+    removeEmptyFolders(m_dataFolder + QLatin1Char('/') + kBackups);
     m_list.phase = PupilList::NoMove;
     m_list.moved = 0;
     m_list.target.clear();
@@ -282,6 +311,12 @@ int PupilStore::rollBackMove()
 {
     const QString target = subfolderPath(m_list.target);
     removeFiles(target, m_resultFileNames);
+    // A reset's copy goes only while its original is there: until the switch that is the one.
+    for (const QString &name : backupFilesIn(target)) {
+        if (QFile::exists(m_dataFolder + QLatin1Char('/') + name))
+            QFile::remove(target + QLatin1Char('/') + name);
+    }
+    removeEmptyFolders(target + QLatin1Char('/') + kBackups);
     QDir().rmdir(target);
     if (m_list.added >= 1 && m_list.added <= count()) {
         QDir().rmdir(subfolderPath(m_list.pupils.at(m_list.added - 1).folder));
@@ -351,6 +386,7 @@ int PupilStore::remove(int pupil)
     if (!step())
         return Interrupted;
     bool deleted = removeFiles(folder, files);
+    removeEmptyFolders(folder + QLatin1Char('/') + kBackups);
     if (!gone.folder.isEmpty())
         deleted = QDir().rmdir(folder) && deleted;
     return deleted ? Ok : DeleteFailed;

@@ -1,9 +1,10 @@
 #pragma once
 // The pupils of this computer and where each one's results files live. With one pupil
 // nothing is written and the results stay in the data folder; adding the second pupil
-// moves the first pupil's files into pupils/<folder>/ (copy, verify, one switch in the
-// list, then delete the originals), and opening the store finishes or rolls back a move
-// that was cut short. Removing a pupil keeps a dated backup of their files.
+// moves the first pupil's files, with the copies their resets kept in backups/, into
+// pupils/<folder>/ (copy, verify, one switch in the list, then delete the originals), and
+// opening the store finishes or rolls back a move that was cut short. Removing a pupil
+// keeps a dated backup of their files.
 
 #include "pupils/pupillist.h"
 #include "pupils/pupilnames.h"

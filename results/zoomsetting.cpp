@@ -9,9 +9,14 @@ namespace {
 const QString kKey = QStringLiteral("ZOM"); // the readers take keys of three letters
 }
 
+QString fileName()
+{
+    return QStringLiteral("zoom.txt");
+}
+
 QString filePath(const QString &resultsFolder)
 {
-    const QString name = QStringLiteral("zoom.txt");
+    const QString name = fileName();
     return resultsFolder.isEmpty() ? ProgramFolder::filePath(name)
                                    : resultsFolder + QLatin1Char('/') + name;
 }

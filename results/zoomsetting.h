@@ -7,6 +7,7 @@
 namespace ZoomSetting {
 
 // The file: "zoom.txt" in the results folder (the program folder when empty).
+QString fileName();
 QString filePath(const QString &resultsFolder = QString());
 
 // The stored size in percent; 0 when there is none or it is not a number (the caller

@@ -3,6 +3,7 @@
 #include "app/resourcestore.h"
 #include "app/programfolder.h"
 #include "results/resultsfiles.h"
+#include "results/zoomsetting.h"
 
 #include <QDir>
 
@@ -13,10 +14,15 @@ StartUpResult prepareContent()
     StartUpResult result;
     ExtractSkinFiles();
     result.catalogueError = CatalogueReader::read(&result.catalogue);
-    result.pupils = PupilStore(ProgramFolder::path(), Results::allFileNames(result.catalogue));
+    result.pupils = PupilStore(ProgramFolder::path(), pupilFileNames(result.catalogue));
     result.pupilsOpened = result.pupils.open();
     prepareResults(&result, result.pupils.list().last);
     return result;
+}
+
+QStringList pupilFileNames(const Catalogue &catalogue)
+{
+    return Results::allFileNames(catalogue) << ZoomSetting::fileName();
 }
 
 void prepareResults(StartUpResult *start, int pupil)

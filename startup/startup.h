@@ -27,6 +27,10 @@ namespace StartUp {
 // undoing a move cut short) and prepares the results of the pupil chosen last.
 StartUpResult prepareContent();
 
+// The files of one pupil kept beside their results and moved with them: every results file
+// and their page size.
+QStringList pupilFileNames(const Catalogue &catalogue);
+
 // Makes the pupil's missing results files. Damaged results files are noted and left as
 // they are: what can still be read is shown, and the next save or marking that writes such
 // a file, or a reset, makes it whole again.

@@ -630,6 +630,7 @@ void TestChromeGeometry::keyboardMoves_data()
     QTest::newRow("nothing to reach") << "----" << -1 << "next group" << -1;
     QTest::newRow("entering goes back to the last") << "oooo" << 2 << "enter" << 2;
     QTest::newRow("entering when the last has gone") << "-o-o" << 2 << "enter" << 1;
+    QTest::newRow("entering when the last is past the end") << "oooo" << 6 << "enter" << 0;
 }
 
 void TestChromeGeometry::keyboardMoves()

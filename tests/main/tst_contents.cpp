@@ -296,43 +296,83 @@ private slots:
         QTest::addColumn<int>("tabPos");
         QTest::addColumn<int>("topicCount");
         QTest::addColumn<QString>("panel");
-        QTest::newRow("starts on the first tab") << "" << "Tab01" << 1 << 1 << "Body_Home";
-        QTest::newRow("Tab to the toolbar") << "Tab" << "ToolBar01" << 1 << 1 << "Body_Home";
-        QTest::newRow("Tab to the topics") << "Tab, Tab" << "Topic1" << 1 << 1 << "Body_Home";
-        QTest::newRow("Tab to the papers") << "Tab, Tab, Tab" << "P1a" << 1 << 1 << "Body_Home";
+        QTest::addColumn<QString>("pupilName"); // in the Pupils panel's Name box
+        QTest::newRow("starts on the first tab") << "" << "Tab01" << 1 << 1 << "Body_Home" << "";
+        QTest::newRow("Tab to the toolbar") << "Tab" << "ToolBar01" << 1 << 1 << "Body_Home" << "";
+        QTest::newRow("Tab to the topics") << "Tab, Tab" << "Topic1" << 1 << 1 << "Body_Home"
+                                           << "";
+        QTest::newRow("Tab to the papers") << "Tab, Tab, Tab" << "P1a" << 1 << 1 << "Body_Home"
+                                           << "";
         QTest::newRow("Tab on to the suggested paper") << "Tab, Tab, Tab, Tab" << "NextPaper"
-                                                       << 1 << 1 << "Body_Home";
+                                                       << 1 << 1 << "Body_Home" << "";
         QTest::newRow("Tab round to the tabs") << "Tab, Tab, Tab, Tab, Tab" << "Tab01" << 1 << 1
-                                               << "Body_Home";
+                                               << "Body_Home" << "";
         QTest::newRow("Shift+Tab round to the last") << "Shift+Tab" << "NextPaper" << 1 << 1
-                                                     << "Body_Home";
+                                                     << "Body_Home" << "";
         QTest::newRow("Shift+Tab back to the papers") << "Shift+Tab, Shift+Tab" << "P1a" << 1
-                                                      << 1 << "Body_Home";
-        QTest::newRow("Right along the tabs") << "Right" << "Tab02" << 1 << 1 << "Body_Home";
+                                                      << 1 << "Body_Home" << "";
+        QTest::newRow("Right along the tabs") << "Right" << "Tab02" << 1 << 1 << "Body_Home" << "";
         QTest::newRow("Down the topics") << "Tab, Tab, Down, Down" << "Topic3" << 1 << 1
-                                         << "Body_Home";
+                                         << "Body_Home" << "";
         QTest::newRow("Up stops at the first topic") << "Tab, Tab, Up" << "Topic1" << 1 << 1
-                                                     << "Body_Home";
+                                                     << "Body_Home" << "";
         QTest::newRow("Down the papers over hidden ones") << "Tab, Tab, Tab, Down" << "P2a" << 1
-                                                          << 1 << "Body_Home";
+                                                          << 1 << "Body_Home" << "";
         QTest::newRow("Enter chooses a topic") << "Tab, Tab, Down, Return" << "Topic2" << 1 << 6
-                                               << "Body_Home";
+                                               << "Body_Home" << "";
         QTest::newRow("Space chooses a topic") << "Tab, Tab, Down, Down, Space" << "Topic3" << 1
-                                               << 11 << "Body_Home";
+                                               << 11 << "Body_Home" << "";
         QTest::newRow("the topic group keeps its place") << "Tab, Tab, Down, Tab, Shift+Tab"
-                                                         << "Topic2" << 1 << 1 << "Body_Home";
+                                                         << "Topic2" << 1 << 1 << "Body_Home"
+                                                         << "";
         QTest::newRow("Enter on a tab opens its subject") << "Right, Return" << "Tab02" << 2 << 1
-                                                          << "Body_Home";
+                                                          << "Body_Home" << "";
         QTest::newRow("Space on Report shows the report") << "Tab, Right, Space" << "ToolBar02"
-                                                          << 1 << 1 << "Body_Report";
+                                                          << 1 << 1 << "Body_Report" << "";
         QTest::newRow("Tab skips the covered Home panel") << "Tab, Right, Return, Tab"
                                                           << "ButSavePdf" << 1 << 1
-                                                          << "Body_Report";
+                                                          << "Body_Report" << "";
         QTest::newRow("Enter on a report bar, topic names take no focus")
             << "Tab, Right, Return, Tab, Tab, Tab, Return, Tab, Tab" << "Tab01" << 1 << 1
-            << "Body_Report";
+            << "Body_Report" << "";
         QTest::newRow("Help tab shows About") << "Right, Right, Right, Return" << "Tab04" << 4
-                                              << 1 << "Body_About";
+                                              << 1 << "Body_About" << "";
+        // Help, then Pupils (the toolbar's third position), by keys.
+        const QString pupils = QStringLiteral("Right, Right, Right, Return, Tab, Right, Right, "
+                                              "Return, ");
+        QTest::newRow("Tab to the pupil list, choosing no one") << pupils + "Tab" << "PupilList"
+                                                                << 4 << 1 << "Body_Pupils" << "";
+        QTest::newRow("Down in the list chooses a pupil") << pupils + "Tab, Down" << "PupilList"
+                                                          << 4 << 1 << "Body_Pupils"
+                                                          << "Pupil 1";
+        QTest::newRow("Tab on to the name and Add") << pupils + "Tab, Tab, Tab" << "ButPupilAdd"
+                                                    << 4 << 1 << "Body_Pupils" << "";
+        QTest::newRow("Tab from button to button") << pupils + "Tab, Tab, Tab, Tab"
+                                                   << "ButPupilRename" << 4 << 1
+                                                   << "Body_Pupils" << "";
+        QTest::newRow("arrows along the pupil buttons") << pupils + "Tab, Tab, Tab, Down, Down"
+                                                        << "ButPupilRemove" << 4 << 1
+                                                        << "Body_Pupils" << "";
+        QTest::newRow("Up stops at Add") << pupils + "Tab, Tab, Tab, Up" << "ButPupilAdd" << 4
+                                         << 1 << "Body_Pupils" << "";
+        QTest::newRow("Tab from the last pupil button round to the tabs")
+            << pupils + "Shift+Tab, Shift+Tab, Tab" << "Tab04" << 4 << 1 << "Body_Pupils"
+            << "";
+        QTest::newRow("Shift+Tab to the last pupil button") << pupils + "Shift+Tab, Shift+Tab"
+                                                            << "ButPupilSwitch" << 4 << 1
+                                                            << "Body_Pupils" << "";
+        QTest::newRow("Escape backs out of renaming") << pupils + "Tab, Down, Tab, Escape"
+                                                      << "PupilName" << 4 << 1
+                                                      << "Body_Pupils" << "";
+        QTest::newRow("Escape backs out of removing")
+            << pupils + "Tab, Down, Tab, Tab, Down, Down, Return, Escape" << "ButPupilRemove"
+            << 4 << 1 << "Body_Pupils" << "";
+        QTest::newRow("Escape in the list backs out") << pupils + "Tab, Down, Escape"
+                                                      << "PupilList" << 4 << 1
+                                                      << "Body_Pupils" << "";
+        QTest::newRow("Space on Add with a name typed")
+            << pupils + "Tab, Tab, B, Tab, Space" << "ButPupilAdd" << 4 << 1 << "Body_Pupils"
+            << "";
     }
 
     void keysMoveAndAct()
@@ -344,6 +384,7 @@ private slots:
         QTEST(m_window->txtTabPos(), "tabPos");
         QTEST(m_window->selection().TopicCount, "topicCount");
         QTEST(panelInFront(), "panel");
+        QTEST(child<QLineEdit>(QStringLiteral("PupilName"))->text(), "pupilName");
         // The report's topic names.
         const QRegularExpression topicNames(QStringLiteral("^TopLab"));
         for (QLineEdit *name : m_window->findChildren<QLineEdit *>(topicNames)) {

@@ -145,15 +145,18 @@ private slots:
         MarksLists marks = readMarks(subjectFiles(catalogue, 2));
         marks.FSE[2] = QStringLiteral("87.5");
         QCOMPARE(writeMarks(subjectFiles(catalogue, 2), marks), 0);
-        const Snapshot before = resultsIn(data(), catalogue);
+        QCOMPARE(ZoomSetting::writeZoom(150, data()), 0);
+        Snapshot before = resultsIn(data(), catalogue);
+        before.insert(ZoomSetting::fileName(), filesIn(data()).value(ZoomSetting::fileName()));
 
         addPupil(QStringLiteral("Ben"));
 
         QCOMPARE(m_window->pupils().count(), 2);
         const QString first = data() + QStringLiteral("/pupils/pupil-1");
         QCOMPARE(m_window->pupils().folderPath(1), first);
-        QCOMPARE(filesIn(first), before);
+        QCOMPARE(filesIn(first), before); // their page size too
         QVERIFY(resultsIn(data(), catalogue).isEmpty());
+        QVERIFY(!QFile::exists(ZoomSetting::filePath(data())));
         QCOMPARE(m_window->windowTitle(), catalogue.title + QStringLiteral(" - Pupil 1"));
         QVERIFY(child<QWidget>(m_window.data(), QStringLiteral("ButPupilAdd"))
                     ->accessibleName() == QStringLiteral("Add"));
@@ -238,36 +241,75 @@ private slots:
         QCOMPARE(m_window->practiceWindow()->zoom(), 100);
     }
 
+    // Resets before the move leave copies in backups/ that move with the results: 18
+    // results files and 18 per reset, each copied and later deleted, one step each.
     void interruptedMoveIsFinishedOrUndone_data()
     {
         QTest::addColumn<int>("stopAt");
         QTest::addColumn<int>("pupils");
-        QTest::newRow("during the copy") << 4 << 1;
-        QTest::newRow("after the switch") << 30 << 2;
+        QTest::addColumn<int>("resets");
+        QTest::newRow("during the copy") << 4 << 1 << 0;
+        QTest::newRow("after the switch") << 30 << 2 << 0;
+        QTest::newRow("two resets, during their copy") << 30 << 1 << 2;
+        QTest::newRow("two resets, after the switch") << 70 << 2 << 2;
+        QTest::newRow("two resets, not stopped") << 0 << 2 << 2;
     }
 
     void interruptedMoveIsFinishedOrUndone()
     {
         QFETCH(int, stopAt);
         QFETCH(int, pupils);
+        QFETCH(int, resets);
         const Catalogue catalogue = m_window->catalogue();
+        for (int r = 0; r < resets; ++r) {
+            MarksLists marks = readMarks(subjectFiles(catalogue, 2));
+            marks.FSE[r] = QStringLiteral("87.5");
+            QCOMPARE(writeMarks(subjectFiles(catalogue, 2), marks), 0);
+            clickOn(m_window.data(), QStringLiteral("Tab04"));
+            m_window->pollNow();
+            clickOn(m_window.data(), QStringLiteral("ToolBar02"));
+            clickOn(m_window.data(), QStringLiteral("ButTrash"));
+            clickOn(m_window.data(), QStringLiteral("ButTrash_Yes"));
+        }
+        QList<Snapshot> kept;
+        const QList<ResultsBackup::Backup> backups = ResultsBackup::listBackups(data());
+        QCOMPARE(backups.size(), resets);
+        for (const ResultsBackup::Backup &backup : backups)
+            kept.append(filesIn(ResultsBackup::backupsPath(data()) + '/' + backup.name));
         const Snapshot before = resultsIn(data(), catalogue);
         m_window.reset();
         {
             PupilStore store(data(), allFileNames(catalogue));
             store.open();
             store.setStepHookForTesting([stopAt](int step) { return step != stopAt; });
-            QCOMPARE(store.add(QStringLiteral("Ben")), int(PupilStore::Interrupted));
+            QCOMPARE(store.add(QStringLiteral("Ben")),
+                     int(stopAt ? PupilStore::Interrupted : PupilStore::Ok));
         }
         start();
-        QCOMPARE(m_start.pupilsOpened, int(pupils == 1 ? PupilStore::MoveRolledBack
-                                                       : PupilStore::MoveFinished));
+        QCOMPARE(m_start.pupilsOpened, int(pupils == 1 && stopAt ? PupilStore::MoveRolledBack
+                                           : stopAt              ? PupilStore::MoveFinished
+                                                                 : PupilStore::OpenedOk));
         QCOMPARE(m_window->pupils().count(), pupils);
         const QString folder = m_window->pupils().folderPath(1);
         QCOMPARE(resultsIn(folder, catalogue), before);
         QCOMPARE(folder == data(), pupils == 1);
-        if (pupils == 2)
+        if (pupils == 2) {
             QVERIFY(resultsIn(data(), catalogue).isEmpty());
+            QVERIFY(!QDir(ResultsBackup::backupsPath(data())).exists());
+        }
+        // The first pupil's earlier resets can still be undone, from where their files are.
+        QList<Snapshot> found;
+        for (const ResultsBackup::Backup &backup : ResultsBackup::listBackups(folder))
+            found.append(filesIn(ResultsBackup::backupsPath(folder) + '/' + backup.name));
+        QCOMPARE(found, kept);
+        clickOn(m_window.data(), QStringLiteral("Tab04"));
+        m_window->pollNow();
+        clickOn(m_window.data(), QStringLiteral("ToolBar02"));
+        for (int n = 1; n <= 2; ++n) {
+            QCOMPARE(child<QWidget>(m_window.data(), QStringLiteral("ButRestore%1").arg(n))
+                         ->isVisible(),
+                     n <= resets);
+        }
     }
 
     void refusedNames_data()
@@ -322,6 +364,11 @@ private slots:
         QCOMPARE(writeMarks(subjectFiles(catalogue, 1, zoe), marks), 0);
         const Snapshot zoeFiles = filesIn(zoe);
         const Snapshot first = filesIn(m_window->pupils().folderPath(1));
+        // A copy her reset kept goes into the removed pupil's backup too.
+        const QString kept = QStringLiteral("/backups/2026-12-01-0900");
+        QVERIFY(QDir().mkpath(zoe + kept));
+        QVERIFY(QFile::copy(subjectFiles(catalogue, 1, zoe).path(Marks),
+                            zoe + kept + QStringLiteral("/marks.txt")));
 
         DialogAnswerer answerer;
         answerer.answers = {false, true};
@@ -335,6 +382,8 @@ private slots:
         QCOMPARE(m_window->pupil(), 1);
         QVERIFY(!QDir(zoe).exists());
         QCOMPARE(filesIn(m_window->pupils().lastBackup()), zoeFiles);
+        QCOMPARE(filesIn(m_window->pupils().lastBackup() + kept).keys(),
+                 QStringList{QStringLiteral("marks.txt")});
         QVERIFY(m_window->pupils().lastBackup().startsWith(
             data() + QStringLiteral("/pupils-removed/zoe-o-neil-")));
         QCOMPARE(filesIn(m_window->pupils().folderPath(1)), first);
@@ -389,16 +438,45 @@ private slots:
         QCOMPARE(filesIn(m_window->pupils().folderPath(1)), first);
     }
 
+    // Chosen by a click or by keys alone; the focus starts on the pupil chosen last time.
+    void chooserOffersEachPupil_data()
+    {
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("keys"); // none: a click on Ben
+        QTest::addColumn<QString>("focusAtOpen");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("a click") << 1 << "" << "Pupil1" << 2;
+        QTest::newRow("Enter on the pupil chosen last") << 2 << "Return" << "Pupil2" << 2;
+        QTest::newRow("Down and Space") << 1 << "Down, Space" << "Pupil1" << 2;
+        QTest::newRow("Right, Right and Enter") << 1 << "Right, Right, Return" << "Pupil1" << 3;
+        QTest::newRow("Down stops at the last") << 2 << "Down, Down, Return" << "Pupil2" << 3;
+        QTest::newRow("Up stops at the first") << 1 << "Up, Return" << "Pupil1" << 1;
+        QTest::newRow("Tab to the next") << 1 << "Tab, Return" << "Pupil1" << 2;
+        QTest::newRow("Tab round from the last") << 3 << "Tab, Return" << "Pupil3" << 1;
+        QTest::newRow("Shift+Tab round from the first") << 1 << "Shift+Tab, Return" << "Pupil1"
+                                                        << 3;
+        QTest::newRow("pupil chosen last is gone") << 7 << "Return" << "Pupil1" << 1;
+        QTest::newRow("Escape closes without a choice") << 2 << "Escape" << "Pupil2" << 0;
+    }
+
     void chooserOffersEachPupil()
     {
-        PupilChooser chooser({QStringLiteral("Anna"), QStringLiteral("Ben")});
+        QFETCH(int, last);
+        QFETCH(QString, keys);
+        PupilChooser chooser({QStringLiteral("Anna"), QStringLiteral("Ben"),
+                              QStringLiteral("Chloë")},
+                             last);
         chooser.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QCOMPARE(chooser.windowTitle(), QStringLiteral("Who is practising?"));
         QCOMPARE(child<QWidget>(&chooser, QStringLiteral("Pupil2"))->accessibleName(),
                  QStringLiteral("Ben"));
-        clickOn(&chooser, QStringLiteral("Pupil2"));
-        QCOMPARE(chooser.chosen(), 2);
+        QTEST(QApplication::focusWidget()->objectName(), "focusAtOpen");
+        if (keys.isEmpty())
+            clickOn(&chooser, QStringLiteral("Pupil2"));
+        else
+            pressKeys(&chooser, keys);
+        QTEST(chooser.chosen(), "chosen");
         QVERIFY(!chooser.isVisible());
     }
 };

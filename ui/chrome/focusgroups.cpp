@@ -8,9 +8,10 @@
 
 FocusGroups::FocusGroups(QWidget *window) : QObject(window), m_window(window) {}
 
-void FocusGroups::addGroup(const QList<QWidget *> &members)
+void FocusGroups::addGroup(const QList<QWidget *> &members, TabStops tabStops)
 {
     Group group;
+    group.stopPerMember = tabStops == TabStops::OnePerMember;
     for (QWidget *w : members) {
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
@@ -45,12 +46,17 @@ QList<FocusGroups::Group> FocusGroups::stops() const
 {
     // The groups come first, in the order they were added; the other controls that Tab
     // reaches follow in the window's focus order.
-    QList<Group> all = m_groups;
+    QList<Group> all;
+    for (const Group &group : m_groups) {
+        if (!group.stopPerMember)
+            all.append(group);
+    }
     QWidget *w = m_window;
     do {
         w = w->nextInFocusChain();
+        const int g = groupOf(w);
         if (w != m_window && (w->focusPolicy() & Qt::TabFocus) && w->window() == m_window
-            && groupOf(w) < 0) {
+            && (g < 0 || m_groups.at(g).stopPerMember)) {
             Group lone;
             lone.members.append(w);
             all.append(lone);

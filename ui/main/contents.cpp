@@ -146,6 +146,10 @@ void Contents::buildKeyboardGroups()
     for (PictureButton *button : m_home->paperButtons())
         papers.append(button);
     m_focusGroups->addGroup(papers);
+    QList<QWidget *> pupilButtons;
+    for (PictureButton *button : m_pupilsPanel->buttons())
+        pupilButtons.append(button);
+    m_focusGroups->addGroup(pupilButtons, FocusGroups::TabStops::OnePerMember);
     // Panels are stacked, not hidden: only the one in front may be reached.
     m_focusGroups->setReachable([this](const QWidget *w) {
         // The tab of a subject the edition lacks waits out of view.
@@ -197,7 +201,7 @@ void Contents::loadWithCatalogue(const Catalogue &catalogue)
     m_catalogue = catalogue;
     if (m_pupils.count() == 0) {
         // Started without the start-up steps (tests, other editions): the pupils on disk.
-        m_pupils = PupilStore(ProgramFolder::path(), Results::allFileNames(m_catalogue));
+        m_pupils = PupilStore(ProgramFolder::path(), StartUp::pupilFileNames(m_catalogue));
         m_pupils.open();
         m_pupil = m_pupils.list().last;
     }

@@ -1,12 +1,15 @@
 #include "ui/main/pupilchooser.h"
 
 #include "ui/chrome/chromegeometry.h"
+#include "ui/chrome/focusgroups.h"
+#include "ui/chrome/keyrules.h"
 #include "ui/chrome/picturebutton.h"
 #include "ui/main/homerules.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
@@ -14,8 +17,9 @@
 
 using namespace ChromeGeometry;
 
-PupilChooser::PupilChooser(const QStringList &names, QWidget *parent)
+PupilChooser::PupilChooser(const QStringList &names, int last, QWidget *parent)
     : SkinnedWindow(Kind::PopUp, parent)
+    , m_last(last)
 {
     setObjectName(QStringLiteral("PupilChooser"));
     setWindowModality(Qt::ApplicationModal);
@@ -43,7 +47,11 @@ PupilChooser::PupilChooser(const QStringList &names, QWidget *parent)
             m_chosen = i + 1;
             close();
         });
+        m_buttons.append(button);
     }
+    m_focusGroups = new FocusGroups(this);
+    m_focusGroups->addGroup({m_buttons.cbegin(), m_buttons.cend()},
+                            FocusGroups::TabStops::OnePerMember);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(centredOn(screen->availableGeometry(), size()));
     startPolling();
@@ -69,6 +77,32 @@ int PupilChooser::exec()
         return 0;
     m_loop = nullptr;
     return m_chosen;
+}
+
+void PupilChooser::showEvent(QShowEvent *event)
+{
+    SkinnedWindow::showEvent(event);
+    QVector<bool> available;
+    for (PictureButton *button : m_buttons)
+        available.append(button->isEnabled());
+    const int first = KeyRules::entryMember(available, m_last - 1);
+    if (first >= 0)
+        m_buttons.at(first)->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void PupilChooser::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    SkinnedWindow::keyPressEvent(event);
+}
+
+bool PupilChooser::focusNextPrevChild(bool next)
+{
+    return m_focusGroups->moveFocus(next);
 }
 
 void PupilChooser::closeEvent(QCloseEvent *event)

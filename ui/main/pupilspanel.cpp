@@ -4,9 +4,17 @@
 #include "ui/chrome/picturebutton.h"
 #include "ui/main/panelwidgets.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+
+namespace {
+
+// The keyboard's focus frame in the skin's dark frame colour, as on the other panels.
+const QString kFocusFrame = QStringLiteral(":focus { border: 2px solid #2f6fae; }");
+
+} // namespace
 
 PupilsPanel::PupilsPanel(QWidget *parent)
     : QFrame(parent)
@@ -25,7 +33,8 @@ PupilsPanel::PupilsPanel(QWidget *parent)
     m_list->setObjectName(QStringLiteral("PupilList"));
     m_list->setAccessibleName(QStringLiteral("Pupils"));
     m_list->setGeometry(20, 92, 200, 190);
-    m_list->setStyleSheet(QStringLiteral("font-size: 11pt;"));
+    m_list->setStyleSheet(QStringLiteral("QListWidget { font-size: 11pt; } QListWidget")
+                          + kFocusFrame);
     QLabel *nameLabel = PanelWidgets::makeLabel(this, QStringLiteral("PupilNamelbl"),
                                                 QStringLiteral("Name:"), QRect(236, 92, 140, 18));
     m_name = new QLineEdit(this);
@@ -33,6 +42,7 @@ PupilsPanel::PupilsPanel(QWidget *parent)
     m_name->setAccessibleName(QStringLiteral("Name"));
     m_name->setToolTip(QStringLiteral("Name"));
     m_name->setGeometry(236, 112, 144, 24);
+    m_name->setStyleSheet(QStringLiteral("QLineEdit") + kFocusFrame);
     nameLabel->setBuddy(m_name);
     m_current = PanelWidgets::makeLabel(this, QStringLiteral("PupilCurrent"), QString(),
                                         QRect(20, 288, 360, 20));
@@ -67,9 +77,38 @@ PupilsPanel::PupilsPanel(QWidget *parent)
             emit switchRequested(selectedPupil());
     });
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            m_name->setText(m_list->item(row)->text());
+        if (row < 0)
+            return;
+        // Reached by the keys the row may be current without being marked: mark it.
+        m_list->item(row)->setSelected(true);
+        m_name->setText(m_list->item(row)->text());
     });
+}
+
+void PupilsPanel::clearChoice()
+{
+    // Through the view, so that reaching the list by Tab does not choose its first pupil.
+    m_list->setCurrentIndex(QModelIndex());
+    m_list->clearSelection();
+}
+
+bool PupilsPanel::backOut()
+{
+    if (selectedPupil() == 0 && m_name->text().isEmpty() && m_message->text().isEmpty())
+        return false;
+    clearChoice();
+    m_name->clear();
+    showMessage(QString());
+    return true;
+}
+
+void PupilsPanel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && backOut()) {
+        event->accept();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 PictureButton *PupilsPanel::makeButton(const QString &name, const QString &caption, int top)
@@ -92,7 +131,7 @@ void PupilsPanel::setPupils(const QStringList &names, int current)
 {
     m_list->clear();
     m_list->addItems(names);
-    m_list->setCurrentRow(-1);
+    clearChoice();
     m_name->clear();
     const QString now = names.value(current - 1);
     m_current->setText(QStringLiteral("Practising now: ") + now);

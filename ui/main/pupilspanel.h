@@ -1,7 +1,8 @@
 #pragma once
 // The Pupils panel (Help tab, third toolbar position): the pupils of this computer, with
 // adding, renaming, removing and switching. The main window does the work and tells the
-// panel what to show.
+// panel what to show. Escape backs out of a step under way: the pupil chosen in the list,
+// the name typed and the message are cleared.
 
 #include <QFrame>
 
@@ -22,6 +23,9 @@ public:
     void showMessage(const QString &text);
     QList<PictureButton *> buttons() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 signals:
     void addRequested(const QString &name);
     void renameRequested(int pupil, const QString &name);
@@ -31,6 +35,9 @@ signals:
 private:
     PictureButton *makeButton(const QString &name, const QString &caption, int top);
     int selectedPupil() const;
+    void clearChoice();
+    // Clears the choice, the name and the message; false when there was nothing to clear.
+    bool backOut();
 
     QListWidget *m_list = nullptr;
     QLineEdit *m_name = nullptr;
