@@ -124,7 +124,7 @@ void TestChrome::initTestCase()
     QDir().mkpath(m_folder.filePath("Graphics"));
     const QDir skin(QStringLiteral(TEST_SOURCE_DIR "/../../assets/skin"));
     const QStringList files = skin.entryList(QDir::Files);
-    QCOMPARE(files.size(), 89);
+    QCOMPARE(files.size(), 93);
     for (const QString &file : files)
         QVERIFY(QFile::copy(skin.filePath(file), m_folder.filePath("Graphics/" + file)));
 }
@@ -191,6 +191,9 @@ void TestChrome::skinPictureSizes_data()
         QTest::newRow(qPrintable(name)) << name << QSize(44, 45) << false;
     }
     QTest::newRow("forward_disabled") << "forward_disabled.bmp" << QSize(44, 45) << false;
+    // Wide enough for its caption, "Read aloud".
+    QTest::newRow("readaloud_off") << "readaloud_off.bmp" << QSize(56, 45) << false;
+    QTest::newRow("readaloud_disabled") << "readaloud_disabled.bmp" << QSize(56, 45) << false;
     QTest::newRow("title left") << "border_top_left.bmp" << QSize(48, 28) << false;
     QTest::newRow("title right, inactive") << "border_white_top_right.bmp" << QSize(48, 28)
                                            << false;
