@@ -976,9 +976,10 @@ void TestPracticeWindow::readAloud()
     button->click();
     if (health == int(FakeSpeaker::BreaksOnSpeaking))
         QTRY_COMPARE(FakeSpeaker::said.size(), 1);
-    // A picture button of the toolbar, captioned under its picture.
+    // A picture button of the toolbar, captioned under its picture, reached by Tab after Close.
     QCOMPARE(button->captionText(), QStringLiteral("Read aloud"));
     QCOMPARE(button->accessibleName(), QStringLiteral("Read aloud"));
+    QCOMPARE(child<QWidget>(w, "ToolBar04")->nextInFocusChain(), button);
     QCursor::setPos(button->mapToGlobal(QPoint(-200, 300)));
     QTRY_COMPARE(button->picture(), picture);
     if (!available) {

@@ -575,6 +575,10 @@ void PracticeWindow::orderTabChain()
     for (PictureButton *button : m_toolBar) {
         setTabOrder(previous, button);
         previous = button;
+        if (button == m_toolBar[3]) {  // Read aloud stands after Close
+            setTabOrder(previous, m_readAloud);
+            previous = m_readAloud;
+        }
     }
     setTabOrder(previous, m_remQns);
     if (m_browser->inputWidget() != m_browser)
