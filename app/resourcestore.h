@@ -1,6 +1,6 @@
 #pragma once
 // The numbered resources embedded in the program file, and writing them to files.
-// Ids: 1-37 and 41-92 skin pictures, question pages by question id, 30000 the catalogue,
+// Ids: 1-37 and 41-96 skin pictures, question pages by question id, 30000 the catalogue,
 // 300s2-300s5 the paper tables of subject s, 301sj the blank results files.
 
 #include <QString>

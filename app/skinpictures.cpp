@@ -42,6 +42,8 @@ const SkinRange kSkins[] = {
     {85, {"QVicon.ico", "pencil.ico", "hand.ico"}},
     {88, {"info_mark.gif", "Logo.gif", "instruction.gif", "Border_bot_left.gif",
           "Border_bot_right.gif"}},
+    {93, {"readaloud_disabled.bmp", "readaloud_off.bmp", "readaloud_on.bmp",
+          "readaloud_pressed.bmp"}},
 };
 
 } // namespace

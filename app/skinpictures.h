@@ -1,5 +1,5 @@
 #pragma once
-// The skin pictures by resource id (1-37 and 41-92) with the file name each is written
+// The skin pictures by resource id (1-37 and 41-96) with the file name each is written
 // under in the Graphics folder. The program extracts them by this table and the skin
 // generator draws them by it.
 

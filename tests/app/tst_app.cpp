@@ -70,10 +70,10 @@ private slots:
         ProgramFolder::setPath(nested);
         ExtractSkinFiles();
         const QStringList files = QDir(nested + QStringLiteral("/Graphics")).entryList(QDir::Files);
-        QCOMPARE(files.size(), 89);
+        QCOMPARE(files.size(), 93);
         QVERIFY(files.contains(QStringLiteral("pencil.ico")));
         QVERIFY(files.contains(QStringLiteral("Border_bot_left.gif")));
-        for (int id = 1; id <= 92; ++id) {
+        for (int id = 1; id <= 96; ++id) {
             const QString name = SkinPictures::fileName(id);
             QCOMPARE(name.isEmpty(), id >= 38 && id <= 40);
         }

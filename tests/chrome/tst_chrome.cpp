@@ -32,13 +32,20 @@ public:
             ->setGeometry(0, 31, 44, 14);
         button->move(40, 80);
         addThreeStateButton(button, QStringLiteral("home"));
+        readAloud = new PictureButton(QStringLiteral("ButReadAloud"), this);
+        readAloud->addCaption(QStringLiteral("ButReadAloudlbl"), QStringLiteral("Read aloud"))
+            ->setGeometry(0, 31, 56, 14);
+        readAloud->move(220, 80);
+        trackPress(readAloud);
     }
+    void pollTick() override { pollPracticeButton(readAloud, 7, 0, 1, 10); }
     void MoveForm(QWidget *TheForm) override
     {
         ++moves;
         SkinnedWindow::MoveForm(TheForm);
     }
     PictureButton *button;
+    PictureButton *readAloud;
     int moves = 0;
 };
 
@@ -124,7 +131,7 @@ void TestChrome::initTestCase()
     QDir().mkpath(m_folder.filePath("Graphics"));
     const QDir skin(QStringLiteral(TEST_SOURCE_DIR "/../../assets/skin"));
     const QStringList files = skin.entryList(QDir::Files);
-    QCOMPARE(files.size(), 89);
+    QCOMPARE(files.size(), 93);
     for (const QString &file : files)
         QVERIFY(QFile::copy(skin.filePath(file), m_folder.filePath("Graphics/" + file)));
 }
@@ -191,6 +198,9 @@ void TestChrome::skinPictureSizes_data()
         QTest::newRow(qPrintable(name)) << name << QSize(44, 45) << false;
     }
     QTest::newRow("forward_disabled") << "forward_disabled.bmp" << QSize(44, 45) << false;
+    // Wide enough for its caption, "Read aloud".
+    QTest::newRow("readaloud_off") << "readaloud_off.bmp" << QSize(56, 45) << false;
+    QTest::newRow("readaloud_disabled") << "readaloud_disabled.bmp" << QSize(56, 45) << false;
     QTest::newRow("title left") << "border_top_left.bmp" << QSize(48, 28) << false;
     QTest::newRow("title right, inactive") << "border_white_top_right.bmp" << QSize(48, 28)
                                            << false;
@@ -240,29 +250,47 @@ void TestChrome::buttonPressSetsSharedFlag()
 
 void TestChrome::pressedPictureWhileHeld_data()
 {
-    QTest::addColumn<bool>("threeState");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("onCaption");
     QTest::addColumn<int>("mouseButton");
+    QTest::addColumn<QString>("away");
     QTest::addColumn<QString>("held");
     QTest::addColumn<QString>("released");
-    QTest::newRow("toolbar picture") << true << false << int(Qt::LeftButton)
-                                     << "home_pressed.bmp" << "home_on.bmp";
-    QTest::newRow("toolbar picture, right button") << true << false << int(Qt::RightButton)
-                                                   << "home_pressed.bmp" << "home_on.bmp";
-    QTest::newRow("toolbar caption") << true << true << int(Qt::LeftButton)
-                                     << "home_pressed.bmp" << "home_on.bmp";
-    QTest::newRow("toolbar caption, right button") << true << true << int(Qt::RightButton)
-                                                   << "home_pressed.bmp" << "home_on.bmp";
+    QTest::newRow("toolbar picture") << "ToolBar01" << true << false << int(Qt::LeftButton)
+                                     << "home_off.bmp" << "home_pressed.bmp" << "home_on.bmp";
+    QTest::newRow("toolbar picture, right button")
+        << "ToolBar01" << true << false << int(Qt::RightButton) << "home_off.bmp"
+        << "home_pressed.bmp" << "home_on.bmp";
+    QTest::newRow("toolbar caption") << "ToolBar01" << true << true << int(Qt::LeftButton)
+                                     << "home_off.bmp" << "home_pressed.bmp" << "home_on.bmp";
+    QTest::newRow("toolbar caption, right button")
+        << "ToolBar01" << true << true << int(Qt::RightButton) << "home_off.bmp"
+        << "home_pressed.bmp" << "home_on.bmp";
     // Two-state buttons have no pressed picture, wherever they are held.
-    QTest::newRow("two-state picture") << false << false << int(Qt::LeftButton)
-                                       << "button_on.bmp" << "button_on.bmp";
-    QTest::newRow("two-state caption") << false << true << int(Qt::LeftButton)
-                                       << "button_on.bmp" << "button_on.bmp";
+    QTest::newRow("two-state picture") << "ButTrash" << true << false << int(Qt::LeftButton)
+                                       << "button_off.bmp" << "button_on.bmp"
+                                       << "button_on.bmp";
+    QTest::newRow("two-state caption") << "ButTrash" << true << true << int(Qt::LeftButton)
+                                       << "button_off.bmp" << "button_on.bmp"
+                                       << "button_on.bmp";
+    // Read aloud, polled as the practice toolbar is; grey whatever the pointer does while the
+    // window has it disabled.
+    QTest::newRow("read aloud picture")
+        << "ButReadAloud" << true << false << int(Qt::LeftButton) << "readaloud_off.bmp"
+        << "readaloud_pressed.bmp" << "readaloud_on.bmp";
+    QTest::newRow("read aloud caption")
+        << "ButReadAloud" << true << true << int(Qt::LeftButton) << "readaloud_off.bmp"
+        << "readaloud_pressed.bmp" << "readaloud_on.bmp";
+    QTest::newRow("read aloud disabled")
+        << "ButReadAloud" << false << false << int(Qt::LeftButton) << "readaloud_disabled.bmp"
+        << "readaloud_disabled.bmp" << "readaloud_disabled.bmp";
 }
 
 void TestChrome::pressedPictureWhileHeld()
 {
-    QFETCH(bool, threeState);
+    QFETCH(QString, button);
+    QFETCH(bool, enabled);
     QFETCH(bool, onCaption);
     QFETCH(int, mouseButton);
     ProbeWindow window;
@@ -275,16 +303,20 @@ void TestChrome::pressedPictureWhileHeld()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    PictureButton *button = threeState ? window.button : twoState;
-    QWidget *target = onCaption ? static_cast<QWidget *>(button->captionLabel()) : button;
+    auto *held = window.findChild<PictureButton *>(button);
+    QVERIFY(held);
+    held->setEnabled(enabled);
+    window.pollNow();
+    QTEST(held->picture(), "away");
+    QWidget *target = onCaption ? static_cast<QWidget *>(held->captionLabel()) : held;
     const QPoint at = onCaption ? target->rect().center() : QPoint(20, 10);
     QCursor::setPos(target->mapToGlobal(at));
     QTest::mousePress(target, Qt::MouseButton(mouseButton), {}, at);
     window.pollNow();
-    QTEST(button->picture(), "held");
+    QTEST(held->picture(), "held");
     QTest::mouseRelease(target, Qt::MouseButton(mouseButton), {}, at);
     window.pollNow();
-    QTEST(button->picture(), "released");
+    QTEST(held->picture(), "released");
     QCOMPARE(window.txtPressTrack(), QStringLiteral("0"));
 }
 

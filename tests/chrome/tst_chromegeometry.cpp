@@ -275,9 +275,14 @@ void TestChromeGeometry::practiceLayoutPass_data()
     QTest::newRow("maximised 1280x800")
         << 19200 << 12000 << 17520 << 18300 << 18847 << 18528 << 18209 << QPoint(18986, 11786)
         << QRect(15045, 1185, 4095, 10755) << 14940 << QRect(60, 1185, 14880, 10305) << 15105;
+    // Narrow: the paper summary moves right, clear of Read aloud.
+    QTest::newRow("narrow 550x400")
+        << 8250 << 6000 << 6570 << 7350 << 7897 << 7578 << 7259 << QPoint(8036, 5786)
+        << QRect(4095, 1185, 4095, 4755) << 3990 << QRect(60, 1185, 3930, 4305) << 4200;
+    // Narrowest: it stops against Back; Read aloud covers its pencil, not its figures.
     QTest::newRow("minimum 487x334")
         << 7305 << 5010 << 5625 << 6405 << 6952 << 6633 << 6314 << QPoint(7091, 4796)
-        << QRect(3150, 1185, 4095, 3765) << 3045 << QRect(60, 1185, 2985, 3315) << 3210;
+        << QRect(3150, 1185, 4095, 3765) << 3045 << QRect(60, 1185, 2985, 3315) << 3405;
 }
 
 void TestChromeGeometry::practiceLayoutPass()
@@ -290,6 +295,7 @@ void TestChromeGeometry::practiceLayoutPass()
     QCOMPARE(r.toolButtonLeft[1], 900);
     QCOMPARE(r.toolButtonLeft[2], 1680);
     QCOMPARE(r.toolButtonLeft[3], 2460);
+    QCOMPARE(r.readAloudLeft, 3240);
     QTEST(r.toolButtonLeft[4], "tool5");
     QTEST(r.toolButtonLeft[5], "tool6");
     QTEST(r.frame.progClose.x(), "closeLeft");
@@ -311,7 +317,9 @@ void TestChromeGeometry::practiceLayoutPass()
     QCOMPARE(r.frame.title.x(), 454);
     // The page never overlaps the handle strip, and the left toolbar row ends before Back.
     QCOMPARE(r.browser.x() + r.browser.width(), r.hideAns.x());
-    QVERIFY(r.toolButtonLeft[3] + 660 < r.toolButtonLeft[4]);
+    QVERIFY(r.readAloudLeft + 840 < r.toolButtonLeft[4]);
+    QVERIFY(r.paperSumLeft + 2220 <= r.toolButtonLeft[4]);
+    QVERIFY(r.paperSumLeft + 750 >= r.readAloudLeft + 840);  // the figures stay in sight
     QVERIFY(r.frame.progMin.x() > r.frame.topLeft.width());
 }
 
@@ -539,26 +547,37 @@ void TestChromeGeometry::practiceToolbar_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("qs");
     QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("windowEnabled");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("touched");
-    QTest::newRow("save while open") << 1 << 0 << 3 << 10 << "save_on.bmp" << true << true;
-    QTest::newRow("save once marked") << 1 << 1 << 3 << 10 << "save_disabled.bmp" << false
-                                      << true;
-    QTest::newRow("mark once marked") << 2 << 1 << 3 << 10 << "mark_disabled.bmp" << false
-                                      << true;
-    QTest::newRow("print after marking") << 3 << 1 << 3 << 10 << "print_on.bmp" << true
+    QTest::newRow("save while open") << 1 << 0 << 3 << 10 << true << "save_on.bmp" << true
+                                     << true;
+    QTest::newRow("save once marked") << 1 << 1 << 3 << 10 << true << "save_disabled.bmp"
+                                      << false << true;
+    QTest::newRow("mark once marked") << 2 << 1 << 3 << 10 << true << "mark_disabled.bmp"
+                                      << false << true;
+    QTest::newRow("print after marking") << 3 << 1 << 3 << 10 << true << "print_on.bmp" << true
                                          << false;
-    QTest::newRow("close") << 4 << 1 << 1 << 1 << "close_on.bmp" << true << false;
-    QTest::newRow("back on the first") << 5 << 0 << 1 << 10 << "back_disabled.bmp" << false
-                                       << true;
-    QTest::newRow("back later") << 5 << 0 << 2 << 10 << "back_on.bmp" << true << true;
-    QTest::newRow("next on the last") << 6 << 0 << 10 << 10 << "forward_disabled.bmp" << false
-                                      << true;
-    QTest::newRow("next on a one-question paper") << 6 << 0 << 1 << 1 << "forward_disabled.bmp"
-                                                  << false << true;
-    QTest::newRow("back on a one-question paper") << 5 << 0 << 1 << 1 << "back_disabled.bmp"
-                                                  << false << true;
+    QTest::newRow("close") << 4 << 1 << 1 << 1 << true << "close_on.bmp" << true << false;
+    QTest::newRow("back on the first") << 5 << 0 << 1 << 10 << true << "back_disabled.bmp"
+                                       << false << true;
+    QTest::newRow("back later") << 5 << 0 << 2 << 10 << true << "back_on.bmp" << true << true;
+    QTest::newRow("next on the last") << 6 << 0 << 10 << 10 << true << "forward_disabled.bmp"
+                                      << false << true;
+    QTest::newRow("next on a one-question paper") << 6 << 0 << 1 << 1 << true
+                                                  << "forward_disabled.bmp" << false << true;
+    QTest::newRow("back on a one-question paper") << 5 << 0 << 1 << 1 << true
+                                                  << "back_disabled.bmp" << false << true;
+    // The speech engine decides whether Read aloud works; the window disables it.
+    QTest::newRow("read aloud") << 7 << 0 << 3 << 10 << true << "readaloud_on.bmp" << true
+                                << false;
+    QTest::newRow("read aloud after marking") << 7 << 1 << 10 << 10 << true
+                                              << "readaloud_on.bmp" << true << false;
+    QTest::newRow("read aloud without speech") << 7 << 0 << 3 << 10 << false
+                                               << "readaloud_disabled.bmp" << false << false;
+    QTest::newRow("print disabled by the window") << 3 << 0 << 3 << 10 << false
+                                                  << "print_on.bmp" << true << false;
 }
 
 void TestChromeGeometry::practiceToolbar()
@@ -567,7 +586,9 @@ void TestChromeGeometry::practiceToolbar()
     QFETCH(int, status);
     QFETCH(int, qs);
     QFETCH(int, count);
-    const PracticeButtonLook look = practiceToolbarLook(button, true, false, status, qs, count);
+    QFETCH(bool, windowEnabled);
+    const PracticeButtonLook look =
+        practiceToolbarLook(button, true, false, status, qs, count, windowEnabled);
     QTEST(look.picture, "picture");
     QTEST(look.enabled, "enabled");
     QTEST(look.enabledTouched, "touched");

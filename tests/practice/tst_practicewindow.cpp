@@ -945,15 +945,20 @@ void TestPracticeWindow::readAloud_data()
 {
     QTest::addColumn<int>("health");
     QTest::addColumn<bool>("available");
-    QTest::newRow("speech engine working") << int(FakeSpeaker::Working) << true;
-    QTest::newRow("engine in error") << int(FakeSpeaker::BrokenFromStart) << false;
-    QTest::newRow("error on speaking") << int(FakeSpeaker::BreaksOnSpeaking) << false;
+    QTest::addColumn<QString>("picture"); // once pressed, the pointer away
+    QTest::newRow("speech engine working") << int(FakeSpeaker::Working) << true
+                                           << "readaloud_off.bmp";
+    QTest::newRow("engine in error") << int(FakeSpeaker::BrokenFromStart) << false
+                                     << "readaloud_disabled.bmp";
+    QTest::newRow("error on speaking") << int(FakeSpeaker::BreaksOnSpeaking) << false
+                                       << "readaloud_disabled.bmp";
 }
 
 void TestPracticeWindow::readAloud()
 {
     QFETCH(int, health);
     QFETCH(bool, available);
+    QFETCH(QString, picture);
     FakeSpeaker::health = FakeSpeaker::Health(health);
     FakeSpeaker::said.clear();
     FakeSpeaker::stops = 0;
@@ -971,6 +976,12 @@ void TestPracticeWindow::readAloud()
     button->click();
     if (health == int(FakeSpeaker::BreaksOnSpeaking))
         QTRY_COMPARE(FakeSpeaker::said.size(), 1);
+    // A picture button of the toolbar, captioned under its picture, reached by Tab after Close.
+    QCOMPARE(button->captionText(), QStringLiteral("Read aloud"));
+    QCOMPARE(button->accessibleName(), QStringLiteral("Read aloud"));
+    QCOMPARE(child<QWidget>(w, "ToolBar04")->nextInFocusChain(), button);
+    QCursor::setPos(button->mapToGlobal(QPoint(-200, 300)));
+    QTRY_COMPARE(button->picture(), picture);
     if (!available) {
         QTRY_VERIFY(!button->isEnabled());
         QCOMPARE(button->toolTip(),

@@ -228,6 +228,24 @@ void about(QPainter &p)
     p.drawRoundedRect(QRectF(12, 12, 4, 10), 1.5, 1.5);
 }
 
+// A loudspeaker with the sound going out of it to the right.
+void readAloud(QPainter &p)
+{
+    p.setPen(outline(0xff2b3640));
+    p.setBrush(vertical(10, 18, c(0xff7f8c99), c(0xff44515e)));
+    p.drawRoundedRect(QRectF(2.5, 10, 6, 8), 1.2, 1.2);
+    p.setPen(outline(0xff1f4e79));
+    p.setBrush(vertical(4, 24, c(0xff9fc5e8), c(0xff3d85c6)));
+    p.drawPolygon(QPolygonF({QPointF(8.5, 10), QPointF(15.5, 4), QPointF(15.5, 24),
+                             QPointF(8.5, 18)}));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(outline(0xffe69138, 2));
+    for (const double radius : {4.5, 8.0, 11.5}) {
+        const QRectF round(15.5 - radius, 14 - radius, 2 * radius, 2 * radius);
+        p.drawArc(round, -40 * 16, 80 * 16);
+    }
+}
+
 Pictogram pictogram(const QString &base)
 {
     if (base == "home") return home;
@@ -241,6 +259,7 @@ Pictogram pictogram(const QString &base)
     if (base == "trash") return trash;
     if (base == "setup") return setup;
     if (base == "about") return about;
+    if (base == "readaloud") return readAloud;
     return {};
 }
 
@@ -257,27 +276,29 @@ void greyOut(QImage &layer)
     }
 }
 
-// A toolbar button, 44 x 45: the pictogram in the upper part, room below for the caption.
-QImage toolbarButton(const Pictogram &draw, State state)
+// A toolbar button, 44 x 45 (wider for a longer caption): the pictogram centred in the upper
+// part, room below for the caption.
+QImage toolbarButton(const Pictogram &draw, State state, int width)
 {
-    QImage image = canvas(44, 45, SkinColours::kToolStrip);
+    QImage image = canvas(width, 45, SkinColours::kToolStrip);
     QPainter p(&image);
     smooth(p);
+    const QRectF face(1.5, 1.5, width - 3, 42);
     if (state == State::On) {
         p.setPen(outline(0xff8db8e2, 1));
         p.setBrush(vertical(1, 44, c(0xffffffff), c(0xffeef6fd)));
-        p.drawRoundedRect(QRectF(1.5, 1.5, 41, 42), 6, 6);
+        p.drawRoundedRect(face, 6, 6);
     } else if (state == State::Pressed) {
         p.setPen(outline(0xff3d85c6, 1));
         p.setBrush(vertical(1, 44, c(0xffb3d1ee), c(0xffc9def3)));
-        p.drawRoundedRect(QRectF(1.5, 1.5, 41, 42), 6, 6);
+        p.drawRoundedRect(face, 6, 6);
     }
-    QImage layer = canvas(44, 45, 0);
+    QImage layer = canvas(width, 45, 0);
     {
         QPainter lp(&layer);
         smooth(lp);
         const double shift = state == State::Pressed ? 1 : 0;
-        lp.translate(8 + shift, 3 + shift);
+        lp.translate((width - 28) / 2 + shift, 3 + shift);
         draw(lp);
     }
     if (state == State::Disabled)
@@ -869,10 +890,12 @@ QImage toolbarPicture(const QString &base, const QString &state)
     const Pictogram draw = pictogram(base);
     if (!draw)
         return {};
-    if (state == "off") return toolbarButton(draw, State::Off);
-    if (state == "on") return toolbarButton(draw, State::On);
-    if (state == "pressed") return toolbarButton(draw, State::Pressed);
-    if (state == "disabled") return toolbarButton(draw, State::Disabled);
+    // "Read aloud" needs 51 pixels in the captions' font.
+    const int width = base == "readaloud" ? 56 : 44;
+    if (state == "off") return toolbarButton(draw, State::Off, width);
+    if (state == "on") return toolbarButton(draw, State::On, width);
+    if (state == "pressed") return toolbarButton(draw, State::Pressed, width);
+    if (state == "disabled") return toolbarButton(draw, State::Disabled, width);
     return {};
 }
 
@@ -895,7 +918,7 @@ QImage SkinArtist::draw(const QString &fileName)
 {
     const QString name = fileName;
     const QStringList toolbarBases = {"about", "back", "close", "forward", "home", "mark",
-                                      "print", "report", "save", "setup", "trash"};
+                                      "print", "readaloud", "report", "save", "setup", "trash"};
     const int underscore = name.indexOf('_');
     if (underscore > 0 && toolbarBases.contains(name.left(underscore)) && name.endsWith(".bmp"))
         return toolbarPicture(name.left(underscore), name.mid(underscore + 1).chopped(4));

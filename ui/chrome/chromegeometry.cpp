@@ -182,7 +182,7 @@ PracticeRects practiceLayout(int w, int h, int outerWidth, const PracticeSizes &
     r.frame.progMin = QRect(QPoint(r.frame.progMax.x() - f.progMin.width() - h60,
                                    titleTop(f.topRight, f.progMin)),
                             f.progMin);
-    // 11-13: toolbar strip, a left-aligned row of four and a right-aligned pair.
+    // 11-13: toolbar strip, a left-aligned row of four and Read aloud, a right-aligned pair.
     const QRect &topLeft = r.frame.topLeft;
     r.toolStrip = QRect(f.leftWidth, topLeft.y() + topLeft.height(),
                         w - f.rightWidth - f.leftWidth, s.toolStripHeight);
@@ -191,7 +191,13 @@ PracticeRects practiceLayout(int w, int h, int outerWidth, const PracticeSizes &
         r.toolButtonLeft[i] = r.toolButtonLeft[i - 1] + s.toolButtonWidth[i - 1] + 120;
     r.toolButtonLeft[5] = r.toolStrip.width() - s.toolButtonWidth[5] - 120;
     r.toolButtonLeft[4] = r.toolButtonLeft[5] - s.toolButtonWidth[4] - 120;
-    r.paperSumLeft = outerWidth - 4095;
+    r.readAloudLeft = r.toolButtonLeft[3] + s.toolButtonWidth[3] + 120;
+    // The paper summary stands over the answer sheet. On a narrow window it moves right to
+    // keep clear of Read aloud, but never under Back; narrower still, Read aloud covers the
+    // summary's pencil and leaves its figures in sight.
+    const int clearOfReadAloud = r.readAloudLeft + s.readAloudWidth + 120;
+    r.paperSumLeft = qMin(qMax(outerWidth - 4095, clearOfReadAloud),
+                          r.toolButtonLeft[4] - s.paperSumWidth);
     // 14-19: answer sheet, handle strip, page, title and remaining-questions strips.
     const int contentTop = r.toolStrip.y() + r.toolStrip.height();
     const int sheetHeight = h - contentTop - f.botHeight;

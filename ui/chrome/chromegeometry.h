@@ -140,6 +140,8 @@ struct PracticeSizes
     QSize sizer;                       // Sizer
     int toolStripHeight = 765;         // ScnTabBG
     int toolButtonWidth[6] = {660, 660, 660, 660, 660, 660};  // ToolBar01..ToolBar06
+    int readAloudWidth = 840;          // ButReadAloud
+    int paperSumWidth = 2220;          // PaperSum
     int ansBoxWidth = 4095;            // AnsBox
     int hideAnsWidth = 105;            // PicHideAns
     int remQnsHeight = 450;            // RemQnsBG
@@ -152,6 +154,7 @@ struct PracticeRects
     QRect sizer;
     QRect toolStrip;                   // ScnTabBG
     int toolButtonLeft[6] = {};        // inside ScnTabBG
+    int readAloudLeft = 0;             // ButReadAloud, inside ScnTabBG
     int paperSumLeft = 0;              // PaperSum, inside ScnTabBG
     QRect ansBox;                      // AnsBox
     QRect hideAns;                     // PicHideAns

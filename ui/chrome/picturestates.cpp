@@ -60,25 +60,28 @@ ToolbarIdentity toolbarIdentity(int button, int tabPos)
 
 QString practiceCaption(int button)
 {
-    static const char *const captions[] = {"Save", "Mark", "Print", "Close", "Back", "Next"};
-    return button >= 1 && button <= 6 ? QString::fromLatin1(captions[button - 1]) : QString();
+    static const char *const captions[] = {"Save", "Mark", "Print", "Close",
+                                           "Back", "Next", "Read aloud"};
+    return button >= 1 && button <= 7 ? QString::fromLatin1(captions[button - 1]) : QString();
 }
 
 QString practiceToolTip(int button)
 {
     static const char *const tips[] = {"Save paper", "Mark paper", "Print question",
-                                       "Close paper", "Previous question", "Next question"};
-    return button >= 1 && button <= 6 ? QString::fromLatin1(tips[button - 1]) : QString();
+                                       "Close paper", "Previous question", "Next question",
+                                       "Read aloud"};
+    return button >= 1 && button <= 7 ? QString::fromLatin1(tips[button - 1]) : QString();
 }
 
 QString practicePictureBase(int button)
 {
-    static const char *const bases[] = {"save", "mark", "print", "close", "back", "forward"};
-    return button >= 1 && button <= 6 ? QString::fromLatin1(bases[button - 1]) : QString();
+    static const char *const bases[] = {"save", "mark", "print", "close",
+                                        "back", "forward", "readaloud"};
+    return button >= 1 && button <= 7 ? QString::fromLatin1(bases[button - 1]) : QString();
 }
 
 PracticeButtonLook practiceToolbarLook(int button, bool inside, bool pressFlag, int status,
-                                       int qsCount, int questionCount)
+                                       int qsCount, int questionCount, bool windowEnabled)
 {
     PracticeButtonLook look;
     const QString base = practicePictureBase(button);
@@ -93,6 +96,10 @@ PracticeButtonLook practiceToolbarLook(int button, bool inside, bool pressFlag, 
         break;
     case 6:
         available = qsCount != questionCount;
+        break;
+    case 7:
+        available = windowEnabled;
+        look.enabledTouched = false;
         break;
     default:
         look.enabledTouched = false;

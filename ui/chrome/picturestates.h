@@ -36,10 +36,12 @@ struct ToolbarIdentity
 };
 ToolbarIdentity toolbarIdentity(int button, int tabPos);
 
-// A practice-window toolbar button (1 Save, 2 Mark, 3 Print, 4 Close, 5 Back, 6 Next):
-// its caption, tooltip and picture base, and its look at one tick. Save and Mark are
-// disabled once the paper is no longer open (status != 0), Back on the first question,
-// Next on the last; Print and Close never change their enabled state (enabledTouched).
+// A practice-window toolbar button (1 Save, 2 Mark, 3 Print, 4 Close, 5 Back, 6 Next,
+// 7 Read aloud): its caption, tooltip and picture base, and its look at one tick. Save and
+// Mark are disabled once the paper is no longer open (status != 0), Back on the first
+// question, Next on the last; Print, Close and Read aloud never change their enabled state
+// (enabledTouched). Read aloud is the window's to enable, since the speech engine decides;
+// its picture shows the state the window gave it (windowEnabled).
 struct PracticeButtonLook
 {
     QString picture;
@@ -50,7 +52,7 @@ QString practiceCaption(int button);
 QString practiceToolTip(int button);
 QString practicePictureBase(int button);
 PracticeButtonLook practiceToolbarLook(int button, bool inside, bool pressFlag, int status,
-                                       int qsCount, int questionCount);
+                                       int qsCount, int questionCount, bool windowEnabled);
 
 // The maximise button's pictures follow the window's state; empty = leave it untouched
 // (minimised).

@@ -272,7 +272,7 @@ void SkinnedWindow::pollPracticeButton(PictureButton *button, int n, int status,
                                        int questionCount)
 {
     const PictureStates::PracticeButtonLook look = PictureStates::practiceToolbarLook(
-        n, isHovered(button), m_pressTrack, status, qsCount, questionCount);
+        n, isHovered(button), m_pressTrack, status, qsCount, questionCount, button->isEnabled());
     button->setPicture(look.picture);
     if (look.enabledTouched && button->isEnabled() != look.enabled)
         button->setEnabled(look.enabled);

@@ -88,8 +88,9 @@ public:
     // caption label) and three-state picture for the tab. Returns false, with caption and
     // tooltips cleared and the picture left alone, where the button has no role (3 on tab 4).
     bool pollToolbarIdentity(PictureButton *button, int n, int tabPos);
-    // Practice toolbar button n (1-6): three-state while available, else its disabled
-    // picture and disabled; Print and Close keep their enabled state.
+    // Practice toolbar button n (1-7): three-state while available, else its disabled
+    // picture and disabled; Print, Close and Read aloud keep their enabled state, and Read
+    // aloud shows its disabled picture while the window has it disabled.
     void pollPracticeButton(PictureButton *button, int n, int status, int qsCount,
                             int questionCount);
 

@@ -287,18 +287,12 @@ void PracticeWindow::buildToolbar()
         [this] { GoToQuestion(m_session->qsCount() - 1); },
         [this] { GoToQuestion(m_session->qsCount() + 1); }};
     for (int k = 1; k <= 6; ++k) {
-        auto *button = new PictureButton(QStringLiteral("ToolBar0%1").arg(k), m_toolStrip);
-        button->setPicture(PictureStates::practicePictureBase(k) + QStringLiteral("_off.bmp"));
-        QLabel *caption = button->addCaption(QStringLiteral("lblTB0%1").arg(k),
-                                             PictureStates::practiceCaption(k));
-        caption->setFont(arial(7.5));
-        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        caption->setGeometry(0, 0, button->width(), button->height() - 2);
+        PictureButton *button = makeToolbarButton(k, QStringLiteral("ToolBar0%1").arg(k),
+                                                  QStringLiteral("lblTB0%1").arg(k));
         // The caption stays the accessible name; the tooltip adds the keys.
         const QString keys = toolbarKeys(k);
         button->setToolTips(PictureStates::practiceToolTip(k)
                             + (keys.isEmpty() ? QString() : QStringLiteral(" (") + keys + ')'));
-        trackPress(button);
         connect(button, &PictureButton::clicked, this, actions[k - 1]);
         m_toolBar[k - 1] = button;
     }
@@ -314,6 +308,19 @@ void PracticeWindow::buildToolbar()
     ValueText::set(m_pScoring, QStringLiteral("88.8"));
     m_pScoring->setFont(arial(10, true));
     m_pScoring->setGeometry(50, 19, m_paperSum->width() - 54, 18);
+}
+
+PictureButton *PracticeWindow::makeToolbarButton(int k, const QString &name,
+                                                 const QString &captionName)
+{
+    auto *button = new PictureButton(name, m_toolStrip);
+    button->setPicture(PictureStates::practicePictureBase(k) + QStringLiteral("_off.bmp"));
+    QLabel *caption = button->addCaption(captionName, PictureStates::practiceCaption(k));
+    caption->setFont(arial(7.5));
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    caption->setGeometry(0, 0, button->width(), button->height() - 2);
+    trackPress(button);
+    return button;
 }
 
 void PracticeWindow::buildPage()
@@ -568,6 +575,10 @@ void PracticeWindow::orderTabChain()
     for (PictureButton *button : m_toolBar) {
         setTabOrder(previous, button);
         previous = button;
+        if (button == m_toolBar[3]) {  // Read aloud stands after Close
+            setTabOrder(previous, m_readAloud);
+            previous = m_readAloud;
+        }
     }
     setTabOrder(previous, m_remQns);
     if (m_browser->inputWidget() != m_browser)
@@ -699,6 +710,10 @@ PracticeSizes PracticeWindow::practiceSizes() const
         if (m_toolBar[k])
             s.toolButtonWidth[k] = sizeTwips(m_toolBar[k]).width();
     }
+    if (m_readAloud)
+        s.readAloudWidth = sizeTwips(m_readAloud).width();
+    if (m_paperSum)
+        s.paperSumWidth = sizeTwips(m_paperSum).width();
     if (m_hideAns)
         s.hideAnsWidth = pixelsToTwips(m_hideAns->width());
     if (m_instruction)
@@ -716,11 +731,12 @@ void PracticeWindow::applyPracticeLayout(const PracticeRects &r)
         m_toolBar[k]->move(twipsToPixels(r.toolButtonLeft[k]),
                            (m_toolStrip->height() - m_toolBar[k]->height()) / 2);
     }
-    // Read aloud follows Close, at the gap the buttons keep between them.
-    m_readAloud->move(m_toolBar[3]->geometry().right() + 1 + twipsToPixels(120),
+    m_readAloud->move(twipsToPixels(r.readAloudLeft),
                       (m_toolStrip->height() - m_readAloud->height()) / 2);
     m_paperSum->move(twipsToPixels(r.paperSumLeft),
                      (m_toolStrip->height() - m_paperSum->height()) / 2);
+    // On the narrowest windows it covers the paper summary's pencil.
+    m_readAloud->raise();
     setGeometryTwips(m_ansBox, r.ansBox);
     sizeSheetRows();
     setGeometryTwips(m_hideAns, r.hideAns);
@@ -990,13 +1006,9 @@ void PracticeWindow::showRefusedNote(AnswerBox *box)
 
 void PracticeWindow::buildReadAloud()
 {
-    m_readAloud = new PictureButton(QStringLiteral("ButReadAloud"), m_toolStrip);
-    m_readAloud->setPicture(QStringLiteral("button_off.bmp"));
-    m_readAloud->setScaledContents(true);
-    m_readAloud->resize(80, 25);
-    m_readAloud->addCaption(QStringLiteral("ButReadAloudlbl"), QStringLiteral("Read aloud"))
-        ->setAlignment(Qt::AlignCenter);
-    m_readAloud->setToolTips(QStringLiteral("Read aloud"));
+    m_readAloud = makeToolbarButton(7, QStringLiteral("ButReadAloud"),
+                                    QStringLiteral("ButReadAloudlbl"));
+    m_readAloud->setToolTips(PictureStates::practiceToolTip(7));
     connect(m_readAloud, &PictureButton::clicked, this, &PracticeWindow::ReadAloud);
     m_speaker = ReadAloudSpeaker::factory()(this);
     m_speaker->onFailure = [this] { readingUnavailable(); };
@@ -1242,6 +1254,8 @@ void PracticeWindow::pollTick()
         pollPracticeButton(button, k, m_session->status(), m_session->qsCount(),
                            m_session->questionCount());
     }
+    pollPracticeButton(m_readAloud, 7, m_session->status(), m_session->qsCount(),
+                       m_session->questionCount());
     tickStatus(QDateTime::currentDateTime());
     ValueText::set(m_answeredQ, QString::number(m_session->answeredCount()));
 }

@@ -150,6 +150,9 @@ protected:
 
 private:
     void buildToolbar();
+    // Practice toolbar button k (PictureStates' numbering): its picture with the caption
+    // under it, its press tracked for the pressed picture.
+    PictureButton *makeToolbarButton(int k, const QString &name, const QString &captionName);
     void buildReadAloud();
     // Reads the page on show aloud, or stops when it is reading.
     void ReadAloud();

@@ -1,5 +1,6 @@
 #include "ui/practice/texttospeechspeaker.h"
 
+#include <QApplication>
 #include <QTextToSpeech>
 
 TextToSpeechSpeaker::TextToSpeechSpeaker(QObject *owner)
@@ -51,7 +52,11 @@ void TextToSpeechSpeaker::say(const QString &text)
     if (!ready())
         return;
     if (!m_speech) {
+        // Connecting starts speech-dispatcher when it is not running, which holds the
+        // program for a second and a half: the wait cursor shows the press was taken.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
         makeVoice();
+        QApplication::restoreOverrideCursor();
         if (!ready()) {
             if (onFailure)
                 onFailure();
