@@ -216,6 +216,29 @@ private slots:
                     && label->geometry().right() >= percentLeft - 4);
     }
 
+    // A topic's name is read whole in its row, on one line or wrapped onto two.
+    void topicNamesShowWhole_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::newRow("English") << "Tab01";
+        QTest::newRow("Mathematics") << "Tab02";
+        QTest::newRow("Science") << "Tab03";
+    }
+
+    void topicNamesShowWhole()
+    {
+        QFETCH(QString, tab);
+        click(tab);
+        for (int n = 1; n <= 10; ++n) {
+            auto *topic = child<QLabel>(QStringLiteral("Topic%1").arg(n));
+            if (!topic->isVisible())
+                continue;
+            const int needed = topic->heightForWidth(topic->width());
+            QVERIFY2(needed <= topic->height(),
+                     qPrintable(topic->text() + QStringLiteral(": ") + QString::number(needed)));
+        }
+    }
+
     void paperHeadingShowsTheWholeTopic_data()
     {
         QTest::addColumn<QString>("tab");

@@ -115,7 +115,9 @@ void HomePanel::buildTopicColumn()
         m_topics[n]->setWordWrap(true);
         m_topics[n]->setToolTip(QStringLiteral("Click to select topic"));
         m_topics[n]->setCursor(Qt::PointingHandCursor);
-        m_topics[n]->setMargin(2);
+        // Room at the sides for the highlight; none above and below, where a two-line name
+        // needs the whole row.
+        m_topics[n]->setContentsMargins(2, 0, 2, 0);
         m_topics[n]->installEventFilter(this);
     }
 }
