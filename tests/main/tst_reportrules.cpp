@@ -1,6 +1,7 @@
 // Rules of the results report and of the printed results table, driven by tables of cases.
 
 #include "ui/main/printlines.h"
+#include "ui/main/reportlayout.h"
 #include "ui/main/reportfigures.h"
 
 #include <QtTest>
@@ -54,6 +55,8 @@ private slots:
     void printedColumns();
     void layoutZones_data();
     void layoutZones();
+    void topicRows_data();
+    void topicRows();
 };
 
 void TestReportRules::r1_data()
@@ -431,6 +434,29 @@ void TestReportRules::layoutZones()
     QFETCH(int, zoneWidth);
     QFETCH(QString, expected);
     QCOMPARE(PrintLines::layoutZones(items, zoneWidth), expected);
+}
+
+// Two-line rows, so long topic names wrap, while all the rows fit below the headings.
+void TestReportRules::topicRows_data()
+{
+    QTest::addColumn<int>("bodyHeight");
+    QTest::addColumn<int>("rowCount");
+    QTest::addColumn<int>("pitch");
+    QTest::addColumn<int>("height");
+    QTest::newRow("seven topics, the main window") << 292 << 7 << 32 << 30;
+    QTest::newRow("eight fill it exactly") << 292 << 8 << 32 << 30;
+    QTest::newRow("nine do not fit on two lines") << 292 << 9 << 25 << 20;
+    QTest::newRow("ten topics") << 292 << 10 << 25 << 20;
+}
+
+void TestReportRules::topicRows()
+{
+    QFETCH(int, bodyHeight);
+    QFETCH(int, rowCount);
+    const ReportLayout::TopicRows rows = ReportLayout::topicRows(bodyHeight, rowCount);
+    QTEST(rows.pitch, "pitch");
+    QTEST(rows.height, "height");
+    QVERIFY(rows.top + (rowCount - 1) * rows.pitch + rows.height <= bodyHeight);
 }
 
 QTEST_APPLESS_MAIN(TestReportRules)

@@ -23,4 +23,12 @@ Sections LayoutReportSections(int open, int S, int h1, int h2, int h3)
     return s;
 }
 
+TopicRows topicRows(int bodyHeight, int rowCount)
+{
+    constexpr int kTop = 36; // below the column headings
+    constexpr TopicRows kTwoLines{kTop, 32, 30};
+    constexpr TopicRows kOneLine{kTop, 25, 20};
+    return kTop + rowCount * kTwoLines.pitch <= bodyHeight ? kTwoLines : kOneLine;
+}
+
 } // namespace ReportLayout

@@ -11,15 +11,16 @@
 #include <QEvent>
 #include <QLabel>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 using PanelWidgets::makeLabel;
 
 namespace {
 
 constexpr int kBarHeight = 24;
-constexpr int kRowPitch = 25;
-constexpr int kBarWidth = 80;
+// The topical results' columns: the topic's name, then each take's bar and average.
+constexpr int kNameWidth = 178;
+constexpr int kBarWidth = 58;
+constexpr int kTakeLeft[2] = {186, 292};
 
 QWidget *makeBody(QWidget *parent, const QString &name)
 {
@@ -94,26 +95,24 @@ void ReportPanel::buildSummary()
 void ReportPanel::buildTopical()
 {
     m_bodies[2] = makeBody(this, QStringLiteral("RC2Topical"));
-    for (const auto &[text, left] : {std::pair<QString, int>(QStringLiteral("First Attempt results"), 148),
-                                     std::pair<QString, int>(QStringLiteral("Second Attempt Score"), 274)}) {
-        QLabel *heading = makeLabel(m_bodies[2], QString(), text, QRect(left, 2, 122, 30));
+    for (const auto &[text, left] :
+         {std::pair<QString, int>(QStringLiteral("First Attempt results"), kTakeLeft[0]),
+          std::pair<QString, int>(QStringLiteral("Second Attempt Score"), kTakeLeft[1])}) {
+        QLabel *heading = makeLabel(m_bodies[2], QString(), text, QRect(left, 2, 104, 30));
         heading->setWordWrap(true);
         heading->setStyleSheet(QStringLiteral("font-size: 8pt; font-weight: bold;"));
     }
     for (int i = 1; i <= ReportFigures::kTopicRows; ++i) {
-        const int top = 36 + (i - 1) * kRowPitch;
-        m_topLab[i] = new QLineEdit(m_bodies[2]);
-        m_topLab[i]->setObjectName(QStringLiteral("TopLab%1").arg(i));
-        m_topLab[i]->setReadOnly(true);
-        m_topLab[i]->setFocusPolicy(Qt::NoFocus); // a name to read, not a field to fill
-        m_topLab[i]->setFrame(false);
-        m_topLab[i]->setGeometry(4, top, 140, 20);
+        // A name to read, wrapped onto a second line when it is long; placed by
+        // placeTopicRows().
+        m_topLab[i] = makeLabel(m_bodies[2], QStringLiteral("TopLab%1").arg(i), QString());
+        m_topLab[i]->setWordWrap(true);
+        m_topLab[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         for (int take = 0; take < 2; ++take) {
             const QString side = take == 0 ? QStringLiteral("A") : QStringLiteral("B");
-            const int left = take == 0 ? 148 : 274;
             m_back[i][take] = new QWidget(m_bodies[2]);
             m_back[i][take]->setObjectName(QStringLiteral("TBack%1%2").arg(i).arg(side));
-            m_back[i][take]->setGeometry(left, top + 3, kBarWidth, 14);
+            m_back[i][take]->resize(kBarWidth, 14);
             m_back[i][take]->setStyleSheet(QStringLiteral("background: #e8eef5;"));
             m_bar[i][take] = makeLabel(m_back[i][take], QStringLiteral("TBar%1%2").arg(i).arg(side),
                                        QString(), QRect(0, 0, 0, 14));
@@ -121,7 +120,28 @@ void ReportPanel::buildTopical()
                                                     : QStringLiteral("background: #e69138;"));
             m_mark[i][take] = new ValueLabel(QStringLiteral("TMark%1%2").arg(i).arg(side),
                                              QString(), m_bodies[2]);
-            m_mark[i][take]->setGeometry(left + kBarWidth + 2, top, 42, 20);
+        }
+    }
+    placeTopicRows();
+}
+
+void ReportPanel::placeTopicRows()
+{
+    int shown = 0;
+    for (const ReportFigures::TopicRow &row : qAsConst(m_figures.rows))
+        shown += row.visible ? 1 : 0;
+    // Every section's body has the same height, whichever is open.
+    const int h = kBarHeight;
+    const int body = ReportLayout::LayoutReportSections(2, height(), h, h, h).bodyHeight;
+    const ReportLayout::TopicRows rows = ReportLayout::topicRows(body, qMax(1, shown));
+    for (int i = 1; i <= ReportFigures::kTopicRows; ++i) {
+        const int top = rows.top + (i - 1) * rows.pitch;
+        m_topLab[i]->setGeometry(4, top, kNameWidth, rows.height);
+        for (int take = 0; take < 2; ++take) {
+            const int left = kTakeLeft[take];
+            m_back[i][take]->move(left, top + (rows.height - 14) / 2);
+            m_mark[i][take]->setGeometry(left + kBarWidth + 2, top + (rows.height - 20) / 2, 42,
+                                         20);
         }
     }
 }
@@ -152,6 +172,7 @@ void ReportPanel::showReport(const ReportFigures::Figures &figures, const QList<
     }
     for (int i = 1; i <= ReportFigures::kTopicRows; ++i)
         FillTopicRow(i, figures.rows.value(i - 1));
+    placeTopicRows();
     m_plot->setValues(trend);
 }
 
@@ -181,6 +202,7 @@ void ReportPanel::FillTopicRow(int i, const ReportFigures::TopicRow &row)
 void ReportPanel::LayoutReportSections(int open)
 {
     m_open = open;
+    placeTopicRows();
     const int h = kBarHeight;
     const ReportLayout::Sections s = ReportLayout::LayoutReportSections(open, height(), h, h, h);
     for (int n = 1; n <= 3; ++n)

@@ -8,7 +8,6 @@
 
 class PictureButton;
 class QLabel;
-class QLineEdit;
 class TrendPlotArea;
 
 class ReportPanel : public QFrame
@@ -41,12 +40,13 @@ private:
     void buildTopical();
     void buildTrend();
     void FillTopicRow(int i, const ReportFigures::TopicRow &row);
+    void placeTopicRows();
 
     int m_open = 1;
     QWidget *m_bars[4] = {};
     QWidget *m_bodies[4] = {};
     QLabel *m_values[5] = {};
-    QLineEdit *m_topLab[11] = {};
+    QLabel *m_topLab[11] = {};
     QLabel *m_mark[11][2] = {};
     QWidget *m_back[11][2] = {};
     QLabel *m_bar[11][2] = {};
